@@ -1,0 +1,105 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+
+// One tune, movie or photo of the opened player.
+//
+// The copy-state fields (flags, size and position) are written by the copy and import
+// workers while the main thread reads them, so each is an atomic read and written whole.
+// The name is guarded by a mutex: a worker marks a missing file's name "BROKEN !! " while
+// the table drawing on the main thread reads it.
+class InMedia {
+public:
+    static constexpr int kMovie = 1;
+    static constexpr int kMusic = 2;
+    static constexpr int kPhoto = 3;
+
+    InMedia() = default;
+    InMedia(const InMedia&) = delete;
+    InMedia& operator=(const InMedia&) = delete;
+
+    bool getIsPlaying() const { return isPlaying.load(std::memory_order_relaxed); }
+    void setIsPlaying(bool value) { isPlaying.store(value, std::memory_order_relaxed); }
+
+    bool getIsCopying() const { return isCopying.load(std::memory_order_relaxed); }
+
+    bool getShouldStartCopy() const { return shouldStartCopy.load(std::memory_order_relaxed); }
+    void setShouldStartCopy(bool value) { shouldStartCopy.store(value, std::memory_order_relaxed); }
+
+    void setShouldStopCopy(bool value) { shouldStopCopy.store(value, std::memory_order_relaxed); }
+
+    bool getIsBroken() const { return isBroken.load(std::memory_order_relaxed); }
+    void setIsBroken(bool value) { isBroken.store(value, std::memory_order_relaxed); }
+
+    // Size and progress in tens of bytes, the unit of the copy progress indicator.
+    std::uint64_t getFileSize() const { return fileSize.load(std::memory_order_relaxed) / 10; }
+    std::uint64_t getPosisjon() const { return posisjon.load(std::memory_order_relaxed) / 10; }
+
+    void setNameWithType(const std::string& value) { nameWithType = value; }
+    const std::optional<std::string>& getNameWithType() const { return nameWithType; }
+
+    // The title decorated with the item's play and copy state.
+    std::string getName() const;
+    std::string getCleanName() const;
+    void setName(const std::string& value);
+
+    const std::string& getArtist() const { return artist; }
+    void setArtist(const std::string& value) { artist = value; }
+    const std::string& getAlbum() const { return album; }
+    void setAlbum(const std::string& value) { album = value; }
+    const std::string& getGenere() const { return genere; }
+    void setGenere(const std::string& value) { genere = value; }
+
+    void setDay(const std::string& value) { day = value; }
+    const std::optional<std::string>& getDay() const { return day; }
+
+    const std::string& getFileType() const { return fileType; }
+    void setFileType(const std::string& value) { fileType = value; }
+    const std::string& getInfo() const { return info; }
+    void setInfo(const std::string& value) { info = value; }
+    const std::string& getPath() const { return path; }
+    void setPath(const std::string& value) { path = value; }
+
+    int getMediaType() const { return mediaType; }
+    void setMediaType(int value) { mediaType = value; }
+    int getTuneOnCdNr() const { return tuneOnCdNr; }
+    void setTuneOnCdNr(int value) { tuneOnCdNr = value; }
+
+    bool getTaged() const { return taged; }
+    void setTaged(bool value) { taged = value; }
+
+    std::uint8_t getByte1mediaID() const { return byte1mediaID; }
+    void setByte1mediaID(std::uint8_t value) { byte1mediaID = value; }
+    std::uint8_t getByte2mediaID() const { return byte2mediaID; }
+    void setByte2mediaID(std::uint8_t value) { byte2mediaID = value; }
+    // The low 16 bits of the item's database record ID, by which members are resolved.
+    std::uint16_t shortId() const { return static_cast<std::uint16_t>(byte1mediaID | (byte2mediaID << 8)); }
+
+private:
+    std::atomic<bool> isPlaying{false};
+    std::atomic<bool> isCopying{false};
+    std::atomic<bool> shouldStartCopy{false};
+    std::atomic<bool> shouldStopCopy{false};
+    std::atomic<bool> isBroken{false};
+    std::atomic<std::uint64_t> fileSize{0};
+    std::atomic<std::uint64_t> posisjon{0};
+    std::optional<std::string> nameWithType;
+    mutable std::mutex nameMutex;
+    std::string name;
+    std::string artist;
+    std::string album;
+    std::string genere;
+    std::optional<std::string> day;
+    std::string fileType;
+    std::string info;
+    std::string path;
+    int mediaType = 0;
+    int tuneOnCdNr = 0;
+    bool taged = false;
+    std::uint8_t byte1mediaID = 0;
+    std::uint8_t byte2mediaID = 0;
+};

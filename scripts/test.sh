@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything and runs every test: the normal build
+# (with the Qt front end under the offscreen platform), then the core tests under
+# AddressSanitizer + UndefinedBehaviorSanitizer and under ThreadSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs=$(nproc)
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+[ -d ../shared/corpus ] && export KORVIDA_CORPUS=${KORVIDA_CORPUS:-$(cd ../shared/corpus && pwd)}
+for preset in default asan tsan; do
+  echo "== $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done
