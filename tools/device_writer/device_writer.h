@@ -1,0 +1,111 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Writes iTunesDB and Photo Database files in the layouts real players use, so that a test
+// (or the demo device) describes a player in a few lines. Empty strings are left out of the
+// written records, which is how a test describes a track without, say, an artist.
+namespace korvida::devicewriter {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Types of the string records of a track.
+enum class StringType : std::uint32_t {
+    Title = 1,
+    Location = 2,
+    Album = 3,
+    Artist = 4,
+    Genre = 5,
+    FileType = 6,
+};
+
+struct Track {
+    std::string title;
+    std::string artist;
+    std::string album;
+    std::string genre;
+    std::string location; // e.g. ":iPod_Control:Music:F00:ABCD.mp3"
+    std::uint32_t id = 0;
+    std::uint32_t trackNumber = 0;
+    std::string fileType; // e.g. "MPEG audio file"
+};
+
+struct Playlist {
+    std::string name;
+    std::vector<std::uint32_t> memberIds;
+};
+
+struct ITunesDBLayout {
+    std::uint32_t trackHeaderLength = 156;    // 156 up to 624 in files in use
+    std::uint32_t playlistHeaderLength = 108; // 108, 112 or 184 in files in use
+    // The order of a track's string records; libgpod writes title, artist, album, file type,
+    // location, genre; older jukeboxes put the location second.
+    std::vector<StringType> stringOrder = {StringType::Title, StringType::Artist, StringType::Album,
+                                           StringType::Genre, StringType::FileType, StringType::Location};
+    // Playlist sections in file order (2 playlists, 3 podcasts); each holds every playlist.
+    std::vector<std::uint32_t> playlistSectionTypes = {2};
+    bool albumListFirst = false;  // a type 4 album-list section before the tracks, as newer files have
+    bool libraryPlaylist = true;  // the library's own playlist, listing every track, comes first
+    std::uint32_t version = 0x19;
+};
+
+struct Photo {
+    std::uint32_t id = 0;
+    std::string fullResolution; // e.g. ":Full Resolution:2006:07:14:IMG_0101.JPG"
+    std::string name;           // when not empty, a name record (UTF-8) before the image's containers
+    std::string thumbnail = ":Thumbs:F1019_1.ithmb";
+};
+
+struct PhotoAlbum {
+    std::string name;
+    std::vector<std::uint32_t> imageIds;
+};
+
+struct PhotoDBLayout {
+    std::vector<std::uint32_t> sectionOrder = {1, 2, 3}; // 1 images, 2 albums, 3 files
+    bool libraryAlbum = true; // "Photo Library" with every image and its "Dissolve" string comes first
+};
+
+// The building blocks, for tests that need records in an unusual arrangement.
+Bytes trackStringRecord(StringType type, const std::string& text);
+Bytes trackRecord(const Track& track, const ITunesDBLayout& layout);
+Bytes trackRecordHeader(const Track& track, std::uint32_t headerLength, std::uint32_t totalLength,
+                        std::uint32_t stringCount);
+Bytes playlistRecord(const Playlist& playlist, const ITunesDBLayout& layout, bool hidden = false);
+Bytes playlistItemRecord(std::uint32_t trackId, std::uint32_t position);
+Bytes photoStringRecord(std::uint16_t type, const std::string& utf8Text);
+Bytes photoUtf16StringRecord(std::uint16_t type, const std::string& utf8Text);
+
+// Whole files.
+Bytes iTunesDB(const std::vector<Track>& tracks, const std::vector<Playlist>& playlists,
+               const ITunesDBLayout& layout = {});
+Bytes photoDatabase(const std::vector<Photo>& photos, const std::vector<PhotoAlbum>& albums,
+                    const PhotoDBLayout& layout = {});
+
+struct Device {
+    std::vector<Track> tracks;
+    std::vector<Playlist> playlists;
+    ITunesDBLayout iTunesLayout;
+    bool withITunesDB = true;
+
+    std::vector<Photo> photos;
+    std::vector<PhotoAlbum> albums;
+    PhotoDBLayout photoLayout;
+    bool withPhotos = false; // the Photo Database and the Photos/Full Resolution folder
+
+    // A small placeholder file at every track location and photo place.
+    bool withMediaFiles = false;
+};
+
+// Writes a player folder: iPod_Control/Device/SysInfo, iPod_Control/iTunes/iTunesDB,
+// Photos/Photo Database and Photos/Full Resolution as asked. False when a write failed.
+bool writeDevice(const std::filesystem::path& root, const Device& device);
+bool writeFile(const std::filesystem::path& file, const Bytes& bytes);
+
+// UTF-16LE bytes of a UTF-8 text.
+Bytes utf16le(const std::string& utf8Text);
+
+} // namespace korvida::devicewriter
