@@ -6,6 +6,12 @@
 #include <optional>
 #include <string>
 
+namespace korvida {
+enum class CopyOutcome : int;
+class CopySource;
+struct ExportDelegate;
+} // namespace korvida
+
 // One tune, movie or photo of the opened player.
 //
 // The copy-state fields (flags, size and position) are written by the copy and import
@@ -79,6 +85,16 @@ public:
     // The low 16 bits of the item's database record ID, by which members are resolved.
     std::uint16_t shortId() const { return static_cast<std::uint16_t>(byte1mediaID | (byte2mediaID << 8)); }
 
+    // Copying (defined in copy/). Each copy attempt lowers `numberOfSaveMedia` once,
+    // whatever its outcome; a copy that is not whole leaves nothing under `destination`.
+    bool copyPath(const std::string& source, const std::string& destination, std::atomic<int>& numberOfSaveMedia);
+    korvida::CopyOutcome copyFrom(korvida::CopySource& source, const std::string& destination,
+                                  std::atomic<int>& numberOfSaveMedia);
+    // Copy this item under its readable name into the run folder; the delegate is asked to
+    // reload the media tables at the end.
+    korvida::CopyOutcome exportMusicMovie(const std::string& runFolder, const korvida::ExportDelegate& delegat);
+    korvida::CopyOutcome exportPicture(const std::string& runFolder, const korvida::ExportDelegate& delegat);
+
 private:
     std::atomic<bool> isPlaying{false};
     std::atomic<bool> isCopying{false};
@@ -102,4 +118,7 @@ private:
     bool taged = false;
     std::uint8_t byte1mediaID = 0;
     std::uint8_t byte2mediaID = 0;
+
+    korvida::CopyOutcome exportTo(const std::string& destination, std::atomic<int>& numberOfSaveMedia);
+    korvida::CopyOutcome markBroken(std::atomic<int>& numberOfSaveMedia);
 };

@@ -1,0 +1,74 @@
+#include "copy/copy_queue.h"
+
+#include "library/in_media.h"
+
+namespace korvida {
+
+void CopyQueue::queueTagged(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia)
+{
+    std::lock_guard lock(mutex);
+    for (const auto& item : items) {
+        if (!item->getTaged())
+            continue;
+        item->setShouldStartCopy(true);
+        numberOfSaveMedia.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+
+void CopyQueue::exportQueued(std::span<const std::unique_ptr<InMedia>> items, const RunFolders& folders,
+                             const ExportDelegate& delegat, const ItemDone& itemDone)
+{
+    for (const auto& item : items) {
+        if (!startItem(*item))
+            continue;
+        const CopyOutcome outcome = item->getMediaType() == InMedia::kPhoto
+                                        ? item->exportPicture(folders.photos, delegat)
+                                        : item->exportMusicMovie(folders.musicMovies, delegat);
+        finishItem(*item);
+        if (itemDone)
+            itemDone(*item, outcome);
+    }
+}
+
+void CopyQueue::cancel(InMedia& item, std::atomic<int>& numberOfSaveMedia)
+{
+    std::lock_guard lock(mutex);
+    cancelLocked(item, numberOfSaveMedia);
+}
+
+void CopyQueue::cancelAll(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia)
+{
+    std::lock_guard lock(mutex);
+    for (const auto& item : items)
+        cancelLocked(*item, numberOfSaveMedia);
+}
+
+bool CopyQueue::startItem(InMedia& item)
+{
+    std::lock_guard lock(mutex);
+    if (!item.getShouldStartCopy())
+        return false;
+    item.setShouldStartCopy(false);
+    current = &item;
+    return true;
+}
+
+void CopyQueue::finishItem(InMedia& item)
+{
+    std::lock_guard lock(mutex);
+    current = nullptr;
+    // A stop asked for after the copy had ended would otherwise stop this item's next copy.
+    item.setShouldStopCopy(false);
+}
+
+void CopyQueue::cancelLocked(InMedia& item, std::atomic<int>& numberOfSaveMedia)
+{
+    if (item.getShouldStartCopy()) {
+        item.setShouldStartCopy(false);
+        numberOfSaveMedia.fetch_sub(1, std::memory_order_relaxed);
+    } else if (&item == current) {
+        item.setShouldStopCopy(true);
+    }
+}
+
+} // namespace korvida

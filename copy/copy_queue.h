@@ -1,0 +1,50 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <span>
+
+#include "copy/copy_outcome.h"
+#include "copy/export_delegate.h"
+#include "copy/run_folders.h"
+
+class InMedia;
+
+namespace korvida {
+
+// The queue of one copy run, shared by the worker that walks it and the main thread that
+// cancels. An item is queued (`shouldStartCopy`), then the worker's current item, then
+// idle. The moves between these states happen under one lock, so a cancel and the
+// worker can never both act on the same item: a queued item is either started or
+// counted down, never both, and a stop request reaches only the item being copied and
+// never outlives its copy to stop a later one.
+class CopyQueue {
+public:
+    using ItemDone = std::function<void(const InMedia&, CopyOutcome)>;
+
+    // Marks every tagged item queued and adds it to `numberOfSaveMedia`.
+    void queueTagged(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia);
+
+    // Exports, in order, every item that is still queued: pictures into the pictures
+    // folder, everything else into the tunes-and-movies folder. `itemDone`, when given,
+    // hears the outcome of every exported item.
+    void exportQueued(std::span<const std::unique_ptr<InMedia>> items, const RunFolders& folders,
+                      const ExportDelegate& delegat, const ItemDone& itemDone = {});
+
+    // Cancels one item: a queued one is taken off the queue and counted down, the one being
+    // copied is asked to stop at its next chunk (its copy counts itself down).
+    void cancel(InMedia& item, std::atomic<int>& numberOfSaveMedia);
+    void cancelAll(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia);
+
+private:
+    bool startItem(InMedia& item);
+    void finishItem(InMedia& item);
+    void cancelLocked(InMedia& item, std::atomic<int>& numberOfSaveMedia);
+
+    std::mutex mutex;
+    InMedia* current = nullptr;
+};
+
+} // namespace korvida

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace korvida {
+
+// The engine copies in chunks of this size, checking for a cancel between chunks.
+inline constexpr std::size_t kCopyChunkSize = 16384;
+
+// Where a copy reads from. The engine asks it to move one chunk at a time onto the end of
+// the destination, so a file can use the kernel's in-place copy and a test can stand in a
+// source that fails on purpose.
+class CopySource {
+public:
+    virtual ~CopySource() = default;
+
+    virtual bool isOpen() const = 0;
+    // The size at the moment of the call; 0 when the source is not open.
+    virtual std::uint64_t measureSize() = 0;
+    // Moves up to `length` bytes found at `offset` onto the end of the open file
+    // `destination`. Returns the number of bytes moved, which is less than `length` only
+    // at the source's end, or -1 when a read or a write failed.
+    virtual std::int64_t copyChunk(std::uint64_t offset, std::size_t length, int destination) = 0;
+};
+
+// Writes every byte of `bytes` to `fd`, going on after short writes. False when a write
+// fails or makes no progress (a full disk, a file-size limit).
+bool writeAll(int fd, std::span<const std::byte> bytes);
+
+} // namespace korvida

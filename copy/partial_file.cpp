@@ -1,0 +1,94 @@
+#include "copy/partial_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvida {
+
+namespace {
+
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string randomSuffix()
+{
+    thread_local std::mt19937_64 generator{std::random_device{}()};
+    static constexpr char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::string suffix(12, '0');
+    for (char& c : suffix)
+        c = digits[generator() % (sizeof digits - 1)];
+    return suffix;
+}
+
+// The error numbers by which a file system says it does not offer an operation.
+bool unsupported(int error)
+{
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == EPERM;
+}
+
+} // namespace
+
+bool renameWithoutReplacing(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (!unsupported(errno))
+        return false;
+    // A second link fails when the name is taken, exactly like the rename above.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return true;
+    }
+    if (!unsupported(errno))
+        return false;
+    // A file system with neither: look first, then rename.
+    struct stat info {};
+    if (::lstat(to.c_str(), &info) == 0 || errno != ENOENT)
+        return false;
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+PartialFile::PartialFile(const std::string& destinationPath) : destination(destinationPath)
+{
+    const std::string folder = folderOf(destination);
+    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+        temporaryPath = folder + "/.korvida-" + randomSuffix() + ".part";
+        fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        temporaryPath.clear();
+}
+
+PartialFile::~PartialFile()
+{
+    if (fd >= 0)
+        ::close(fd);
+    if (!temporaryPath.empty())
+        ::unlink(temporaryPath.c_str());
+}
+
+bool PartialFile::commit()
+{
+    if (fd < 0)
+        return false;
+    // A delayed write error (a full disk on some file systems) shows only at close.
+    const bool closed = ::close(fd) == 0;
+    fd = -1;
+    if (!closed || !renameWithoutReplacing(temporaryPath, destination))
+        return false;
+    temporaryPath.clear();
+    return true;
+}
+
+} // namespace korvida

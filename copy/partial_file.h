@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace korvida {
+
+// The file a copy writes into: a hidden file of its own beside the destination, which
+// receives the destination's name only when the copy is whole. A copy that fails or is
+// cancelled therefore never leaves a truncated file under the final name, and the
+// hidden file goes away with this object unless it was committed.
+class PartialFile {
+public:
+    explicit PartialFile(const std::string& destination);
+    ~PartialFile();
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+
+    bool isOpen() const { return fd >= 0; }
+    int descriptor() const { return fd; }
+
+    // Closes the file and moves it to the destination's name. Refuses, and keeps nothing,
+    // when something already stands there: an existing file is never replaced.
+    bool commit();
+
+private:
+    std::string destination;
+    std::string temporaryPath;
+    int fd = -1;
+};
+
+// Gives `from` the name `to` unless something already stands at `to`.
+bool renameWithoutReplacing(const std::string& from, const std::string& to);
+
+} // namespace korvida

@@ -1,0 +1,31 @@
+#include "copy/run_folders.h"
+
+#include <filesystem>
+
+#include "copy/export_naming.h"
+#include "library/in_media.h"
+
+namespace korvida {
+
+RunFolders prepareRunFolders(std::span<const std::unique_ptr<InMedia>> items, const std::string& chosenFolder)
+{
+    bool tunesOrMovies = false;
+    bool pictures = false;
+    for (const auto& item : items) {
+        if (!item->getTaged())
+            continue;
+        if (item->getMediaType() == InMedia::kPhoto)
+            pictures = true;
+        else if (item->getMediaType() == InMedia::kMusic || item->getMediaType() == InMedia::kMovie)
+            tunesOrMovies = true;
+    }
+    if (!tunesOrMovies || !pictures)
+        return {chosenFolder, chosenFolder};
+    RunFolders folders{joinPath(chosenFolder, "Music:Movies"), joinPath(chosenFolder, "Photos")};
+    std::error_code ignored;
+    std::filesystem::create_directory(folders.musicMovies, ignored);
+    std::filesystem::create_directory(folders.photos, ignored);
+    return folders;
+}
+
+} // namespace korvida
