@@ -1,0 +1,91 @@
+#include "cli/display_text.h"
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+namespace korvida::cli {
+
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
+bool isControl(UChar32 c)
+{
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
+
+// Calls visit(codePoint, bytes) for each code point of the text; an ill-formed sequence
+// comes as a negative code point with the bytes it spans.
+template <typename Visit>
+void forEachCodePoint(std::string_view text, Visit visit)
+{
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    std::int32_t next = 0;
+    while (next < length) {
+        const std::int32_t start = next;
+        UChar32 c = 0;
+        U8_NEXT(bytes, next, length, c);
+        visit(c, text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(next - start)));
+    }
+}
+
+std::size_t columnsOf(UChar32 c)
+{
+    const auto category = U_GET_GC_MASK(c);
+    if ((category & (U_GC_MN_MASK | U_GC_ME_MASK | U_GC_CF_MASK)) != 0)
+        return 0;
+    const auto width = u_getIntPropertyValue(c, UCHAR_EAST_ASIAN_WIDTH);
+    return width == U_EA_WIDE || width == U_EA_FULLWIDTH ? 2 : 1;
+}
+
+}  // namespace
+
+std::string wellFormedUtf8(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) { result += c < 0 ? kReplacement : bytes; });
+    return result;
+}
+
+std::string printableText(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) {
+        result += c < 0 || isControl(c) ? kReplacement : bytes;
+    });
+    return result;
+}
+
+std::size_t displayWidth(std::string_view printable)
+{
+    std::size_t width = 0;
+    forEachCodePoint(printable, [&](UChar32 c, std::string_view) { width += c < 0 ? 1 : columnsOf(c); });
+    return width;
+}
+
+std::string fitToWidth(const std::string& printable, std::size_t width)
+{
+    if (displayWidth(printable) <= width)
+        return printable;
+    if (width == 0)
+        return {};
+    // Keep whole code points while one column is left for the ellipsis.
+    std::string kept;
+    std::size_t used = 0;
+    bool full = false;
+    forEachCodePoint(printable, [&](UChar32 c, std::string_view bytes) {
+        const std::size_t columns = c < 0 ? 1 : columnsOf(c);
+        if (full || used + columns > width - 1) {
+            full = true;
+            return;
+        }
+        kept += bytes;
+        used += columns;
+    });
+    return kept + "\xE2\x80\xA6";  // U+2026
+}
+
+}  // namespace korvida::cli
