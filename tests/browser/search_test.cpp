@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "browser/search_match.h"
+#include "test_library.h"
+
+using namespace korvida;
+using Names = std::vector<std::string>;
+
+TEST(SearchMatch, PrefixOfAnyOfTheFourFields)
+{
+    TestLibrary library;
+    library.add("Help", "The Beatles", "Help!", "Pop");
+    library.add("Intro", "Various", "Best Of", "Pop");
+    library.add("Song", "Bert", "Album", "Bebop");
+    const auto all = library.all();
+    // "be" begins "Best Of", "Bert" and "Bebop", but only sits inside "The Beatles".
+    EXPECT_EQ(namesOf(searchResult(all, "be")), (Names{"Intro", "Song"}));
+    EXPECT_EQ(namesOf(searchResult(all, "hel")), (Names{"Help"}));
+    EXPECT_EQ(namesOf(searchResult(all, "pop")), (Names{"Help", "Intro"}));
+}
+
+TEST(SearchMatch, IgnoresCaseOnBothSidesIncludingBeyondAscii)
+{
+    TestLibrary library;
+    library.add("x", "ABBA", "y", "z");
+    library.add("x", "abba", "y", "z");
+    library.add("\xC3\x84rger", "y", "y", "z");       // Ärger
+    library.add("\xCE\xA3\xCE\x9F\xCE\xA3", "y", "y", "z"); // ΣΟΣ, final sigma when lowered
+    const auto all = library.all();
+    EXPECT_EQ(searchResult(all, "ABBA").size(), 2u);
+    EXPECT_EQ(searchResult(all, "aBbA").size(), 2u);
+    EXPECT_EQ(searchResult(all, "\xC3\xA4r").size(), 1u);       // är
+    EXPECT_EQ(searchResult(all, "\xC3\x84R").size(), 1u);       // ÄR
+    EXPECT_EQ(searchResult(all, "\xCF\x83\xCE\xBF\xCF\x82").size(), 1u); // σος
+}
+
+TEST(SearchMatch, UsesTheDisplayedName)
+{
+    TestLibrary library;
+    library.add("Yesterday", "A", "B", "C").setIsPlaying(true);
+    library.add("BROKEN !! Gone", "A", "B", "C");
+    const auto all = library.all();
+    EXPECT_EQ(namesOf(searchResult(all, "playing")), (Names{"Yesterday"}));
+    EXPECT_TRUE(searchResult(all, "yester").empty());
+    EXPECT_EQ(namesOf(searchResult(all, "broken")), (Names{"BROKEN !! Gone"}));
+}
+
+TEST(SearchMatch, EmptyTextKeepsEverythingInAlbumDescendingOrder)
+{
+    TestLibrary library;
+    library.add("a2", "X", "Alpha", "G", 2);
+    library.add("z", "X", "Zulu", "G", 1);
+    library.add("a1", "X", "Alpha", "G", 1);
+    const auto all = library.all();
+    EXPECT_EQ(namesOf(searchResult(all, "")), (Names{"z", "a1", "a2"}));
+}
+
+TEST(SearchMatch, TextLongerThanEveryFieldFindsNothing)
+{
+    TestLibrary library;
+    library.add("ab", "ab", "ab", "ab");
+    library.add("", "", "", "");
+    EXPECT_TRUE(searchResult(library.all(), "abc").empty());
+    EXPECT_TRUE(searchResult(library.all(), "\xC3\xA4").empty());
+}
+
+TEST(SearchMatch, PrefixTestOnFieldsThatStartInAsciiAndGoOn)
+{
+    EXPECT_TRUE(beginsWithLowerCased("AB\xC3\x84", "ab"));
+    EXPECT_TRUE(beginsWithLowerCased("AB\xC3\x84", "ab\xC3\xA4"));
+    EXPECT_FALSE(beginsWithLowerCased("ABC", "ab\xC3\xA4"));
+    EXPECT_FALSE(beginsWithLowerCased("AB", "ab\xC3\xA4"));
+    // The dotted capital I lowers to two characters, i and a combining dot.
+    EXPECT_TRUE(beginsWithLowerCased("\xC4\xB0stanbul", "i\xCC\x87s"));
+    EXPECT_EQ(lowerCased("\xC4\xB0"), "i\xCC\x87");
+}
