@@ -1,0 +1,233 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/drop_targets.h"
+#include "library/browser_rows.h"
+#include "library/in_media.h"
+#include "library/play_list.h"
+#include "library/process_state.h"
+#include "platform/button.h"
+#include "platform/image.h"
+#include "platform/image_view.h"
+#include "platform/movie.h"
+#include "platform/movie_view.h"
+#include "platform/progress_indicator.h"
+#include "platform/services.h"
+#include "platform/slider.h"
+#include "platform/table_view.h"
+#include "platform/text_field.h"
+#include "platform/user_defaults.h"
+#include "platform/window.h"
+
+// The application's one controller. It owns every window and control of the interface (built
+// in app/main_interface.cpp as the interface file would make them), the lists, the process
+// state and the worker thread, and it is the data source of every table.
+//
+// Operations are declared here and defined in the folder of the subsystem they belong to.
+class MainApp : public korvida::TableDataSource {
+public:
+    explicit MainApp(const korvida::Services& services);
+    ~MainApp() override;
+    MainApp(const MainApp&) = delete;
+    MainApp& operator=(const MainApp&) = delete;
+
+    // Start-up and the tick.
+    void init();
+    void applicationDidFinishLaunching();
+    void doChecks();
+
+    // Opening a device.
+    void getTags();
+    void getPictTags();
+
+    // Preferences.
+    void setFactoryDefaults();
+    void loadDefaults();
+    void saveDefaults();
+    void openPreferencesButton(korvida::Button* sender);
+    void closePreferencesButton(korvida::Button* sender);
+
+    // Quit and the home page.
+    void quit(korvida::Button* sender);
+    void donateUpdate(korvida::Button* sender);
+
+    // Runs `run` on the worker thread. The flag `workerRunning` is set before it starts and
+    // cleared when it has ended; a finished earlier worker is joined first. Only one worker
+    // runs at a time: callers start one only while `workerRunning` is false.
+    void startWorker(std::function<void()> run);
+
+    // The number of items of `mediasVisible` that are queued or copying.
+    int pendingCopies() const;
+
+    // Browser
+    void allButton(korvida::Button* sender);
+    void updateUI();
+    // end Browser
+
+    // Copying
+    void canselAllCopyingButton(korvida::Button* sender);
+    std::atomic<bool> importStopped{false};
+    // end Copying
+
+    // Playback
+    // end Playback
+
+    // Presentation
+    // end Presentation
+
+    // Services and process-wide state.
+    korvida::Services services;
+    korvida::UserDefaults defaults;
+    ProcessState state;
+
+    // The lists. `mediasVisible` owns the items of the open device; the others refer to them.
+    std::vector<std::unique_ptr<InMedia>> mediasVisible;
+    std::vector<InMedia*> allMedias;
+    std::vector<InMedia*> medias;
+    std::vector<InMedia*> searchMedias;
+    std::vector<Genere> generes;
+    std::vector<Artist> artists;
+    std::vector<Album> albums;
+
+    // Play state.
+    std::shared_ptr<korvida::Movie> visibleMovie;
+    InMedia* lastPlaydMedia = nullptr;
+    bool playing = false;
+    bool fullScreen = false;
+    bool controllPannelHidden = true;
+    int whatIsTypeIsPlaying = 2;
+    int upTimeCount = 1;
+    int upTimeCounter = 1;
+    int controllPanelCount = 0;
+    korvida::Point mouseLocation;
+    float dragX = 0.0f;
+    float dragY = 0.0f;
+
+    // The repeating one-second timer that runs `doChecks`.
+    std::unique_ptr<korvida::Timer> timer;
+
+    // Images loaded by `init`; a missing resource leaves its field empty.
+    std::shared_ptr<korvida::Image> palyButtonImageControllPanel;
+    std::shared_ptr<korvida::Image> pauseButtonImageControllPanel;
+    std::shared_ptr<korvida::Image> fastFButtonImageControllPanel;
+    std::shared_ptr<korvida::Image> fastBButtonImageControllPanel;
+    std::shared_ptr<korvida::Image> fastFButtonImageControllPanelDown;
+    std::shared_ptr<korvida::Image> fastBButtonImageControllPanelDown;
+    std::shared_ptr<korvida::Image> backImageControllPanel;
+    std::shared_ptr<korvida::Image> nextImageControllPanel;
+    std::shared_ptr<korvida::Image> windowImageControllPanel;
+    std::shared_ptr<korvida::Image> fullScreenImage;
+    std::shared_ptr<korvida::Image> inImage;
+
+    // Main window.
+    std::unique_ptr<korvida::Window> mainWindow;
+    std::unique_ptr<korvida::TableView> mediaTableView;
+    std::unique_ptr<korvida::TableView> genereTableView;
+    std::unique_ptr<korvida::TableView> artistTableView;
+    std::unique_ptr<korvida::TableView> albumTableView;
+    std::unique_ptr<korvida::TableView> playListsTableView;
+    korvida::TableColumn* artistColumn = nullptr;
+    korvida::TableColumn* albumColumn = nullptr;
+    korvida::TableColumn* artistColumnMedia = nullptr;
+    korvida::TableColumn* albumColumnMedia = nullptr;
+    std::unique_ptr<InImageView> inImageView;
+    std::unique_ptr<InMovieView> mainMovieView;
+    std::unique_ptr<korvida::Button> play;
+    std::unique_ptr<korvida::Button> back;
+    std::unique_ptr<korvida::Button> next;
+    std::unique_ptr<korvida::Button> fastForward;
+    std::unique_ptr<korvida::Button> fastBack;
+    std::unique_ptr<korvida::Button> fullScreenB;
+    std::unique_ptr<korvida::Button> windowB;
+    std::unique_ptr<korvida::Button> copy;
+    std::unique_ptr<korvida::Button> canselCopying;
+    std::unique_ptr<korvida::Button> canselAllCopying;
+    std::unique_ptr<korvida::Slider> timeSlider;
+    std::unique_ptr<korvida::TextField> timePlayd;
+    std::unique_ptr<korvida::TextField> timeLeft;
+    std::unique_ptr<korvida::TextField> corentlyPlaing;
+    std::unique_ptr<korvida::TextField> numberOfMedias;
+    std::unique_ptr<korvida::TextField> mediaTaged;
+    std::unique_ptr<korvida::TextField> copyingTextField;
+    std::unique_ptr<korvida::TextField> searchField;
+    std::unique_ptr<korvida::ProgressIndicator> copyingProgressIndicator;
+    // Controls of the main window that are not outlets but send actions: the type filters,
+    // the tag buttons (tag 1 tags, tag 0 untags) and the select-all button.
+    std::unique_ptr<korvida::Button> movieFilterButton;
+    std::unique_ptr<korvida::Button> musicFilterButton;
+    std::unique_ptr<korvida::Button> pictureFilterButton;
+    std::unique_ptr<korvida::Button> allFilterButton;
+    std::unique_ptr<korvida::Button> tagButton;
+    std::unique_ptr<korvida::Button> untagButton;
+    std::unique_ptr<korvida::Button> selectAllButton;
+
+    // Preferences sheet.
+    std::unique_ptr<korvida::Panel> preferencesPanel;
+    std::unique_ptr<korvida::Button> fadingWindowsTagg;
+    std::unique_ptr<korvida::Button> trackNumberTagg;
+    std::unique_ptr<korvida::Button> iTunes_iPhotoImportTagg;
+    std::unique_ptr<korvida::Button> diskImportTagg;
+    std::unique_ptr<korvida::Button> closePreferences;
+
+    // Import sheet.
+    std::unique_ptr<korvida::Panel> whereToImportPanel;
+    std::unique_ptr<korvida::Button> makeItunesImport;
+    std::unique_ptr<korvida::Button> makeIPhotoImport;
+    std::unique_ptr<korvida::TableView> iTunesPlayListsTableView;
+    std::unique_ptr<korvida::Button> doImportButton;
+    std::unique_ptr<korvida::Button> cancelImportButton;
+
+    // Full-screen content.
+    std::unique_ptr<korvida::Panel> fullScreenPanel;
+    std::unique_ptr<korvida::MovieView> fullScreenMovieView;
+    std::unique_ptr<korvida::ImageView> inImageViewFullScreen;
+
+    // Full-screen control panels: `controllPanel` holds the transport controls,
+    // `playlistsControllPanel` the playlist table, `namesControllPanel` the media table and
+    // `selectControllPanel` the genre, artist and album tables.
+    std::unique_ptr<korvida::Panel> controllPanel;
+    std::unique_ptr<korvida::Panel> playlistsControllPanel;
+    std::unique_ptr<korvida::Panel> namesControllPanel;
+    std::unique_ptr<korvida::Panel> selectControllPanel;
+    std::unique_ptr<korvida::Button> playButtonControllPanel;
+    std::unique_ptr<korvida::Button> backButtonControllPanel;
+    std::unique_ptr<korvida::Button> nextButtonControllPanel;
+    std::unique_ptr<korvida::Button> fastForwardControllPanel;
+    std::unique_ptr<korvida::Button> fastBackControllPanel;
+    std::unique_ptr<korvida::Slider> timeSliderControllPanel;
+    std::unique_ptr<korvida::TextField> timePlaydControllPanel;
+    std::unique_ptr<korvida::TextField> timeLeftControllPanel;
+    std::unique_ptr<korvida::TableView> mediaTableViewFullScreen;
+    std::unique_ptr<korvida::TableView> genereTableViewFullScreen;
+    std::unique_ptr<korvida::TableView> artistTableViewFullScreen;
+    std::unique_ptr<korvida::TableView> albumTableViewFullScreen;
+    std::unique_ptr<korvida::TableView> playListTableViewFullScreen;
+    korvida::TableColumn* artistColumnControllPanelFullScreen = nullptr;
+    korvida::TableColumn* albumColumnControllPanelFullScreen = nullptr;
+
+    // The windows of full-screen mode. They are made with the interface, ordered out, so
+    // that the binding knows them from the start; full-screen mode sets them up.
+    std::unique_ptr<korvida::Window> backfullScreenPanel;
+    std::unique_ptr<korvida::Window> mainfullScreenPanel;
+    std::unique_ptr<korvida::Window> controllPanelFullScreen;
+    std::unique_ptr<korvida::Window> playlistsControllPanelFullScreen;
+    std::unique_ptr<korvida::Window> namesControllPanelFullScreen;
+    std::unique_ptr<korvida::Window> selectControllPanelFullScreen;
+
+    // A folder handed to the program to open (its icon, the command line, "Open With").
+    DroppOnIcon droppOnIcon{state};
+
+    // The copy or import worker. Joined when the controller goes away.
+    std::thread worker;
+    std::atomic<bool> workerRunning{false};
+
+private:
+    void buildInterface();
+    void connectInterface();
+};

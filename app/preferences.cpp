@@ -1,0 +1,45 @@
+#include "app/main_app.h"
+
+#include "app/preference_keys.h"
+
+using korvida::kFadeWindowsKey;
+using korvida::kSaveWithTrackNumberKey;
+using korvida::kWhereToImportKey;
+
+void MainApp::setFactoryDefaults()
+{
+    defaults.registerDefaults({{kFadeWindowsKey, "0"}, {kSaveWithTrackNumberKey, "1"}, {kWhereToImportKey, "0"}});
+}
+
+void MainApp::loadDefaults()
+{
+    state.fadeWindows = defaults.integerForKey(kFadeWindowsKey);
+    state.saveWithTrackNumber = defaults.integerForKey(kSaveWithTrackNumberKey);
+    state.whereToImport = defaults.integerForKey(kWhereToImportKey);
+}
+
+void MainApp::saveDefaults()
+{
+    defaults.setIntegerForKey(state.fadeWindows, kFadeWindowsKey);
+    defaults.setIntegerForKey(state.saveWithTrackNumber, kSaveWithTrackNumberKey);
+    defaults.setIntegerForKey(state.whereToImport, kWhereToImportKey);
+}
+
+void MainApp::openPreferencesButton(korvida::Button* /*sender*/)
+{
+    fadingWindowsTagg->setState(state.fadeWindows);
+    trackNumberTagg->setState(state.saveWithTrackNumber);
+    iTunes_iPhotoImportTagg->setState(state.whereToImport);
+    diskImportTagg->setState(state.whereToImport == 0 ? 1 : 0);
+    preferencesPanel->beginSheet(*mainWindow);
+}
+
+void MainApp::closePreferencesButton(korvida::Button* /*sender*/)
+{
+    // The folder choice is not read back: the import choice alone decides.
+    state.whereToImport = iTunes_iPhotoImportTagg->state();
+    state.fadeWindows = fadingWindowsTagg->state();
+    state.saveWithTrackNumber = trackNumberTagg->state();
+    saveDefaults();
+    preferencesPanel->endSheet();
+}

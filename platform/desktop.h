@@ -1,0 +1,117 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/geometry.h"
+
+// The small desktop services the controller asks for. Each has a desktop implementation in
+// the Qt binding and a fake in the tests.
+namespace korvida {
+
+class Window;
+
+// Opens web addresses in the user's browser.
+class Workspace {
+public:
+    virtual ~Workspace() = default;
+    virtual bool openURL(const std::string& url) = 0;
+};
+
+// Runs a script for another application. Answers whether it ran without error.
+class ScriptRunner {
+public:
+    virtual ~ScriptRunner() = default;
+    virtual bool executeScript(const std::string& source) = 0;
+};
+
+struct FolderRequest {
+    std::string prompt;
+    std::string startFolder;
+};
+
+// Asks the user for a folder in a sheet on a window. It does not wait: the completion is
+// called later on the main thread with the chosen folder, or with nothing when cancelled.
+class FolderChooser {
+public:
+    using Completion = std::function<void(std::optional<std::string> folder)>;
+    virtual ~FolderChooser() = default;
+    virtual void chooseFolder(Window& sheetParent, const FolderRequest& request, Completion done) = 0;
+};
+
+enum class AlertChoice {
+    Default,
+    Alternate,
+    Other,
+};
+
+// A modal message with up to three buttons; an empty button text means no such button.
+class Alert {
+public:
+    virtual ~Alert() = default;
+    virtual AlertChoice runAlertPanel(const std::string& title, const std::string& message,
+                                      const std::string& defaultButton, const std::string& alternateButton,
+                                      const std::string& otherButton) = 0;
+};
+
+// Carries work from any thread to the main thread, in the order posted. The poster never
+// waits for it.
+class MainThreadQueue {
+public:
+    virtual ~MainThreadQueue() = default;
+    virtual void post(std::function<void()> work) = 0;
+};
+
+// Waits on the main thread for a number of sixtieths of a second.
+class TickDelay {
+public:
+    virtual ~TickDelay() = default;
+    virtual void delay(int ticks) = 0;
+};
+
+// A repeating timer; it stops when destroyed.
+class Timer {
+public:
+    virtual ~Timer() = default;
+};
+
+class Timers {
+public:
+    virtual ~Timers() = default;
+    virtual std::unique_ptr<Timer> scheduledTimer(double intervalSeconds, std::function<void()> fire) = 0;
+};
+
+// The mouse pointer: where it is (screen coordinates) and whether it shows.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    virtual Point mouseLocation() const = 0;
+    virtual void hideCursor() = 0;
+    virtual void showCursor() = 0;
+};
+
+class Screens {
+public:
+    virtual ~Screens() = default;
+    // The frame of the screen that holds most of the window.
+    virtual Rect screenFrameOf(const Window& window) const = 0;
+    // A window level above every ordinary window, for full-screen windows.
+    virtual int shieldingWindowLevel() const = 0;
+};
+
+// Tells the system the user is active, so that the display does not go to sleep.
+class KeepAwake {
+public:
+    virtual ~KeepAwake() = default;
+    virtual void updateSystemActivity() = 0;
+};
+
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual void terminate() = 0;
+};
+
+} // namespace korvida

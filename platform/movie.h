@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/geometry.h"
+
+namespace korvida {
+
+// A loaded tune, movie or still picture. Times are 32-bit signed counts of the movie's time
+// scale (units per second).
+class Movie {
+public:
+    virtual ~Movie() = default;
+
+    virtual std::int32_t getMovieTime() const = 0;
+    virtual std::int32_t getMovieDuration() const = 0;
+    virtual std::int32_t getMovieTimeScale() const = 0;
+    virtual Rect getMovieNaturalBoundsRect() const = 0;
+    virtual void setMovieTimeValue(std::int32_t time) = 0;
+
+    virtual void start() = 0;
+    virtual void stop() = 0;
+    virtual float rate() const = 0;
+    virtual void setRate(float rate) = 0;
+};
+
+// Opens a file as a movie: tunes, movies and still pictures alike. Answers nothing when the
+// file cannot be opened.
+class Movies {
+public:
+    virtual ~Movies() = default;
+    virtual std::shared_ptr<Movie> openMovie(const std::string& path) = 0;
+};
+
+} // namespace korvida
