@@ -1,24 +1,64 @@
 #include "cli/command_line.h"
 
-#include <cstdio>
+#include <iostream>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "cli/display_text.h"
+#include "cli/list_command.h"
 
 namespace korvida::cli {
 
+namespace {
+
+using CommandFunction = int (*)(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;
+    CommandFunction run;
+};
+
+// Every command-line command; a new command is one more line here.
+constexpr Command kCommands[] = {
+    {"list", kListUsage, listCommand},
+};
+
+const Command* findCommand(std::string_view name)
+{
+    for (const Command& command : kCommands)
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+void printUsage(std::ostream& err)
+{
+    for (const Command& command : kCommands)
+        err << (&command == kCommands ? "usage: " : "       ") << command.usage << '\n';
+}
+
+}  // namespace
+
 bool isCommand(int argc, char** argv)
 {
-    if (argc < 2)
-        return false;
-    const std::string_view command = argv[1];
-    return command == "list" || command == "export";
+    return argc >= 2 && findCommand(argv[1]) != nullptr;
 }
 
 int run(int argc, char** argv)
 {
-    (void)argc;
-    (void)argv;
-    std::fputs("usage: korvida list DEVICE [--json]\n", stderr);
-    return 2;
+    if (argc < 2) {
+        printUsage(std::cerr);
+        return 2;
+    }
+    const Command* command = findCommand(argv[1]);
+    if (command == nullptr) {
+        std::cerr << "korvida: unknown command " << printableText(argv[1]) << '\n';
+        printUsage(std::cerr);
+        return 2;
+    }
+    return command->run(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
 }
 
 }  // namespace korvida::cli

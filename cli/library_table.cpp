@@ -38,13 +38,15 @@ std::string countOf(std::size_t count, const char* one, const char* many)
 
 void printSummary(const Library& library, const std::string& iPodPath, std::ostream& out)
 {
-    std::size_t tracks = 0;
+    std::size_t counts[4] = {};  // by media type
     for (const auto& item : library.mediasVisible)
-        tracks += item->getMediaType() != InMedia::kPhoto;
-    const std::size_t photos = library.mediasVisible.size() - tracks;
+        if (item->getMediaType() >= InMedia::kMovie && item->getMediaType() <= InMedia::kPhoto)
+            ++counts[item->getMediaType()];
     const std::string device = library.playLists.empty() ? std::string() : library.playLists.front()->getCleanListName();
-    out << printableText(iPodPath) << ": " << printableText(device) << ", " << countOf(tracks, "track", "tracks")
-        << ", " << countOf(photos, "photo", "photos") << "\n\n";
+    out << printableText(iPodPath) << ": " << printableText(device) << ", "
+        << countOf(counts[InMedia::kMusic], "tune", "tunes") << ", "
+        << countOf(counts[InMedia::kMovie], "movie", "movies") << ", "
+        << countOf(counts[InMedia::kPhoto], "photo", "photos") << "\n\n";
 }
 
 void printItems(const Library& library, const std::string& iPodPath, std::ostream& out)

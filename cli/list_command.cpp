@@ -1,0 +1,112 @@
+#include "cli/list_command.h"
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <system_error>
+
+#include "cli/device_path.h"
+#include "cli/display_text.h"
+#include "cli/library_json.h"
+#include "cli/library_table.h"
+#include "devicedb/device_reader.h"
+#include "library/library.h"
+
+namespace korvida::cli {
+
+namespace {
+
+struct ListOptions {
+    std::string device;
+    bool json = false;
+    bool help = false;
+};
+
+// The options, or nothing after telling `err` what is wrong.
+std::optional<ListOptions> parseArguments(const std::vector<std::string>& arguments, std::ostream& err)
+{
+    ListOptions options;
+    bool haveDevice = false;
+    bool onlyOperands = false;
+    for (const std::string& argument : arguments) {
+        if (!onlyOperands && argument == "--") {
+            onlyOperands = true;
+        } else if (!onlyOperands && argument == "--json") {
+            options.json = true;
+        } else if (!onlyOperands && (argument == "--help" || argument == "-h")) {
+            options.help = true;
+        } else if (!onlyOperands && argument.size() > 1 && argument[0] == '-') {
+            err << "korvida list: unknown option " << printableText(argument) << '\n';
+            return std::nullopt;
+        } else if (haveDevice) {
+            err << "korvida list: more than one DEVICE given\n";
+            return std::nullopt;
+        } else {
+            options.device = argument;
+            haveDevice = true;
+        }
+    }
+    if (!haveDevice && !options.help) {
+        err << "korvida list: no DEVICE given\n";
+        return std::nullopt;
+    }
+    return options;
+}
+
+// Tells `err` why the folder cannot be read as a player; true when it can.
+bool isPlayerFolder(const std::string& iPodPath, std::ostream& err)
+{
+    const std::string shown = printableText(iPodPath);
+    std::error_code error;
+    const auto status = std::filesystem::status(iPodPath, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        err << "korvida list: " << shown << ": no such folder\n";
+        return false;
+    }
+    if (error) {
+        err << "korvida list: " << shown << ": " << error.message() << '\n';
+        return false;
+    }
+    if (status.type() != std::filesystem::file_type::directory) {
+        err << "korvida list: " << shown << ": not a folder\n";
+        return false;
+    }
+    if (!hasSysInfo(iPodPath)) {
+        err << "korvida list: " << shown << ": not a player (no iPod_Control/Device/SysInfo)\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int listCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    const std::optional<ListOptions> options = parseArguments(arguments, err);
+    if (!options) {
+        err << "usage: " << kListUsage << '\n';
+        return 2;
+    }
+    if (options->help) {
+        out << "usage: " << kListUsage << '\n'
+            << "Prints the tunes, films, photos, playlists and photo albums of a player folder;\n"
+            << "--json prints them as one JSON document.\n";
+        return out.flush() ? 0 : 1;
+    }
+    const std::string iPodPath = devicePath(options->device);
+    if (!isPlayerFolder(iPodPath, err))
+        return 2;
+
+    const Library library = readDevice(iPodPath);
+    if (options->json)
+        out << libraryJson(library) << '\n';
+    else
+        printLibraryTable(library, iPodPath, out);
+    if (!out.flush()) {
+        err << "korvida list: could not write the listing\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace korvida::cli
