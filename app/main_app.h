@@ -66,8 +66,31 @@ public:
     int pendingCopies() const;
 
     // Browser
+    void movieButton(korvida::Button* sender);
+    void musicButton(korvida::Button* sender);
+    void pictureButton(korvida::Button* sender);
     void allButton(korvida::Button* sender);
+    void musicAndMovies();
+    void setGenere();
+    void tableViewClicked(korvida::TableView* sender);
+    void tableViewPlayListsClicked(korvida::TableView* sender);
+    // The search field's action; the field itself is the outlet `searchField`.
+    void searchFieldAction(korvida::TextField* sender);
+    void tableViewDidClickTableColumn(korvida::TableView* table, korvida::TableColumn* column);
+    int numberOfRowsInTableView(const korvida::TableView& table) override;
+    korvida::CellValue tableViewObjectValueForTableColumn(const korvida::TableView& table,
+                                                          const korvida::TableColumn& column, int row) override;
+    void tableViewSetObjectValueForTableColumnRow(const korvida::TableView& table, const korvida::CellValue& value,
+                                                  const korvida::TableColumn& column, int row) override;
+    void tableViewWillDisplayCell(const korvida::TableView& table, korvida::TableCell& cell,
+                                  const korvida::TableColumn& column, int row) override;
     void updateUI();
+    void updateMediaTableView();
+    void tagSelectedButton(korvida::Button* sender);
+    void selectedAllMediaButton(korvida::Button* sender);
+    void showTagCount();
+    // Gives the browser's controls their actions.
+    void connectBrowser();
     // end Browser
 
     // Copying

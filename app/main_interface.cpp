@@ -193,7 +193,7 @@ void MainApp::connectInterface()
                              playListTableViewFullScreen.get()})
         table->setDataSource(this);
 
-    allFilterButton->setAction([this](Button& sender) { allButton(&sender); });
+    connectBrowser();
     canselAllCopying->setAction([this](Button& sender) { canselAllCopyingButton(&sender); });
     closePreferences->setAction([this](Button& sender) { closePreferencesButton(&sender); });
 }

@@ -1,0 +1,13 @@
+// The search field's action: the list of the last click narrowed to the items whose
+// displayed name, artist, album or genre begins with the typed text.
+#include "app/main_app.h"
+#include "browser/browser_outlets.h"
+#include "browser/search_match.h"
+
+void MainApp::searchFieldAction(korvida::TextField* sender)
+{
+    const std::string typed = sender != nullptr ? sender->stringValue() : std::string();
+    medias = korvida::searchResult(searchMedias, typed);
+    korvida::showFilesCount(*this);
+    korvida::reloadMediaTables(*this);
+}
