@@ -1,0 +1,59 @@
+#include "app/main_app.h"
+
+#include "app/path_text.h"
+#include "devicedb/database_file.h"
+#include "devicedb/device_reader.h"
+#include "devicedb/photodb_reader.h"
+
+void MainApp::getTags()
+{
+    // Stop what plays and let go of it.
+    whatIsTypeIsPlaying = 2;
+    playing = false;
+    (fullScreen ? static_cast<korvida::MovieView&>(*fullScreenMovieView) : *mainMovieView).stop();
+    lastPlaydMedia = nullptr;
+    visibleMovie.reset();
+
+    play->setImage(palyButtonImageControllPanel);
+    playButtonControllPanel->setImage(palyButtonImageControllPanel);
+    mainMovieView->setHidden(true);
+    mainMovieView->display();
+    inImageView->setImage(nullptr);
+    inImageView->display();
+
+    // Every list that refers to items goes before the items themselves; the search list
+    // too, so that no list is left pointing at a freed item.
+    allMedias.clear();
+    medias.clear();
+    searchMedias.clear();
+    mediasVisible.clear();
+    generes.clear();
+    artists.clear();
+    albums.clear();
+    state.playLists.clear();
+    genereTableView->deselectAll();
+    updateUI();
+
+    Library library = korvida::readDevice(state.iPodPath);
+    mediasVisible = std::move(library.mediasVisible);
+    state.playLists = std::move(library.playLists);
+
+    // The device's own name: the folder that was dropped, where a player is mounted.
+    const std::string name = korvida::lastPathComponent(state.iPodPath);
+    corentlyPlaing->setStringValue(name);
+    inImage = services.images.iconForFile(state.iPodPath);
+    inImageView->setImageScaling(korvida::ImageScaling::Proportionally);
+    inImageView->setImage(inImage);
+    mainWindow->setTitle(name);
+
+    allButton(nullptr);
+}
+
+void MainApp::getPictTags()
+{
+    Library library{std::move(mediasVisible), std::move(state.playLists)};
+    korvida::readPhotoDatabase(korvida::readWholeFile(state.iPodPath + "/Photos/Photo Database"), state.iPodPath,
+                               library);
+    mediasVisible = std::move(library.mediasVisible);
+    state.playLists = std::move(library.playLists);
+}

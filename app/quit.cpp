@@ -1,0 +1,34 @@
+#include "app/main_app.h"
+
+#include "app/home_page.h"
+#include "app/path_text.h"
+#include "app/window_fade.h"
+
+void MainApp::quit(korvida::Button* /*sender*/)
+{
+    if (preferencesPanel->isVisible() || whereToImportPanel->isVisible())
+        return;
+
+    const int pending = pendingCopies();
+    if (pending > 0) {
+        const korvida::AlertChoice choice = services.alert.runAlertPanel(
+            std::to_string(pending) + " files are being copied", "", "Quit", "Cancel", "");
+        if (choice != korvida::AlertChoice::Default)
+            return;
+        canselAllCopyingButton(nullptr);
+        // The worker reaches its next chunk boundary meanwhile and stops.
+        services.tickDelay.delay(150);
+        if (pendingCopies() > 0)
+            return;
+    }
+
+    if (state.fadeWindows == 1)
+        korvida::fadeOut(*mainWindow, services.tickDelay);
+    services.application.terminate();
+}
+
+void MainApp::donateUpdate(korvida::Button* /*sender*/)
+{
+    if (const auto page = services.resources.pathForResource(korvida::kHomePageName, korvida::kHomePageType))
+        services.workspace.openURL(korvida::fileUrlForPath(*page));
+}
