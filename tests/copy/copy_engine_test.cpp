@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "copy/copy_outcome.h"
+#include "copy/file_copy_source.h"
+#include "copy_files.h"
+#include "library/in_media.h"
+#include "support/temp_dir.h"
+
+using korvida::CopyOutcome;
+
+namespace {
+
+// A file source that notes every chunk asked of it and can be told to fail: from a given
+// chunk on it reports a read error, or the source's end.
+class ScriptedSource final : public korvida::CopySource {
+public:
+    enum class Failure { none, readError, earlyEnd };
+
+    ScriptedSource(const std::string& path, int failingChunk = -1, Failure failure = Failure::none)
+        : file(path), failingChunk(failingChunk), failure(failure) {}
+
+    bool isOpen() const override { return file.isOpen(); }
+    std::uint64_t measureSize() override { return file.measureSize(); }
+    std::int64_t copyChunk(std::uint64_t offset, std::size_t length, int destination) override
+    {
+        requests.push_back({offset, length});
+        if (static_cast<int>(requests.size()) - 1 == failingChunk)
+            return failure == Failure::readError ? -1 : 0;
+        return file.copyChunk(offset, length, destination);
+    }
+
+    std::vector<std::pair<std::uint64_t, std::size_t>> requests;
+
+private:
+    korvida::FileCopySource file;
+    int failingChunk;
+    Failure failure;
+};
+
+struct CopyEngine : ::testing::Test {
+    TempDir dir;
+    InMedia media;
+    std::atomic<int> counter{5};
+
+    std::string path(const char* name) const { return (dir.path() / name).string(); }
+};
+
+} // namespace
+
+TEST_F(CopyEngine, CopiesFilesAroundTheChunkSizeByteForByte)
+{
+    for (std::size_t size : {0, 1, 10000, 16384, 20000, 100000}) {
+        SCOPED_TRACE(size);
+        const auto source = path("source");
+        const auto destination = path(("copy-" + std::to_string(size)).c_str());
+        const auto bytes = writePatternFile(source, size);
+        const int before = counter.load();
+        EXPECT_TRUE(media.copyPath(source, destination, counter));
+        EXPECT_EQ(readWholeFile(destination), bytes);
+        EXPECT_EQ(counter.load(), before - 1);
+        EXPECT_FALSE(media.getIsCopying());
+    }
+}
+
+TEST_F(CopyEngine, ReadsInChunksAndAdvancesByTheLengthAskedFor)
+{
+    writePatternFile(path("small"), 10000);
+    ScriptedSource small(path("small"));
+    ASSERT_EQ(media.copyFrom(small, path("small-copy"), counter), CopyOutcome::copied);
+    EXPECT_EQ(small.requests, (decltype(small.requests){{0, 10000}}));
+    EXPECT_EQ(media.getPosisjon(), 1000u);
+
+    writePatternFile(path("two"), 20000);
+    ScriptedSource two(path("two"));
+    ASSERT_EQ(media.copyFrom(two, path("two-copy"), counter), CopyOutcome::copied);
+    EXPECT_EQ(two.requests, (decltype(two.requests){{0, 16384}, {16384, 16384}}));
+    EXPECT_EQ(media.getFileSize(), 2000u);
+    EXPECT_EQ(media.getPosisjon(), 3276u); // 32768 bytes: above the size after the last chunk
+
+    writePatternFile(path("exact"), 16384);
+    EXPECT_TRUE(media.copyPath(path("exact"), path("exact-copy"), counter));
+    EXPECT_EQ(media.getFileSize(), 1638u);
+    EXPECT_EQ(media.getPosisjon(), 1638u);
+
+    ScriptedSource empty((writePatternFile(path("empty"), 0), path("empty")));
+    EXPECT_EQ(media.copyFrom(empty, path("empty-copy"), counter), CopyOutcome::copied);
+    EXPECT_TRUE(empty.requests.empty());
+    EXPECT_TRUE(std::filesystem::exists(path("empty-copy")));
+}
+
+TEST_F(CopyEngine, CancelBeforeTheFirstChunkCopiesNothingAndClearsTheRequest)
+{
+    const auto bytes = writePatternFile(path("source"), 50000);
+    media.setShouldStopCopy(true);
+    EXPECT_FALSE(media.copyPath(path("source"), path("copy"), counter));
+    EXPECT_EQ(counter.load(), 4);
+    EXPECT_EQ(treeOf(dir.path()), std::set<std::string>{"source"});
+    // The request was used up: the next copy runs to its end.
+    EXPECT_TRUE(media.copyPath(path("source"), path("copy"), counter));
+    EXPECT_EQ(readWholeFile(path("copy")), bytes);
+}
+
+TEST_F(CopyEngine, SourceThatCannotBeOpenedFailsAndCountsDownOnce)
+{
+    EXPECT_FALSE(media.copyPath(path("missing"), path("copy"), counter));
+    EXPECT_EQ(media.getFileSize(), 0u);
+    EXPECT_FALSE(media.getIsCopying());
+    EXPECT_EQ(counter.load(), 4);
+
+    // A pipe or a folder at the source's path is refused at once instead of blocking or
+    // reading what is not a file.
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(media.copyPath(path("pipe"), path("copy"), counter));
+    std::filesystem::create_directory(path("folder"));
+    EXPECT_FALSE(media.copyPath(path("folder"), path("copy"), counter));
+    EXPECT_EQ(counter.load(), 2);
+    EXPECT_EQ(treeOf(dir.path()), (std::set<std::string>{"folder", "pipe"}));
+}
+
+TEST_F(CopyEngine, ReadFailingOrEndingMidFileIsAFailureThatLeavesNothing)
+{
+    writePatternFile(path("source"), 60000);
+    for (auto failure : {ScriptedSource::Failure::readError, ScriptedSource::Failure::earlyEnd}) {
+        ScriptedSource source(path("source"), 2, failure);
+        const int before = counter.load();
+        EXPECT_EQ(media.copyFrom(source, path("copy"), counter), CopyOutcome::failed);
+        EXPECT_EQ(source.requests.size(), 3u);
+        EXPECT_EQ(counter.load(), before - 1);
+        EXPECT_FALSE(media.getIsCopying());
+        EXPECT_EQ(treeOf(dir.path()), std::set<std::string>{"source"});
+    }
+}
+
+TEST_F(CopyEngine, DestinationThatRefusesToGrowIsAFailureThatLeavesNothing)
+{
+    writePatternFile(path("source"), 60000);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 20000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool copied = media.copyPath(path("source"), path("copy"), counter);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(copied);
+    EXPECT_EQ(counter.load(), 4);
+    EXPECT_EQ(treeOf(dir.path()), std::set<std::string>{"source"});
+}
+
+TEST_F(CopyEngine, ExistingDestinationIsNeverReplaced)
+{
+    writePatternFile(path("source"), 30000);
+    std::ofstream(path("copy")) << "keep me";
+    EXPECT_FALSE(media.copyPath(path("source"), path("copy"), counter));
+    EXPECT_EQ(readWholeFile(path("copy")), "keep me");
+    EXPECT_EQ(counter.load(), 4);
+    EXPECT_EQ(treeOf(dir.path()), (std::set<std::string>{"copy", "source"}));
+}
+
+TEST_F(CopyEngine, CopiesAcrossFileSystemsThroughItsOwnBuffer)
+{
+    // /dev/shm is a different file system from the test folder on most machines, where
+    // the kernel's in-place copy refuses and the buffered copy takes over.
+    TempDir onDisk;
+    const auto source = std::filesystem::path("/dev/shm") / ("korvida-copy-test-" + std::to_string(::getpid()));
+    const auto bytes = writePatternFile(source, 70000);
+    if (!std::filesystem::exists(source))
+        GTEST_SKIP() << "no /dev/shm";
+    const bool copied = media.copyPath(source.string(), (onDisk.path() / "copy").string(), counter);
+    std::filesystem::remove(source);
+    EXPECT_TRUE(copied);
+    EXPECT_EQ(readWholeFile(onDisk.path() / "copy"), bytes);
+}
