@@ -3,11 +3,13 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "app/drop_targets.h"
+#include "copy/copy_queue.h"
 #include "library/browser_rows.h"
 #include "library/in_media.h"
 #include "library/play_list.h"
@@ -94,7 +96,22 @@ public:
     // end Browser
 
     // Copying
+    void connectCopying();
+    void copyButton(korvida::Button* sender);
+    // The folder sheet has ended; return code 1 (OK) starts a copy run into the chosen folder.
+    void openPanelDidEnd(const std::optional<std::string>& chosenFolder, int returnCode);
+    // The copy run, on the worker thread.
+    void saveMediaAtPath(const std::string& path);
+    void canselCopyingButton(korvida::Button* sender);
     void canselAllCopyingButton(korvida::Button* sender);
+    // The progress indicator, in tens of bytes.
+    void settCopyingProgress(int maximum);
+    void showCopyingProgress(int value);
+    // The tick's copy steps: the progress of the item at `row` (the media table's selected
+    // row when the tick began), then the pending-copy counter.
+    void showSelectedCopyProgress(int row);
+    void showCopyCounter();
+    korvida::CopyQueue copyQueue;
     std::atomic<bool> importStopped{false};
     // end Copying
 

@@ -194,6 +194,6 @@ void MainApp::connectInterface()
         table->setDataSource(this);
 
     connectBrowser();
-    canselAllCopying->setAction([this](Button& sender) { canselAllCopyingButton(&sender); });
+    connectCopying();
     closePreferences->setAction([this](Button& sender) { closePreferencesButton(&sender); });
 }

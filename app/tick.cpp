@@ -8,6 +8,9 @@ void MainApp::doChecks()
     if (playing && fullScreen)
         services.keepAwake.updateSystemActivity();
 
+    // Noted before anything below can change the lists; the copy progress uses it.
+    const int selectedRow = mediaTableView->selectedRow();
+
     // A drop is looked at once. While copies are counted, or a copy or import worker still
     // walks the items (the counter can reach 0 before it has finished), reading a new device
     // would free the items under it, so the drop is discarded.
@@ -16,4 +19,7 @@ void MainApp::doChecks()
         if (state.numberOfSaveMedia.load() == 0 && !workerRunning.load() && korvida::hasSysInfo(state.iPodPath))
             getTags();
     }
+
+    showSelectedCopyProgress(selectedRow);
+    showCopyCounter();
 }

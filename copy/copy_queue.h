@@ -33,14 +33,17 @@ public:
     void exportQueued(std::span<const std::unique_ptr<InMedia>> items, const RunFolders& folders,
                       const ExportDelegate& delegat, const ItemDone& itemDone = {});
 
+    // The worker's two steps around one item: taking it off the queue (false when it is no
+    // longer queued, because a cancel came first) and letting it go once exported.
+    bool startItem(InMedia& item);
+    void finishItem(InMedia& item);
+
     // Cancels one item: a queued one is taken off the queue and counted down, the one being
     // copied is asked to stop at its next chunk (its copy counts itself down).
     void cancel(InMedia& item, std::atomic<int>& numberOfSaveMedia);
     void cancelAll(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia);
 
 private:
-    bool startItem(InMedia& item);
-    void finishItem(InMedia& item);
     void cancelLocked(InMedia& item, std::atomic<int>& numberOfSaveMedia);
 
     std::mutex mutex;

@@ -1,0 +1,44 @@
+#include <cstdint>
+
+#include "app/main_app.h"
+
+void MainApp::settCopyingProgress(int maximum)
+{
+    copyingProgressIndicator->setMinValue(0.0);
+    copyingProgressIndicator->setMaxValue(maximum);
+    copyingProgressIndicator->setDoubleValue(0.0);
+}
+
+void MainApp::showCopyingProgress(int value)
+{
+    copyingProgressIndicator->setDoubleValue(value);
+}
+
+void MainApp::showSelectedCopyProgress(int row)
+{
+    // Right after a device was read the player holds no movie, so a row noted before the
+    // read is never used.
+    if (row < 0 || !visibleMovie || static_cast<std::size_t>(row) >= medias.size())
+        return;
+    const InMedia& media = *medias[row];
+    if (media.getIsCopying()) {
+        showCopyingProgress(static_cast<std::int32_t>(media.getPosisjon()));
+    } else if (!media.getShouldStartCopy()) {
+        copyingProgressIndicator->setHidden(true);
+        canselCopying->setHidden(true);
+    }
+}
+
+void MainApp::showCopyCounter()
+{
+    const int pending = state.numberOfSaveMedia.load();
+    if (pending > 0) {
+        canselAllCopying->setHidden(false);
+        copyingTextField->setHidden(false);
+        copyingTextField->setIntValue(pending);
+    } else {
+        copyingTextField->setHidden(true);
+        canselAllCopying->setHidden(true);
+        canselCopying->setHidden(true);
+    }
+}

@@ -1,0 +1,61 @@
+#include <cstdlib>
+
+#include "app/main_app.h"
+#include "copy/run_folders.h"
+
+namespace {
+
+// The folder sheet starts in the user's home folder.
+std::string homeFolder()
+{
+    const char* home = std::getenv("HOME");
+    return home != nullptr ? home : "/";
+}
+
+} // namespace
+
+void MainApp::connectCopying()
+{
+    copy->setAction([this](korvida::Button& sender) { copyButton(&sender); });
+    canselCopying->setAction([this](korvida::Button& sender) { canselCopyingButton(&sender); });
+    canselAllCopying->setAction([this](korvida::Button& sender) { canselAllCopyingButton(&sender); });
+}
+
+void MainApp::copyButton(korvida::Button* /*sender*/)
+{
+    // Any other choice imports; that sheet belongs to the import flow.
+    if (state.whereToImport.load() != 0)
+        return;
+    services.folderChooser.chooseFolder(*mainWindow, korvida::FolderRequest{"Save", homeFolder()},
+                                        [this](std::optional<std::string> folder) {
+                                            openPanelDidEnd(folder, folder ? 1 : 0);
+                                        });
+}
+
+void MainApp::openPanelDidEnd(const std::optional<std::string>& chosenFolder, int returnCode)
+{
+    // The button is disabled for the length of a run; a second sheet that was already open
+    // when the first run started must not start another worker.
+    if (returnCode != 1 || !chosenFolder || workerRunning.load())
+        return;
+    copy->setEnabled(false);
+    startWorker([this, folder = *chosenFolder] { saveMediaAtPath(folder); });
+}
+
+void MainApp::saveMediaAtPath(const std::string& path)
+{
+    korvida::MainThreadQueue& mainThread = services.mainThread;
+    const korvida::RunFolders folders = korvida::prepareRunFolders(mediasVisible, path);
+
+    // The Copy button was disabled when the run was started, on the main thread.
+    state.numberOfSaveMedia.store(0);
+    copyQueue.queueTagged(mediasVisible, state.numberOfSaveMedia);
+    mainThread.post([this] { mediaTableView->reloadData(); });
+
+    const korvida::ExportDelegate delegat{state.numberOfSaveMedia, state.saveWithTrackNumber,
+                                          [this, &mainThread] { mainThread.post([this] { updateMediaTableView(); }); }};
+    copyQueue.exportQueued(mediasVisible, folders, delegat);
+
+    mainThread.post([this] { copy->setEnabled(true); });
+    state.numberOfSaveMedia.store(0);
+}
