@@ -88,6 +88,7 @@ Bytes trackStringRecord(StringType type, const std::string& text)
         .set32(12, static_cast<std::uint32_t>(type))
         .set32(24, 1)
         .set32(28, static_cast<std::uint32_t>(units.size()))
+        .set32(32, 1)
         .set32(36, 0)
         .append(units)
         .finish();

@@ -1,0 +1,72 @@
+#include "devicedb/album_scan.h"
+
+#include "devicedb/device_text.h"
+#include "devicedb/photodb_records.h"
+#include "devicedb/tag_finder.h"
+#include "devicedb/tag_set.h"
+
+namespace korvida {
+
+namespace {
+
+const TagSet& albumNameEnds()
+{
+    static const TagSet tags{"mhod", "mhia"};
+    return tags;
+}
+
+} // namespace
+
+AlbumScan::AlbumScan(const std::vector<std::unique_ptr<InMedia>>& medias, const PhotoScan& photos,
+                     std::vector<std::unique_ptr<PlayList>>& playLists)
+    : medias(medias), photos(photos), playLists(playLists)
+{
+}
+
+// The string record that names the album whose header is at p, or the data's size. A walk
+// that meets a second further album header gives up: a damaged file with many headers
+// and no names would otherwise give every one of them the same far-away name.
+std::size_t AlbumScan::nameRecordAfter(ByteView data, std::size_t p)
+{
+    int headersPassed = 0;
+    for (std::size_t q = nextByte(data, p + 22, 'm'); q < data.size(); q = nextByte(data, q + 1, 'm')) {
+        if (tagAt(data, q, "mhif"))
+            break;
+        if (tagAt(data, q, "mhba") && ++headersPassed > 1)
+            break;
+        if (tagAt(data, q, "mhod") && nameRecordsMet++ > 0)
+            return q;
+    }
+    return data.size();
+}
+
+void AlbumScan::addMembers(ByteView data, std::size_t from, PlayList& album) const
+{
+    const ShortIdIndex& shortIds = photos.shortIds();
+    for (std::size_t q = nextByte(data, from, 'm'); q < data.size(); q = nextByte(data, q + 1, 'm')) {
+        if (tagAt(data, q, "mhba") || tagAt(data, q, "mhsd"))
+            return;
+        if (!albumItemAt(data, q))
+            continue;
+        const auto shortId = static_cast<std::uint16_t>(data[q + 16] | (data[q + 17] << 8));
+        for (std::uint32_t photo = shortIds.first(shortId); photo != ShortIdIndex::kNone; photo = shortIds.next(photo))
+            album.addMedia(medias[photos.firstPhoto() + photo].get());
+    }
+}
+
+void AlbumScan::read(ByteView data, std::size_t p)
+{
+    const std::size_t record = nameRecordAfter(data, p);
+    if (record >= data.size())
+        return;
+    const ByteText name = readByteText(data, record + 27, albumNameEnds());
+    if (name.text == "Dissolve")
+        return;
+    auto album = std::make_unique<PlayList>();
+    album->setListName(name.text);
+    addMembers(data, name.end, *album);
+    if (!album->getMedias().empty())
+        playLists.push_back(std::move(album));
+}
+
+} // namespace korvida

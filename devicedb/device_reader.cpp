@@ -1,0 +1,33 @@
+#include "devicedb/device_reader.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "devicedb/database_file.h"
+#include "devicedb/itunesdb_reader.h"
+#include "devicedb/photodb_reader.h"
+
+namespace korvida {
+
+Library readDevice(const std::string& iPodPath)
+{
+    Library library;
+    {
+        const std::vector<std::uint8_t> database = readWholeFile(iPodPath + "/iPod_Control/iTunes/iTunesDB");
+        readITunesDB(database, iPodPath, library);
+    }
+    std::error_code error;
+    if (std::filesystem::exists(iPodPath + "/Photos/Full Resolution", error)) {
+        const std::vector<std::uint8_t> database = readWholeFile(iPodPath + "/Photos/Photo Database");
+        readPhotoDatabase(database, iPodPath, library);
+    }
+    return library;
+}
+
+bool hasSysInfo(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path + "/iPod_Control/Device/SysInfo", error);
+}
+
+} // namespace korvida

@@ -1,0 +1,151 @@
+#include "devicedb/device_text.h"
+
+namespace korvida {
+
+namespace {
+
+constexpr std::size_t kMaxByteText = 499;
+constexpr char32_t kReplacement = 0xFFFD;
+
+void appendCodePoint(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// Length of the well-formed UTF-8 sequence at the start of bytes, or 0 when it is not one.
+std::size_t sequenceLength(std::string_view bytes)
+{
+    const auto byte = [&bytes](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
+    const std::uint8_t lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    std::uint8_t low = 0x80, high = 0xBF; // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0; // no overlong forms
+        if (lead == 0xED)
+            high = 0x9F; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F; // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (bytes.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+// A text cut at its length limit must not end in the first bytes of a character.
+void dropCutCharacter(std::string& text)
+{
+    std::size_t lead = text.size();
+    while (lead > 0 && text.size() - lead < 3 && (static_cast<std::uint8_t>(text[lead - 1]) & 0xC0) == 0x80)
+        --lead;
+    if (lead > 0 && static_cast<std::uint8_t>(text[lead - 1]) >= 0xC0 &&
+        sequenceLength(std::string_view(text).substr(lead - 1)) == 0)
+        text.resize(lead - 1);
+}
+
+} // namespace
+
+DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, std::size_t maxUnits)
+{
+    DeviceText text;
+    std::size_t position = start;
+    while (fits(data, position, 2) && text.units.size() < maxUnits) {
+        if (ends.beginsAt(data, position) || ends.beginsAt(data, position + 1))
+            break;
+        const auto unit = static_cast<char16_t>(data[position] | (data[position + 1] << 8));
+        if (unit != 0)
+            text.units += unit;
+        position += 2;
+    }
+    text.end = position < data.size() ? position : data.size();
+    return text;
+}
+
+ByteText readByteText(ByteView data, std::size_t start, const TagSet& ends)
+{
+    std::string kept;
+    bool markDropped = false;
+    std::size_t position = start;
+    for (; position < data.size() && kept.size() < kMaxByteText; ++position) {
+        if (ends.beginsAt(data, position))
+            break;
+        const std::uint8_t byte = data[position];
+        if (byte == 0)
+            continue;
+        if (!markDropped)
+            markDropped = true;
+        else
+            kept += static_cast<char>(byte);
+    }
+    if (kept.size() == kMaxByteText)
+        dropCutCharacter(kept);
+    return {wellFormedUtf8(kept), position < data.size() ? position : data.size()};
+}
+
+std::string utf8FromUnits(std::u16string_view units)
+{
+    std::string out;
+    out.reserve(units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t unit = units[i];
+        if (isHighSurrogate(unit) && i + 1 < units.size() && isLowSurrogate(units[i + 1])) {
+            appendCodePoint(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+            ++i;
+        } else if (isHighSurrogate(unit) || isLowSurrogate(unit)) {
+            appendCodePoint(out, kReplacement);
+        } else {
+            appendCodePoint(out, unit);
+        }
+    }
+    return out;
+}
+
+std::string wellFormedUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const std::size_t length = sequenceLength(bytes);
+        if (length == 0) {
+            appendCodePoint(out, kReplacement);
+            bytes.remove_prefix(1);
+        } else {
+            out.append(bytes.substr(0, length));
+            bytes.remove_prefix(length);
+        }
+    }
+    return out;
+}
+
+} // namespace korvida

@@ -1,0 +1,60 @@
+#include "devicedb/itunesdb_reader.h"
+
+#include <algorithm>
+
+#include "devicedb/itunesdb_records.h"
+#include "devicedb/playlist_scan.h"
+#include "devicedb/tag_finder.h"
+#include "devicedb/track_scan.h"
+
+namespace korvida {
+
+namespace {
+
+std::string deviceEntryName(bool movie, bool music)
+{
+    if (movie && music)
+        return "Music/Movies";
+    if (music)
+        return "Music";
+    if (movie)
+        return "Movies";
+    return "Empty";
+}
+
+} // namespace
+
+void readITunesDB(ByteView data, const std::string& iPodPath, Library& library)
+{
+    TrackScan tracks(iPodPath, library.mediasVisible);
+    PlaylistScan playlists(data, library.mediasVisible, tracks.shortIds(), library.playLists);
+    int sections = 0;
+
+    // Only positions that can start a record ("m") or a location text (":") need a look.
+    std::size_t nextM = nextByte(data, 0, 'm');
+    std::size_t nextColon = nextByte(data, 0, ':');
+    while (true) {
+        const std::size_t p = sections == 0 ? std::min(nextM, nextColon) : nextM;
+        if (p >= data.size())
+            break;
+        if (playlistListHeaderAt(data, p) && ++sections > 1)
+            break;
+        if (sections == 1) {
+            if (playlistHeaderAt(data, p))
+                playlists.read(p);
+        } else {
+            tracks.examine(data, p);
+        }
+        if (p == nextM)
+            nextM = nextByte(data, p + 1, 'm');
+        if (p == nextColon)
+            nextColon = nextByte(data, p + 1, ':');
+    }
+
+    auto deviceEntry = std::make_unique<PlayList>();
+    deviceEntry->setListName(deviceEntryName(tracks.madeMovie(), tracks.madeMusic()));
+    deviceEntry->setIsSubList(true);
+    library.playLists.insert(library.playLists.begin(), std::move(deviceEntry));
+}
+
+} // namespace korvida

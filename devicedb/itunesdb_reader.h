@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "devicedb/byte_view.h"
+#include "library/library.h"
+
+namespace korvida {
+
+// Adds the tracks and playlists of an iTunesDB, read whole into memory, to the library and
+// puts the device entry ("Music/Movies", "Music", "Movies" or "Empty") at the head of its
+// playlists. Media paths are built under iPodPath. Empty data stands for a missing file.
+void readITunesDB(ByteView data, const std::string& iPodPath, Library& library);
+
+} // namespace korvida

@@ -1,0 +1,73 @@
+#include "devicedb/photo_scan.h"
+
+#include "devicedb/device_path.h"
+#include "devicedb/device_text.h"
+#include "devicedb/file_type.h"
+#include "devicedb/photodb_records.h"
+#include "devicedb/tag_set.h"
+
+namespace korvida {
+
+namespace {
+
+// As for track locations: real texts are short, a damaged file's may run on.
+constexpr std::size_t kMaxPlaceUnits = 4096;
+
+const TagSet& placeEnds()
+{
+    static const TagSet tags{"mhii", "mhod", "mhsd"};
+    return tags;
+}
+
+const TagSet& nameEnds()
+{
+    static const TagSet tags{"mhod"};
+    return tags;
+}
+
+} // namespace
+
+PhotoScan::PhotoScan(const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias)
+    : fullResolutionFolder(iPodPath + "/Photos/Full Resolution"), medias(medias), start(medias.size())
+{
+}
+
+void PhotoScan::imageHeader(ByteView data, std::size_t p)
+{
+    byte1 = byteOrZero(data, p + 16);
+    byte2 = byteOrZero(data, p + 17);
+}
+
+void PhotoScan::nameRecord(ByteView data, std::size_t p)
+{
+    if (imageNameRecordAt(data, p))
+        currentName = readByteText(data, p + 28, nameEnds()).text;
+}
+
+void PhotoScan::makePhoto(ByteView data, std::size_t p)
+{
+    // ":Full Resolution:2006:07:14:IMG_0101.JPG" is read from the colon before the year:
+    // an empty piece, then year, month, day and file name. Missing pieces are empty.
+    std::vector<std::string> pieces =
+        splitAtColons(utf8FromUnits(readUnitText(data, p + 32, placeEnds(), kMaxPlaceUnits).units));
+    const std::string path = pathInside(fullResolutionFolder, {pieces.begin() + 1, pieces.end()});
+    pieces.resize(std::max<std::size_t>(pieces.size(), 5));
+    const std::string& fileName = pieces.back();
+
+    auto photo = std::make_unique<InMedia>();
+    photo->setName(currentName.empty() ? fileName : currentName);
+    photo->setGenere("Photos");
+    photo->setArtist(pieces[1]);
+    photo->setAlbum(pieces[2]);
+    photo->setDay(pieces[3]);
+    photo->setNameWithType(fileName);
+    photo->setFileType(getFileType(path));
+    photo->setPath(path);
+    photo->setByte1mediaID(byte1);
+    photo->setByte2mediaID(byte2);
+    photo->setMediaType(InMedia::kPhoto);
+    index.add(photo->shortId(), static_cast<std::uint32_t>(medias.size() - start));
+    medias.push_back(std::move(photo));
+}
+
+} // namespace korvida

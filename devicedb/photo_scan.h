@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "devicedb/byte_view.h"
+#include "devicedb/short_id_index.h"
+#include "library/in_media.h"
+
+namespace korvida {
+
+// The images of a Photo Database: each full-resolution text makes a photo whose artist,
+// album and day are the year, month and day folders it is stored in.
+class PhotoScan {
+public:
+    PhotoScan(const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias);
+
+    void imageHeader(ByteView data, std::size_t p);
+    void nameRecord(ByteView data, std::size_t p);
+    void makePhoto(ByteView data, std::size_t p);
+
+    // The photos of this read, by short ID; item numbers count from the first photo.
+    const ShortIdIndex& shortIds() const { return index; }
+    std::size_t firstPhoto() const { return start; }
+
+private:
+    std::string fullResolutionFolder;
+    std::vector<std::unique_ptr<InMedia>>& medias;
+    std::size_t start;
+    ShortIdIndex index;
+    std::string currentName; // kept for every later photo once a name record was read
+    std::uint8_t byte1 = 0;
+    std::uint8_t byte2 = 0;
+};
+
+} // namespace korvida

@@ -1,0 +1,47 @@
+#include "devicedb/photodb_reader.h"
+
+#include <algorithm>
+
+#include "devicedb/album_scan.h"
+#include "devicedb/photo_scan.h"
+#include "devicedb/photodb_records.h"
+#include "devicedb/tag_finder.h"
+
+namespace korvida {
+
+void readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& library)
+{
+    auto entry = std::make_unique<PlayList>();
+    entry->setListName("Photos");
+    entry->setIsSubList(true);
+    library.playLists.push_back(std::move(entry));
+
+    PhotoScan photos(iPodPath, library.mediasVisible);
+    AlbumScan albums(library.mediasVisible, photos, library.playLists);
+    bool albumSection = false;
+
+    // Only positions that can start a record ("m") or a full-resolution text (":") need a look.
+    std::size_t nextM = nextByte(data, 0, 'm');
+    std::size_t nextColon = nextByte(data, 0, ':');
+    while (true) {
+        const std::size_t p = std::min(nextM, nextColon);
+        if (p >= data.size() || tagAt(data, p, "mhif"))
+            break;
+        if (!albumSection && tagAt(data, p, "mhii"))
+            photos.imageHeader(data, p);
+        if (!albumSection && tagAt(data, p, "mhod")) {
+            photos.nameRecord(data, p);
+        } else if (fullResolutionAt(data, p)) {
+            photos.makePhoto(data, p);
+        } else if (tagAt(data, p, "mhba")) {
+            albumSection = true;
+            albums.read(data, p);
+        }
+        if (p == nextM)
+            nextM = nextByte(data, p + 1, 'm');
+        else
+            nextColon = nextByte(data, p + 1, ':');
+    }
+}
+
+} // namespace korvida

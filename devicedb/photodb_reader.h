@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "devicedb/byte_view.h"
+#include "library/library.h"
+
+namespace korvida {
+
+// Appends the "Photos" entry, the photos and the photo albums of a Photo Database, read
+// whole into memory, to the library. Paths are built under iPodPath. Empty data stands
+// for a missing file: only the entry is added.
+void readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& library);
+
+} // namespace korvida

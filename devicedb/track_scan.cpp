@@ -1,0 +1,115 @@
+#include "devicedb/track_scan.h"
+
+#include "devicedb/device_path.h"
+#include "devicedb/device_text.h"
+#include "devicedb/file_type.h"
+#include "devicedb/itunesdb_records.h"
+#include "devicedb/tag_set.h"
+
+namespace korvida {
+
+namespace {
+
+// No player stores a location anywhere near this long; the bound keeps a damaged file
+// whose texts run on for megabytes from making every track hold all of it.
+constexpr std::size_t kMaxLocationUnits = 4096;
+
+const std::string kUnknown = "Unknown";
+
+bool isMovieType(const std::string& type)
+{
+    return type == "mp4" || type == "mov" || type == "m4v";
+}
+
+} // namespace
+
+TrackScan::TrackScan(const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias)
+    : musicFolder(iPodPath + "/iPod_Control/Music"), medias(medias)
+{
+}
+
+void TrackScan::examine(ByteView data, std::size_t p)
+{
+    if (tagAt(data, p, "mhit"))
+        startRecord(data, p);
+    if (anyStringRecordTagAt(data, p))
+        readString(data, p);
+    else if (locationAt(data, p))
+        makeTrack(data, p);
+}
+
+void TrackScan::startRecord(ByteView data, std::size_t p)
+{
+    byte1 = byteOrZero(data, p + 16);
+    byte2 = byteOrZero(data, p + 17);
+    trackNumber = static_cast<std::int8_t>(byteOrZero(data, p + 44));
+    current = {};
+    recordTrack = nullptr;
+}
+
+void TrackScan::readString(ByteView data, std::size_t p)
+{
+    if (!stringRecordAt(data, p))
+        return;
+    Field field;
+    switch (data[p + 12]) {
+    case 1: field = Title; break;
+    case 3: field = Album; break;
+    case 4: field = Artist; break;
+    case 5: field = Genre; break;
+    default: return;
+    }
+    std::string text = utf8FromUnits(readUnitText(data, p + 38, iTunesDBRecordTags()).units);
+    if (text.empty())
+        return;
+    // A string after the location belongs to the track already made from this record,
+    // unless that track has this field from a string of its own (then it is the string
+    // of a further track in the same record).
+    if (recordTrack && !given[field]) {
+        setField(*recordTrack, field, text);
+        given[field] = true;
+    } else {
+        current[field] = std::move(text);
+    }
+}
+
+void TrackScan::makeTrack(ByteView data, std::size_t p)
+{
+    std::u16string units = readUnitText(data, p + 38, iTunesDBRecordTags(), kMaxLocationUnits).units;
+    if (!units.empty())
+        units.erase(0, 1); // the ":" before the folder
+    const std::string path = pathInside(musicFolder, splitAtColons(utf8FromUnits(units)));
+
+    auto media = std::make_unique<InMedia>();
+    for (int field = Title; field < FieldCount; ++field) {
+        given[field] = !current[field].empty();
+        setField(*media, static_cast<Field>(field),
+                 given[field] || field == Title ? current[field] : kUnknown);
+    }
+    media->setFileType(getFileType(path));
+    media->setPath(path);
+    media->setTuneOnCdNr(trackNumber);
+    media->setByte1mediaID(byte1);
+    media->setByte2mediaID(byte2);
+    const bool isMovie = isMovieType(media->getFileType());
+    media->setMediaType(isMovie ? InMedia::kMovie : InMedia::kMusic);
+    (isMovie ? movie : music) = true;
+
+    index.add(media->shortId(), static_cast<std::uint32_t>(medias.size()));
+    recordTrack = media.get();
+    medias.push_back(std::move(media));
+    current = {};
+}
+
+void TrackScan::setField(InMedia& media, Field field, const std::string& text)
+{
+    switch (field) {
+    case Title: media.setName(text); break;
+    case Album: media.setAlbum(text); break;
+    case Artist: media.setArtist(text); break;
+    case Genre: media.setGenere(text); break;
+    case FieldCount: break;
+    }
+}
+
+} // namespace korvida
