@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <thread>
+
+#include "app/main_app.h"
+#include "copy_files.h"
+#include "support/fake_services.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// A launched controller whose library holds small tunes, shown as the media table's rows.
+class CopyRun : public ::testing::Test {
+protected:
+    CopyRun()
+    {
+        std::filesystem::create_directory(player);
+        std::filesystem::create_directory(chosen);
+        // The start-up sound gives the player a movie, which the tick's progress step wants.
+        fakes.resources.paths["Opstart.mp3"] = "/shipped/Opstart.mp3";
+        app = std::make_unique<MainApp>(fakes.services());
+        app->applicationDidFinishLaunching();
+    }
+
+    InMedia& add(const std::string& name, int type = InMedia::kMusic, std::size_t size = 5000)
+    {
+        auto media = std::make_unique<InMedia>();
+        media->setName(name);
+        media->setArtist("Artist");
+        media->setAlbum("Album");
+        media->setFileType("mp3");
+        media->setMediaType(type);
+        media->setDay("01");
+        media->setNameWithType(name + ".jpg");
+        media->setTaged(true);
+        media->setPath((player / name).string());
+        writePatternFile(media->getPath(), size);
+        app->medias.push_back(media.get());
+        app->mediasVisible.push_back(std::move(media));
+        return *app->mediasVisible.back();
+    }
+
+    void chooseFolder()
+    {
+        app->copyButton(app->copy.get());
+        fakes.folderChooser.choose(chosen.string());
+    }
+
+    void finishRun()
+    {
+        if (app->worker.joinable())
+            app->worker.join();
+        fakes.mainThread.drain();
+    }
+
+    FakeServices fakes;
+    TempDir root;
+    std::filesystem::path player = root.path() / "player";
+    std::filesystem::path chosen = root.path() / "chosen";
+    std::unique_ptr<MainApp> app;
+};
+
+} // namespace
+
+TEST_F(CopyRun, CopyButtonAsksForAFolderAndCopiesTheTaggedItemsThere)
+{
+    add("One");
+    add("Two").setTaged(false);
+    add("Photo", InMedia::kPhoto);
+    app->copyButton(app->copy.get());
+    ASSERT_TRUE(fakes.folderChooser.request);
+    EXPECT_EQ(fakes.folderChooser.request->prompt, "Save");
+    EXPECT_EQ(fakes.folderChooser.request->startFolder, std::getenv("HOME"));
+    EXPECT_EQ(fakes.folderChooser.sheetParent, app->mainWindow.get());
+
+    fakes.folderChooser.choose(chosen.string());
+    EXPECT_FALSE(app->copy->isEnabled());
+    finishRun();
+    EXPECT_TRUE(app->copy->isEnabled());
+    EXPECT_EQ(app->state.numberOfSaveMedia, 0);
+    EXPECT_EQ(treeOf(chosen), (std::set<std::string>{"Music:Movies", "Music:Movies/Artist", "Music:Movies/Artist/Album",
+                                                    "Music:Movies/Artist/Album/One.mp3", "Photos", "Photos/Artist",
+                                                    "Photos/Artist/Album", "Photos/Artist/Album/01",
+                                                    "Photos/Artist/Album/01/Photo.jpg"}));
+}
+
+TEST_F(CopyRun, CancelledSheetOrImportChoiceStartsNothing)
+{
+    add("One");
+    app->copyButton(app->copy.get());
+    fakes.folderChooser.cancel();
+    EXPECT_FALSE(app->workerRunning);
+    EXPECT_TRUE(app->copy->isEnabled());
+
+    fakes.folderChooser.request.reset();
+    app->state.whereToImport = 1;
+    app->copyButton(app->copy.get());
+    EXPECT_FALSE(fakes.folderChooser.request);
+    EXPECT_TRUE(std::filesystem::is_empty(chosen));
+}
+
+TEST_F(CopyRun, RunWithNothingTaggedEnablesCopyAgainWithACounterOfZero)
+{
+    add("One").setTaged(false);
+    chooseFolder();
+    finishRun();
+    EXPECT_TRUE(app->copy->isEnabled());
+    EXPECT_EQ(app->state.numberOfSaveMedia, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(chosen));
+}
+
+TEST_F(CopyRun, TickShowsTheSelectedItemsProgressAndTheCounter)
+{
+    InMedia& queued = add("Queued");
+    ASSERT_TRUE(app->visibleMovie);
+    app->mediaTableView->selectRow(0, false);
+    app->settCopyingProgress(1638);
+    EXPECT_EQ(app->copyingProgressIndicator->maxValue(), 1638.0);
+    EXPECT_EQ(app->copyingProgressIndicator->doubleValue(), 0.0);
+    app->showCopyingProgress(700);
+    app->copyingProgressIndicator->setHidden(false);
+    app->canselCopying->setHidden(false);
+
+    // Queued, not yet copying: the tick leaves the indicator as it is.
+    queued.setShouldStartCopy(true);
+    app->state.numberOfSaveMedia = 3;
+    app->doChecks();
+    EXPECT_FALSE(app->copyingProgressIndicator->isHidden());
+    EXPECT_EQ(app->copyingProgressIndicator->doubleValue(), 700.0);
+    EXPECT_FALSE(app->copyingTextField->isHidden());
+    EXPECT_FALSE(app->canselAllCopying->isHidden());
+    EXPECT_EQ(app->copyingTextField->stringValue(), "3");
+
+    // Neither queued nor copying: indicator and cancel go; a counter of 0 hides the rest.
+    queued.setShouldStartCopy(false);
+    app->state.numberOfSaveMedia = 0;
+    app->doChecks();
+    EXPECT_TRUE(app->copyingProgressIndicator->isHidden());
+    EXPECT_TRUE(app->canselCopying->isHidden());
+    EXPECT_TRUE(app->copyingTextField->isHidden());
+    EXPECT_TRUE(app->canselAllCopying->isHidden());
+}
+
+TEST_F(CopyRun, CancelButtonsTakeQueuedItemsOffAndStopTheRunningCopy)
+{
+    InMedia& big = add("Big", InMedia::kMusic, 0);
+    std::filesystem::resize_file(big.getPath(), 512u << 20); // sparse: large but cheap
+    InMedia& next = add("Next");
+    InMedia& last = add("Last");
+    app->canselCopyingButton(app->canselCopying.get()); // no row selected: nothing happens
+    chooseFolder();
+    while (big.getPosisjon() == 0)
+        std::this_thread::yield();
+    EXPECT_EQ(app->state.numberOfSaveMedia, 3);
+
+    app->mediaTableView->selectRow(2, false);
+    app->canselCopyingButton(app->canselCopying.get());
+    EXPECT_EQ(app->state.numberOfSaveMedia, 2);
+    EXPECT_EQ(last.getName(), "Last");
+    EXPECT_TRUE(app->canselCopying->isHidden());
+
+    app->mediaTableView->selectRow(0, false);
+    app->canselCopyingButton(app->canselCopying.get());
+    finishRun();
+    EXPECT_FALSE(next.getIsCopying());
+    EXPECT_EQ(treeOf(chosen), (std::set<std::string>{"Artist", "Artist/Album", "Artist/Album/Next.mp3"}));
+    EXPECT_EQ(app->state.numberOfSaveMedia, 0);
+}
+
+TEST_F(CopyRun, WorkerAndCancelButtonsRacingLeaveOnlyWholeFiles)
+{
+    constexpr int kItems = 2000;
+    for (int i = 0; i < kItems; ++i)
+        add("Song " + std::to_string(i), InMedia::kMusic, 32 + i % 500);
+    chooseFolder();
+    std::mt19937 random(11);
+    for (int clicks = 0; app->workerRunning.load(); ++clicks) {
+        app->mediaTableView->selectRow(static_cast<int>(random() % kItems), false);
+        app->canselCopyingButton(app->canselCopying.get());
+        EXPECT_GE(app->state.numberOfSaveMedia.load(), 0);
+        if (clicks % 64 == 0) {
+            app->doChecks();
+            fakes.mainThread.drain();
+        }
+        if (clicks == 2500)
+            app->canselAllCopyingButton(app->canselAllCopying.get());
+    }
+    finishRun();
+
+    EXPECT_EQ(app->state.numberOfSaveMedia, 0);
+    EXPECT_TRUE(app->copy->isEnabled());
+    for (const auto& media : app->mediasVisible) {
+        EXPECT_EQ(media->getName(), media->getCleanName());
+        const auto copy = chosen / "Artist/Album" / (media->getCleanName() + ".mp3");
+        if (std::filesystem::exists(copy)) {
+            EXPECT_EQ(readWholeFile(copy), readWholeFile(media->getPath()));
+        }
+    }
+    for (const auto& name : treeOf(chosen))
+        EXPECT_EQ(name.find(".korvida-"), std::string::npos) << name;
+}
