@@ -92,3 +92,17 @@ sox -n -r 44100 -c 1 "$work/b.wav" synth 2.4 sine 659.26 sine 1318.5 remix - fad
 sox -n -r 44100 -c 1 "$work/c.wav" synth 2.2 sine 880 sine 1760 remix - fade q 0.01 2.2 2.1 gain -18 pad 0.36
 sox -m "$work/a.wav" "$work/b.wav" "$work/c.wav" -c 2 "$work/chime.wav" reverb 45 gain -n -4
 ffmpeg -loglevel error -y -i "$work/chime.wav" -codec:a libmp3lame -b:a 128k Opstart.mp3
+
+# The program's icon: a player with its wheel on a dark rounded tile.
+convert -size 1024x1024 xc:none \
+  \( -size 1024x1024 gradient:'#2e3440-#0e1013' \
+     \( -size 1024x1024 xc:black -fill white -draw 'roundrectangle 40,40 984,984 200,200' \) \
+     -alpha off -compose CopyOpacity -composite \) -compose Over -composite \
+  -fill '#1b1e23' -stroke "$light" -strokewidth 28 -draw 'roundrectangle 312,150 712,874 70,70' \
+  -fill '#24486a' -stroke "$accent" -strokewidth 12 -draw 'roundrectangle 362,210 662,450 22,22' \
+  -fill '#23272e' -stroke "$light" -strokewidth 20 -draw 'circle 512,650 512,520' \
+  -fill "$accent" -stroke none -draw 'circle 512,650 512,605' \
+  -resize 256x256 korvida.png
+
+# No dates or profiles, so that drawing again gives the same files.
+mogrify -strip -define png:exclude-chunks=date,time ./*.png

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+#include "platform/button.h"
+#include "platform/image_view.h"
+#include "platform/movie_view.h"
+#include "platform/progress_indicator.h"
+#include "platform/slider.h"
+#include "platform/table_view.h"
+#include "platform/text_field.h"
+#include "platform/window.h"
+
+class QAbstractButton;
+class QProgressBar;
+class QSlider;
+class QTableView;
+class QWidget;
+
+namespace korvida::qt {
+
+class FlippedContainer;
+class MovieWidget;
+class PictureWidget;
+
+// Mirrors the program's controls into Qt widgets and the user's actions back. Each control
+// gets the binder as its one observer; a change of the control updates its widget. A user's
+// action on a widget first sets the control's state as the widget shows it (a toggled box, a
+// selection, a text), then sends the control's action, as a click would.
+//
+// A view given a container is placed by its frame (flipped there); a view given none lives in
+// a Qt layout, and its frame only sizes picture buttons.
+class Binder : public QObject {
+    Q_OBJECT
+public:
+    explicit Binder(QObject* parent = nullptr);
+
+    void bindButton(Button& button, QAbstractButton* widget, FlippedContainer* container);
+    void bindTextField(TextField& field, QWidget* widget, FlippedContainer* container);
+    void bindSlider(Slider& slider, QSlider* widget, FlippedContainer* container);
+    void bindProgressIndicator(ProgressIndicator& indicator, QProgressBar* widget, FlippedContainer* container);
+    void bindImageView(ImageView& view, PictureWidget* widget, FlippedContainer* container);
+    void bindMovieView(MovieView& view, MovieWidget* widget, FlippedContainer* container);
+    void bindTableView(TableView& table, QTableView* widget, FlippedContainer* container);
+
+    // A window. `frameWidget` is the widget whose place on screen is the window's frame (the
+    // content below the menu bar for the main window); `host` takes the content container of
+    // whatever content view the window shows. `dismiss` runs when the user closes a sheet
+    // with the window's own controls (Escape, the title bar).
+    void bindWindow(Window& window, QWidget* topLevel, QWidget* frameWidget, QWidget* host,
+                    std::function<void()> dismiss = {});
+
+    // The container that shows a content view, wherever a window puts it.
+    void registerContent(const View& content, QWidget* container);
+
+    // Lets go of every control: their changes reach no widget any more. Done before the
+    // widgets go away.
+    void unbindAll();
+
+    // The widget that shows a control, or null.
+    QWidget* widgetOf(const Control& control) const { return widgets.value(&control, nullptr); }
+    // The top-level window widget of a window of the program, or null.
+    QWidget* windowWidgetOf(const Window& window) const { return widgetOf(window); }
+
+private:
+    void remember(Control& control, QWidget* widget);
+    void mirrorView(const View& view, QWidget* widget, FlippedContainer* container, Change change);
+
+    QHash<const Control*, QWidget*> widgets;
+    QList<Control*> bound;
+    QHash<const View*, QWidget*> contents;
+};
+
+}  // namespace korvida::qt

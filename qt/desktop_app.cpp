@@ -1,0 +1,108 @@
+#include "qt/desktop_app.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+
+#include "qt/main_window.h"
+#include "qt/widgets/flipped_container.h"
+
+// Resources compiled into the static library must be registered by name, outside any
+// namespace.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(home_page);
+}
+
+namespace korvida::qt {
+
+namespace {
+
+QString orDefault(const QString& path, const QString& fallback)
+{
+    return path.isEmpty() ? fallback : path;
+}
+
+}  // namespace
+
+DesktopApp::DesktopApp(const DesktopPaths& paths)
+    : resources(orDefault(paths.resourceCache, QtResources::defaultCacheFolder())),
+      defaults(paths.settingsFile),
+      folderChooser([this](const Window& window) { return binder.windowWidgetOf(window); }),
+      screens([this](const Window& window) { return binder.windowWidgetOf(window); })
+{
+    registerResources();
+    app = std::make_unique<MainApp>(Services{movies, images, resources, defaults, workspace, scripts, folderChooser,
+                                             alert, mainThread, tickDelay, timers, cursor, screens, keepAwake,
+                                             application});
+    ui = buildMainInterface(*app, binder);
+    ui->afterResize = [this] { followMainWindowSize(); };
+    ui->mainWindow->onCloseRequest = [this] { app->quit(nullptr); };
+    buildMenus();
+}
+
+DesktopApp::~DesktopApp()
+{
+    // The windows go first, while the controls they show still exist; the controller then
+    // ends its worker and lets go of the controls.
+    binder.unbindAll();
+    ui.reset();
+    app.reset();
+}
+
+void DesktopApp::launch()
+{
+    app->applicationDidFinishLaunching();
+    followMainWindowSize();
+}
+
+void DesktopApp::openFolder(const QString& path)
+{
+    app->droppOnIcon.readFromFile(QDir::cleanPath(QFileInfo(path).absoluteFilePath()).toStdString(), "folder");
+}
+
+void DesktopApp::chooseFolderToOpen()
+{
+    folderChooser.chooseFolder(*app->mainWindow, FolderRequest{"Open", QDir::homePath().toStdString()},
+                               [this](std::optional<std::string> folder) {
+                                   if (folder)
+                                       openFolder(QString::fromStdString(*folder));
+                               });
+}
+
+void DesktopApp::raiseMainWindow()
+{
+    ui->mainWindow->show();
+    ui->mainWindow->raise();
+    ui->mainWindow->activateWindow();
+}
+
+void DesktopApp::followMainWindowSize()
+{
+    const QSize size = ui->mainContent->size();
+    stretchMediaArea(*app, Size{static_cast<float>(size.width()), static_cast<float>(size.height())});
+}
+
+void DesktopApp::buildMenus()
+{
+    QMenuBar* bar = ui->mainWindow->menuBar();
+    QMenu* korvida = bar->addMenu(QStringLiteral("&Korvida"));
+    korvida->addAction(QStringLiteral("About Korvida"), this, [this] { app->donateUpdate(nullptr); });
+    korvida->addSeparator();
+    QAction* preferences = korvida->addAction(QStringLiteral("Preferences…"), this,
+                                              [this] { app->openPreferencesButton(nullptr); });
+    preferences->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
+    korvida->addSeparator();
+    QAction* quit = korvida->addAction(QStringLiteral("Quit"), this, [this] { app->quit(nullptr); });
+    quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QAction* open = file->addAction(QStringLiteral("Open Device…"), this, [this] { chooseFolderToOpen(); });
+    open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+}
+
+}  // namespace korvida::qt

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+#include "app/main_app.h"
+#include "qt/binding/binder.h"
+#include "qt/interface/main_interface.h"
+#include "qt/services/qt_defaults_store.h"
+#include "qt/services/qt_desktop.h"
+#include "qt/services/qt_images.h"
+#include "qt/services/qt_main_thread.h"
+#include "qt/services/qt_movies.h"
+
+namespace korvida::qt {
+
+// Where the program keeps its preferences and the files it takes out of its resources.
+struct DesktopPaths {
+    QString settingsFile;   // empty: the user's configuration folder
+    QString resourceCache;  // empty: the user's cache folder
+};
+
+// The program on the desktop: the Qt services, the controller, its windows bound to it, and
+// the menus. Created after the QApplication, destroyed before it.
+class DesktopApp : public QObject {
+    Q_OBJECT
+public:
+    explicit DesktopApp(const DesktopPaths& paths = {});
+    ~DesktopApp() override;
+
+    // Finishes launching as the controller describes it: the buttons, the tick, the
+    // preferences, the start-up sound, the window in front.
+    void launch();
+
+    // Opens a folder as a drop on the program's icon does: it is read at the next tick.
+    void openFolder(const QString& path);
+
+    // Asks for a folder to open, as a sheet on the main window.
+    void chooseFolderToOpen();
+
+    // Brings the main window to the front (a second start of the program asks for this).
+    void raiseMainWindow();
+
+    MainApp& controller() { return *app; }
+    MainInterface& interface() { return *ui; }
+    Binder& binding() { return binder; }
+
+private:
+    void buildMenus();
+    void followMainWindowSize();
+
+    Binder binder;
+    QtMovies movies;
+    QtImages images;
+    QtResources resources;
+    QtDefaultsStore defaults;
+    QtWorkspace workspace;
+    QtScriptRunner scripts;
+    QtFolderChooser folderChooser;
+    QtAlert alert;
+    QtMainThreadQueue mainThread;
+    QtTickDelay tickDelay;
+    QtTimers timers;
+    QtCursor cursor;
+    QtScreens screens;
+    QtKeepAwake keepAwake;
+    QtApplication application;
+    std::unique_ptr<MainApp> app;
+    std::unique_ptr<MainInterface> ui;
+};
+
+}  // namespace korvida::qt

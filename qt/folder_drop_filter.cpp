@@ -1,0 +1,61 @@
+#include "qt/folder_drop_filter.h"
+
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+namespace korvida::qt {
+
+std::vector<std::string> localFileNames(const QMimeData* data)
+{
+    std::vector<std::string> names;
+    if (data == nullptr || !data->hasUrls())
+        return names;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            names.push_back(url.toLocalFile().toStdString());
+    }
+    return names;
+}
+
+FolderDropFilter::FolderDropFilter(Handler dropHandler, QObject* parent)
+    : QObject(parent), handler(std::move(dropHandler))
+{
+}
+
+void FolderDropFilter::watch(QWidget* widget)
+{
+    widget->setAcceptDrops(true);
+    widget->installEventFilter(this);
+}
+
+bool FolderDropFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const std::vector<std::string> names = localFileNames(drop->mimeData());
+        if (!names.empty() && handler && handler(names)) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+        } else {
+            drop->ignore();
+        }
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+}  // namespace korvida::qt

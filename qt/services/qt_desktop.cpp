@@ -1,0 +1,137 @@
+#include "qt/services/qt_desktop.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+#include <QWidget>
+
+#include "qt/coordinates.h"
+
+namespace korvida::qt {
+
+namespace {
+
+// Above every ordinary window: the full-screen windows stay on top.
+constexpr int kShieldingLevel = 1000;
+
+QString toQString(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+bool QtWorkspace::openURL(const std::string& url)
+{
+    return QDesktopServices::openUrl(QUrl(toQString(url)));
+}
+
+bool QtScriptRunner::executeScript(const std::string&)
+{
+    return false;
+}
+
+void QtFolderChooser::chooseFolder(Window& sheetParent, const FolderRequest& request, Completion done)
+{
+    auto* dialog = new QFileDialog(widgets(sheetParent));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setLabelText(QFileDialog::Accept, toQString(request.prompt));
+    dialog->setDirectory(request.startFolder.empty() ? QDir::homePath() : toQString(request.startFolder));
+    dialog->setWindowModality(Qt::WindowModal);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+        const QStringList chosen = dialog->selectedFiles();
+        if (result == QDialog::Accepted && !chosen.isEmpty())
+            done(QDir::cleanPath(chosen.first()).toStdString());
+        else
+            done(std::nullopt);
+    });
+    dialog->open();
+}
+
+AlertChoice QtAlert::runAlertPanel(const std::string& title, const std::string& message,
+                                   const std::string& defaultButton, const std::string& alternateButton,
+                                   const std::string& otherButton)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setIcon(QMessageBox::Warning);
+    box.setText(toQString(title));
+    box.setInformativeText(toQString(message));
+    QPushButton* defaultChoice = box.addButton(toQString(defaultButton.empty() ? "OK" : defaultButton),
+                                               QMessageBox::AcceptRole);
+    QPushButton* alternateChoice =
+        alternateButton.empty() ? nullptr : box.addButton(toQString(alternateButton), QMessageBox::RejectRole);
+    QPushButton* otherChoice =
+        otherButton.empty() ? nullptr : box.addButton(toQString(otherButton), QMessageBox::DestructiveRole);
+    box.setDefaultButton(defaultChoice);
+    box.exec();
+    if (box.clickedButton() == alternateChoice && alternateChoice != nullptr)
+        return AlertChoice::Alternate;
+    if (box.clickedButton() == otherChoice && otherChoice != nullptr)
+        return AlertChoice::Other;
+    return AlertChoice::Default;
+}
+
+Point QtCursor::mouseLocation() const
+{
+    return fromQtScreenPoint(QCursor::pos());
+}
+
+void QtCursor::hideCursor()
+{
+    ++hidden;
+    QApplication::setOverrideCursor(Qt::BlankCursor);
+}
+
+void QtCursor::showCursor()
+{
+    // Balanced like the system's calls: one show undoes one hide, and a show without a hide
+    // does nothing.
+    if (hidden == 0)
+        return;
+    --hidden;
+    QApplication::restoreOverrideCursor();
+}
+
+Rect QtScreens::screenFrameOf(const Window& window) const
+{
+    const QWidget* widget = widgets(window);
+    const QScreen* screen = widget != nullptr ? widget->screen() : QApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    return fromQtScreenRect(screen->geometry());
+}
+
+int QtScreens::shieldingWindowLevel() const
+{
+    return kShieldingLevel;
+}
+
+void QtKeepAwake::updateSystemActivity()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    bus.send(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
+                                            QStringLiteral("/org/freedesktop/ScreenSaver"),
+                                            QStringLiteral("org.freedesktop.ScreenSaver"),
+                                            QStringLiteral("SimulateUserActivity")));
+}
+
+void QtApplication::terminate()
+{
+    terminated = true;
+    QCoreApplication::quit();
+}
+
+}  // namespace korvida::qt

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+#include "platform/desktop.h"
+
+class QWidget;
+
+namespace korvida::qt {
+
+// The Qt window that shows a window of the program, or null when it has none.
+using WindowWidgets = std::function<QWidget*(const Window&)>;
+
+class QtWorkspace : public Workspace {
+public:
+    bool openURL(const std::string& url) override;
+};
+
+// Linux has no AppleScript, and the applications the import scripts address do not exist
+// here: the scripts are not run. Each counts as failed, which the import treats like any
+// script error: silently.
+class QtScriptRunner : public ScriptRunner {
+public:
+    bool executeScript(const std::string& source) override;
+};
+
+// The folder chooser as a sheet: a directory dialog, modal for its window, that starts in
+// the folder asked for and reports the choice when the user closes it.
+class QtFolderChooser : public FolderChooser {
+public:
+    explicit QtFolderChooser(WindowWidgets widgets) : widgets(std::move(widgets)) {}
+    void chooseFolder(Window& sheetParent, const FolderRequest& request, Completion done) override;
+
+private:
+    WindowWidgets widgets;
+};
+
+// A modal message box over the active window.
+class QtAlert : public Alert {
+public:
+    AlertChoice runAlertPanel(const std::string& title, const std::string& message, const std::string& defaultButton,
+                              const std::string& alternateButton, const std::string& otherButton) override;
+};
+
+// The mouse pointer in the program's screen coordinates; hiding it covers every window of
+// the program.
+class QtCursor : public Cursor {
+public:
+    Point mouseLocation() const override;
+    void hideCursor() override;
+    void showCursor() override;
+
+private:
+    int hidden = 0;
+};
+
+class QtScreens : public Screens {
+public:
+    explicit QtScreens(WindowWidgets widgets) : widgets(std::move(widgets)) {}
+    Rect screenFrameOf(const Window& window) const override;
+    int shieldingWindowLevel() const override;
+
+private:
+    WindowWidgets widgets;
+};
+
+// Asks the desktop's screen saver, over the session bus, to count the user as active.
+// Without a session bus nothing happens.
+class QtKeepAwake : public KeepAwake {
+public:
+    void updateSystemActivity() override;
+};
+
+// Ends the event loop; the program then tears down and exits.
+class QtApplication : public Application {
+public:
+    void terminate() override;
+    bool hasTerminated() const { return terminated; }
+
+private:
+    bool terminated = false;
+};
+
+}  // namespace korvida::qt

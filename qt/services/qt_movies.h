@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+#include "platform/movie.h"
+
+class QAudioOutput;
+class QMediaPlayer;
+class QTimer;
+class QVideoWidget;
+
+namespace korvida::qt {
+
+// Movie times in the Qt movies are milliseconds.
+constexpr std::int32_t kMovieTimeScale = 1000;
+
+// A tune or a film played by Qt Multimedia. The player decodes only with an audio output
+// attached, so every movie has one, whether or not it has sound.
+class PlayerMovie : public Movie {
+public:
+    explicit PlayerMovie(std::unique_ptr<QMediaPlayer> player);
+    ~PlayerMovie() override;
+
+    std::int32_t getMovieTime() const override;
+    std::int32_t getMovieDuration() const override;
+    std::int32_t getMovieTimeScale() const override { return kMovieTimeScale; }
+    Rect getMovieNaturalBoundsRect() const override;
+    void setMovieTimeValue(std::int32_t time) override;
+
+    void start() override;
+    void stop() override;
+    float rate() const override;
+    void setRate(float rate) override;
+
+    // Shows the picture of the film in this widget (the last one given wins).
+    void showIn(QVideoWidget* widget);
+
+private:
+    void play();
+    void stepBackwards();
+
+    std::unique_ptr<QMediaPlayer> player;
+    QAudioOutput* audio = nullptr;
+    // Played backwards by stepping the position, since the players cannot run in reverse.
+    QTimer* reverseClock = nullptr;
+    float playRate = 1.0f;
+    bool running = false;
+};
+
+// A still picture opened as a movie: it has no running time (duration 0), so it counts as
+// having reached its end from the start; its natural size is the picture's.
+class StillMovie : public Movie {
+public:
+    explicit StillMovie(QImage picture) : picture(std::move(picture)) {}
+
+    std::int32_t getMovieTime() const override { return 0; }
+    std::int32_t getMovieDuration() const override { return 0; }
+    std::int32_t getMovieTimeScale() const override { return kMovieTimeScale; }
+    Rect getMovieNaturalBoundsRect() const override;
+    void setMovieTimeValue(std::int32_t) override {}
+
+    void start() override { running = true; }
+    void stop() override { running = false; }
+    float rate() const override { return running ? playRate : 0.0f; }
+    void setRate(float rate) override;
+
+    const QImage& image() const { return picture; }
+
+private:
+    QImage picture;
+    float playRate = 1.0f;
+    bool running = false;
+};
+
+// Opens files as movies: still pictures by their image reader, everything else through the
+// media player, waiting until the player knows the file (so the duration is right from the
+// start) or has given up on it.
+class QtMovies : public Movies {
+public:
+    std::shared_ptr<Movie> openMovie(const std::string& path) override;
+};
+
+}  // namespace korvida::qt
