@@ -13,8 +13,10 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QVideoWidget>
 
 #include "qt/binding/binder.h"
+#include "qt/folder_drop_filter.h"
 #include "qt/main_window.h"
 #include "qt/widgets/flipped_container.h"
 #include "qt/widgets/image_button.h"
@@ -171,8 +173,13 @@ private:
 
     void buildMediaArea(FlippedContainer* area)
     {
-        binder.bindImageView(*app.inImageView, named(new PictureWidget(area), "inImageView"), area);
-        binder.bindMovieView(*app.mainMovieView, named(new MovieWidget(area), "mainMovieView"), area);
+        auto* picture = named(new PictureWidget(area), "inImageView");
+        binder.bindImageView(*app.inImageView, picture, area);
+        auto* movie = named(new MovieWidget(area), "mainMovieView");
+        binder.bindMovieView(*app.mainMovieView, movie, area);
+        acceptFolders(picture, *app.inImageView);
+        acceptFolders(movie, *app.mainMovieView);
+        acceptFolders(movie->videoWidget(), *app.mainMovieView);
         button(*app.back, "back", area);
         button(*app.fastBack, "fastBack", area);
         button(*app.play, "play", area);
@@ -184,6 +191,18 @@ private:
         field(*app.timePlayd, "timePlayd", area);
         auto* left = static_cast<QLabel*>(field(*app.timeLeft, "timeLeft", area));
         left->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    // A drop point for device folders: the view itself decides what a drop means.
+    template <typename DropView>
+    void acceptFolders(QWidget* widget, DropView& view)
+    {
+        auto* filter = new FolderDropFilter(
+            [&view](const std::vector<std::string>& fileNames) {
+                return view.performDragOperation(Pasteboard{{kFilenamesPboardType}, fileNames});
+            },
+            widget);
+        filter->watch(widget);
     }
 
     void buildBrowser(MainInterface& ui)
