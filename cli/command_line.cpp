@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/display_text.h"
+#include "cli/export_command.h"
 #include "cli/list_command.h"
 
 namespace korvida::cli {
@@ -23,6 +24,7 @@ struct Command {
 // Every command-line command; a new command is one more line here.
 constexpr Command kCommands[] = {
     {"list", kListUsage, listCommand},
+    {"export", kExportUsage, exportCommand},
 };
 
 const Command* findCommand(std::string_view name)
