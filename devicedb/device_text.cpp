@@ -76,18 +76,43 @@ void dropCutCharacter(std::string& text)
 
 } // namespace
 
-DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, std::size_t maxUnits)
+DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, std::size_t maxUnits,
+                        bool dropFirstUnit)
 {
     DeviceText text;
+    std::size_t kept = 0;
+    char16_t pendingHigh = 0; // a high surrogate waiting for its low half
     std::size_t position = start;
-    while (fits(data, position, 2) && text.units.size() < maxUnits) {
-        if (ends.beginsAt(data, position) || ends.beginsAt(data, position + 1))
+    for (; fits(data, position, 2) && kept < maxUnits; position += 2) {
+        if ((data[position] == 'm' || data[position + 1] == 'm') &&
+            (ends.beginsAt(data, position) || ends.beginsAt(data, position + 1)))
             break;
         const auto unit = static_cast<char16_t>(data[position] | (data[position + 1] << 8));
-        if (unit != 0)
-            text.units += unit;
-        position += 2;
+        if (unit == 0)
+            continue;
+        if (dropFirstUnit) {
+            dropFirstUnit = false;
+            continue;
+        }
+        ++kept;
+        if (pendingHigh != 0) {
+            if (isLowSurrogate(unit)) {
+                appendCodePoint(text.text, 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00));
+                pendingHigh = 0;
+                continue;
+            }
+            appendCodePoint(text.text, kReplacement);
+            pendingHigh = 0;
+        }
+        if (unit < 0x80)
+            text.text += static_cast<char>(unit);
+        else if (isHighSurrogate(unit))
+            pendingHigh = unit;
+        else
+            appendCodePoint(text.text, isLowSurrogate(unit) ? kReplacement : unit);
     }
+    if (pendingHigh != 0)
+        appendCodePoint(text.text, kReplacement);
     text.end = position < data.size() ? position : data.size();
     return text;
 }
@@ -111,24 +136,6 @@ ByteText readByteText(ByteView data, std::size_t start, const TagSet& ends)
     if (kept.size() == kMaxByteText)
         dropCutCharacter(kept);
     return {wellFormedUtf8(kept), position < data.size() ? position : data.size()};
-}
-
-std::string utf8FromUnits(std::u16string_view units)
-{
-    std::string out;
-    out.reserve(units.size());
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const char16_t unit = units[i];
-        if (isHighSurrogate(unit) && i + 1 < units.size() && isLowSurrogate(units[i + 1])) {
-            appendCodePoint(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
-            ++i;
-        } else if (isHighSurrogate(unit) || isLowSurrogate(unit)) {
-            appendCodePoint(out, kReplacement);
-        } else {
-            appendCodePoint(out, unit);
-        }
-    }
-    return out;
 }
 
 std::string wellFormedUtf8(std::string_view bytes)

@@ -10,14 +10,16 @@
 namespace korvida {
 
 struct DeviceText {
-    std::u16string units;
+    std::string text;   // UTF-8
     std::size_t end = 0; // where the text stopped: the unit before which a tag begins, or the data's end
 };
 
-// UTF-16LE units read two bytes at a time from start. The text ends where one of the ending
-// tags begins at a unit or one byte after it, at the end of the data, or after maxUnits
-// kept units. Zero units are left out.
-DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, std::size_t maxUnits = SIZE_MAX);
+// UTF-16LE units read two bytes at a time from start and given as UTF-8. The text ends where
+// one of the ending tags begins at a unit or one byte after it, at the end of the data, or
+// after maxUnits kept units. Zero units are left out; so is the first non-zero unit when
+// dropFirstUnit is set. An unpaired surrogate becomes U+FFFD.
+DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, std::size_t maxUnits = SIZE_MAX,
+                        bool dropFirstUnit = false);
 
 struct ByteText {
     std::string text;
@@ -28,9 +30,6 @@ struct ByteText {
 // skipped, the first non-zero byte (the record's encoding mark) is dropped, and at most
 // 499 bytes are kept.
 ByteText readByteText(ByteView data, std::size_t start, const TagSet& ends);
-
-// UTF-8 of UTF-16 units; an unpaired surrogate becomes U+FFFD.
-std::string utf8FromUnits(std::u16string_view units);
 
 // The text with every byte that does not belong to a well-formed UTF-8 sequence replaced
 // by U+FFFD.

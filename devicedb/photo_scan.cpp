@@ -49,7 +49,7 @@ void PhotoScan::makePhoto(ByteView data, std::size_t p)
     // ":Full Resolution:2006:07:14:IMG_0101.JPG" is read from the colon before the year:
     // an empty piece, then year, month, day and file name. Missing pieces are empty.
     std::vector<std::string> pieces =
-        splitAtColons(utf8FromUnits(readUnitText(data, p + 32, placeEnds(), kMaxPlaceUnits).units));
+        splitAtColons(readUnitText(data, p + 32, placeEnds(), kMaxPlaceUnits).text);
     const std::string path = pathInside(fullResolutionFolder, {pieces.begin() + 1, pieces.end()});
     pieces.resize(std::max<std::size_t>(pieces.size(), 5));
     const std::string& fileName = pieces.back();

@@ -20,7 +20,7 @@ const PlaylistScan::Name& PlaylistScan::nameAfter(std::size_t p)
         lastName.record = record;
         if (record < data.size()) {
             DeviceText text = readUnitText(data, record + 40, iTunesDBRecordTags());
-            lastName.text = utf8FromUnits(text.units);
+            lastName.text = std::move(text.text);
             lastName.end = text.end;
         } else {
             lastName.text.clear();

@@ -2,10 +2,12 @@
 
 namespace korvida {
 
-ShortIdIndex::ShortIdIndex() : heads(UINT16_MAX + 1, kNone), tails(UINT16_MAX + 1, kNone) {}
-
 void ShortIdIndex::add(std::uint16_t shortId, std::uint32_t item)
 {
+    if (heads.empty()) {
+        heads.assign(UINT16_MAX + 1, kNone);
+        tails.assign(UINT16_MAX + 1, kNone);
+    }
     if (following.size() <= item)
         following.resize(item + 1, kNone);
     if (heads[shortId] == kNone)

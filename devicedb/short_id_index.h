@@ -11,14 +11,12 @@ class ShortIdIndex {
 public:
     static constexpr std::uint32_t kNone = UINT32_MAX;
 
-    ShortIdIndex();
-
     void add(std::uint16_t shortId, std::uint32_t item);
-    std::uint32_t first(std::uint16_t shortId) const { return heads[shortId]; }
+    std::uint32_t first(std::uint16_t shortId) const { return heads.empty() ? kNone : heads[shortId]; }
     std::uint32_t next(std::uint32_t item) const { return item < following.size() ? following[item] : kNone; }
 
 private:
-    std::vector<std::uint32_t> heads;     // first item of each short ID
+    std::vector<std::uint32_t> heads;     // first item of each short ID, made at the first add
     std::vector<std::uint32_t> tails;     // last item of each short ID
     std::vector<std::uint32_t> following; // next item with the same short ID, by item
 };

@@ -59,7 +59,7 @@ void TrackScan::readString(ByteView data, std::size_t p)
     case 5: field = Genre; break;
     default: return;
     }
-    std::string text = utf8FromUnits(readUnitText(data, p + 38, iTunesDBRecordTags()).units);
+    std::string text = readUnitText(data, p + 38, iTunesDBRecordTags()).text;
     if (text.empty())
         return;
     // A string after the location belongs to the track already made from this record,
@@ -75,10 +75,9 @@ void TrackScan::readString(ByteView data, std::size_t p)
 
 void TrackScan::makeTrack(ByteView data, std::size_t p)
 {
-    std::u16string units = readUnitText(data, p + 38, iTunesDBRecordTags(), kMaxLocationUnits).units;
-    if (!units.empty())
-        units.erase(0, 1); // the ":" before the folder
-    const std::string path = pathInside(musicFolder, splitAtColons(utf8FromUnits(units)));
+    // The text starts with the ":" before the folder.
+    const std::string relative = readUnitText(data, p + 38, iTunesDBRecordTags(), kMaxLocationUnits, true).text;
+    const std::string path = pathInside(musicFolder, splitAtColons(relative));
 
     auto media = std::make_unique<InMedia>();
     for (int field = Title; field < FieldCount; ++field) {

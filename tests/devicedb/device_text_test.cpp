@@ -25,31 +25,52 @@ TEST(DevicePath, DropsEmptyDotAndDotDotComponents)
     EXPECT_EQ(korvida::pathInside("/d", {"/", "."}), "/d");
 }
 
+namespace {
+
+std::vector<std::uint8_t> bytes(const std::string& text)
+{
+    return {text.begin(), text.end()};
+}
+
+std::vector<std::uint8_t> units(const std::u16string& text)
+{
+    std::vector<std::uint8_t> out;
+    for (char16_t unit : text) {
+        out.push_back(static_cast<std::uint8_t>(unit));
+        out.push_back(static_cast<std::uint8_t>(unit >> 8));
+    }
+    return out;
+}
+
+const korvida::TagSet kEnds{"mhod"};
+
+} // namespace
+
 TEST(DeviceText, UnitsBecomeUtf8AndLoneSurrogatesAreReplaced)
 {
-    EXPECT_EQ(korvida::utf8FromUnits(u"Caf\u00e9 \u6771"), "Café 東");
-    EXPECT_EQ(korvida::utf8FromUnits(u"\U0001F3B5"), "\xF0\x9F\x8E\xB5");
-    EXPECT_EQ(korvida::utf8FromUnits(std::u16string{char16_t(0xD800), u'a', char16_t(0xDC00)}),
-              "\xEF\xBF\xBD" "a" "\xEF\xBF\xBD");
+    EXPECT_EQ(korvida::readUnitText(units(u"Caf\u00e9 \u6771"), 0, kEnds).text, "Café 東");
+    EXPECT_EQ(korvida::readUnitText(units(u"\U0001F3B5"), 0, kEnds).text, "\xF0\x9F\x8E\xB5");
+    EXPECT_EQ(korvida::readUnitText(units({char16_t(0xD800), u'a', char16_t(0xDC00), char16_t(0xDBFF)}), 0, kEnds).text,
+              "\xEF\xBF\xBD" "a" "\xEF\xBF\xBD\xEF\xBF\xBD");
+    // A zero unit between the halves of a pair is left out, the pair stays whole.
+    EXPECT_EQ(korvida::readUnitText(units({char16_t(0xD83C), 0, char16_t(0xDFB5)}), 0, kEnds).text,
+              "\xF0\x9F\x8E\xB5");
 }
 
 TEST(DeviceText, UnitTextEndsAtATagOnEitherByteAndSkipsZeroUnits)
 {
-    const korvida::TagSet ends{"mhod"};
-    const std::string aligned = std::string("A\0\0\0B\0", 6) + "mhod";
-    auto bytes = [](const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); };
-    const auto first = bytes(aligned);
-    const korvida::DeviceText text = korvida::readUnitText(first, 0, ends);
-    EXPECT_EQ(text.units, u"AB");
+    const korvida::DeviceText text = korvida::readUnitText(bytes(std::string("A\0\0\0B\0", 6) + "mhod"), 0, kEnds);
+    EXPECT_EQ(text.text, "AB");
     EXPECT_EQ(text.end, 6u);
     // The tag starts one byte into a unit: that unit is not used.
-    const auto odd = bytes(std::string("A\0Bmhod", 7));
-    EXPECT_EQ(korvida::readUnitText(odd, 0, ends).units, u"A");
+    EXPECT_EQ(korvida::readUnitText(bytes(std::string("A\0Bmhod", 7)), 0, kEnds).text, "A");
+    // The first non-zero unit dropped, a limit on the kept units.
+    EXPECT_EQ(korvida::readUnitText(units(std::u16string(u"\0:F00:ABCD", 10)), 0, kEnds, 4, true).text, "F00:");
 }
 
 TEST(DeviceText, ByteTextDropsTheMarkAndStopsAt499Bytes)
 {
-    const korvida::TagSet ends{"mhod"};
+    const korvida::TagSet& ends = kEnds;
     const std::string record = std::string("\0\x01\0\0h\xC3\xA9", 7) + "mhod";
     const std::vector<std::uint8_t> bytes(record.begin(), record.end());
     const korvida::ByteText text = korvida::readByteText(bytes, 0, ends);
