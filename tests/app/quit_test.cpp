@@ -61,7 +61,6 @@ TEST_F(Quit, QuitCancelsEveryCopyWaitsAndEndsWhenTheyHaveStopped)
 {
     queueCopy("One");
     queueCopy("Two");
-    fakes.defaults.values.clear();
     app->quit(nullptr);
 
     EXPECT_EQ(fakes.alert.calls.front().title, "2 files are being copied");
