@@ -2,12 +2,11 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 
 namespace korvida {
 
-std::vector<std::uint8_t> readWholeFile(const std::string& path)
+DatabaseBytes readWholeFile(const std::string& path)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
@@ -18,9 +17,10 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path)
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file)
         return {};
-    std::vector<std::uint8_t> bytes(size);
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
-    return bytes;
+    // Not zero-filled first: the read fills it, and only what was read is used.
+    auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(size);
+    const std::size_t read = std::fread(bytes.get(), 1, size, file.get());
+    return {std::move(bytes), read};
 }
 
 } // namespace korvida

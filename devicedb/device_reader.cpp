@@ -13,12 +13,12 @@ Library readDevice(const std::string& iPodPath)
 {
     Library library;
     {
-        const std::vector<std::uint8_t> database = readWholeFile(iPodPath + "/iPod_Control/iTunes/iTunesDB");
+        const DatabaseBytes database = readWholeFile(iPodPath + "/iPod_Control/iTunes/iTunesDB");
         readITunesDB(database, iPodPath, library);
     }
     std::error_code error;
     if (std::filesystem::exists(iPodPath + "/Photos/Full Resolution", error)) {
-        const std::vector<std::uint8_t> database = readWholeFile(iPodPath + "/Photos/Photo Database");
+        const DatabaseBytes database = readWholeFile(iPodPath + "/Photos/Photo Database");
         readPhotoDatabase(database, iPodPath, library);
     }
     return library;

@@ -7,23 +7,25 @@ namespace {
 constexpr std::size_t kMaxByteText = 499;
 constexpr char32_t kReplacement = 0xFFFD;
 
-void appendCodePoint(std::string& out, char32_t code)
+// Writes the UTF-8 bytes of a code point and returns the position after them.
+char* appendCodePoint(char* out, char32_t code)
 {
     if (code < 0x80) {
-        out += static_cast<char>(code);
+        *out++ = static_cast<char>(code);
     } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (code >> 6));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
     } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (code >> 12));
+        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        *out++ = static_cast<char>(0xF0 | (code >> 18));
+        *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
     }
+    return out;
 }
 
 bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
@@ -79,14 +81,21 @@ void dropCutCharacter(std::string& text)
 DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, std::size_t maxUnits,
                         bool dropFirstUnit)
 {
-    DeviceText text;
-    std::size_t kept = 0;
-    char16_t pendingHigh = 0; // a high surrogate waiting for its low half
-    std::size_t position = start;
-    for (; fits(data, position, 2) && kept < maxUnits; position += 2) {
-        if ((data[position] == 'm' || data[position + 1] == 'm') &&
-            (ends.beginsAt(data, position) || ends.beginsAt(data, position + 1)))
+    // Find where the text ends first, so that it can be decoded in one go.
+    std::size_t end = start;
+    for (std::size_t units = 0; fits(data, end, 2) && units < maxUnits; end += 2, ++units)
+        if ((data[end] == 'm' || data[end + 1] == 'm') && (ends.beginsAt(data, end) || ends.beginsAt(data, end + 1)))
             break;
+
+    DeviceText text;
+    text.end = end < data.size() ? end : data.size();
+    if (end <= start)
+        return text;
+    // Each unit gives at most three bytes of UTF-8 (a surrogate pair four for its two units).
+    text.text.resize((end - start) / 2 * 3);
+    char* out = text.text.data();
+    char16_t pendingHigh = 0; // a high surrogate waiting for its low half
+    for (std::size_t position = start; position < end; position += 2) {
         const auto unit = static_cast<char16_t>(data[position] | (data[position + 1] << 8));
         if (unit == 0)
             continue;
@@ -94,26 +103,24 @@ DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, st
             dropFirstUnit = false;
             continue;
         }
-        ++kept;
         if (pendingHigh != 0) {
-            if (isLowSurrogate(unit)) {
-                appendCodePoint(text.text, 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00));
-                pendingHigh = 0;
-                continue;
-            }
-            appendCodePoint(text.text, kReplacement);
+            const bool paired = isLowSurrogate(unit);
+            out = appendCodePoint(out, paired ? 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00)
+                                              : kReplacement);
             pendingHigh = 0;
+            if (paired)
+                continue;
         }
         if (unit < 0x80)
-            text.text += static_cast<char>(unit);
+            *out++ = static_cast<char>(unit);
         else if (isHighSurrogate(unit))
             pendingHigh = unit;
         else
-            appendCodePoint(text.text, isLowSurrogate(unit) ? kReplacement : unit);
+            out = appendCodePoint(out, isLowSurrogate(unit) ? kReplacement : unit);
     }
     if (pendingHigh != 0)
-        appendCodePoint(text.text, kReplacement);
-    text.end = position < data.size() ? position : data.size();
+        out = appendCodePoint(out, kReplacement);
+    text.text.resize(static_cast<std::size_t>(out - text.text.data()));
     return text;
 }
 
@@ -145,7 +152,7 @@ std::string wellFormedUtf8(std::string_view bytes)
     while (!bytes.empty()) {
         const std::size_t length = sequenceLength(bytes);
         if (length == 0) {
-            appendCodePoint(out, kReplacement);
+            out += "\xEF\xBF\xBD"; // U+FFFD
             bytes.remove_prefix(1);
         } else {
             out.append(bytes.substr(0, length));

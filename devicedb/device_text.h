@@ -16,7 +16,7 @@ struct DeviceText {
 
 // UTF-16LE units read two bytes at a time from start and given as UTF-8. The text ends where
 // one of the ending tags begins at a unit or one byte after it, at the end of the data, or
-// after maxUnits kept units. Zero units are left out; so is the first non-zero unit when
+// after maxUnits units. Zero units are left out; so is the first non-zero unit when
 // dropFirstUnit is set. An unpaired surrogate becomes U+FFFD.
 DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, std::size_t maxUnits = SIZE_MAX,
                         bool dropFirstUnit = false);

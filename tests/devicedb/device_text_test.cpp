@@ -64,8 +64,8 @@ TEST(DeviceText, UnitTextEndsAtATagOnEitherByteAndSkipsZeroUnits)
     EXPECT_EQ(text.end, 6u);
     // The tag starts one byte into a unit: that unit is not used.
     EXPECT_EQ(korvida::readUnitText(bytes(std::string("A\0Bmhod", 7)), 0, kEnds).text, "A");
-    // The first non-zero unit dropped, a limit on the kept units.
-    EXPECT_EQ(korvida::readUnitText(units(std::u16string(u"\0:F00:ABCD", 10)), 0, kEnds, 4, true).text, "F00:");
+    // The first non-zero unit dropped; at most four units read.
+    EXPECT_EQ(korvida::readUnitText(units(std::u16string(u"\0:F00:ABCD", 10)), 0, kEnds, 4, true).text, "F0");
 }
 
 TEST(DeviceText, ByteTextDropsTheMarkAndStopsAt499Bytes)

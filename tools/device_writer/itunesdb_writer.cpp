@@ -8,22 +8,7 @@ namespace korvida::devicewriter {
 namespace {
 
 constexpr std::uint32_t kStringHeaderLength = 24;
-constexpr std::uint32_t kSectionHeaderLength = 96;
-constexpr std::uint32_t kListHeaderLength = 92;
 constexpr std::uint32_t kPlaylistItemHeaderLength = 76;
-
-Bytes section(std::uint32_t type, const Bytes& list)
-{
-    return Record("mhsd", kSectionHeaderLength).set32(12, type).append(list).finish();
-}
-
-Bytes list(std::string_view tag, std::size_t count, const std::vector<Bytes>& children)
-{
-    return Record(tag, kListHeaderLength)
-        .set32(8, static_cast<std::uint32_t>(count))
-        .append(concat(children))
-        .finish(false);
-}
 
 // Type 100 records carry view settings and item positions; the reader skips them, so
 // they only need the real layout: a bare header and, for items, the position at 24.
@@ -52,7 +37,7 @@ Bytes albumListSection(const std::vector<Track>& tracks)
                              .append(name)
                              .finish());
     }
-    return section(4, list("mhla", albums.size(), albums));
+    return sectionRecord(4, listRecord("mhla", albums.size(), albums));
 }
 
 Bytes trackSection(const std::vector<Track>& tracks, const ITunesDBLayout& layout)
@@ -61,7 +46,7 @@ Bytes trackSection(const std::vector<Track>& tracks, const ITunesDBLayout& layou
     records.reserve(tracks.size());
     for (const Track& track : tracks)
         records.push_back(trackRecord(track, layout));
-    return section(1, list("mhlt", tracks.size(), records));
+    return sectionRecord(1, listRecord("mhlt", tracks.size(), records));
 }
 
 Bytes playlistSection(std::uint32_t type, const std::vector<Track>& tracks, const std::vector<Playlist>& playlists,
@@ -76,7 +61,7 @@ Bytes playlistSection(std::uint32_t type, const std::vector<Track>& tracks, cons
     }
     for (const Playlist& playlist : playlists)
         records.push_back(playlistRecord(playlist, layout));
-    return section(type, list("mhlp", records.size(), records));
+    return sectionRecord(type, listRecord("mhlp", records.size(), records));
 }
 
 } // namespace

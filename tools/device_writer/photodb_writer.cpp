@@ -7,7 +7,6 @@ namespace korvida::devicewriter {
 
 namespace {
 
-constexpr std::uint32_t kListHeaderLength = 92;
 constexpr std::uint32_t kStringHeaderLength = 24;
 constexpr std::uint8_t kUtf8 = 1;
 constexpr std::uint8_t kUtf16 = 2;
@@ -23,19 +22,6 @@ Bytes stringRecord(std::uint16_t type, const Bytes& text, std::uint8_t encoding)
         .set32(32, 0)
         .append(padded)
         .finish();
-}
-
-Bytes section(std::uint16_t index, const Bytes& list)
-{
-    return Record("mhsd", 96).set16(12, index).append(list).finish();
-}
-
-Bytes list(std::string_view tag, std::size_t count, const std::vector<Bytes>& children)
-{
-    return Record(tag, kListHeaderLength)
-        .set32(8, static_cast<std::uint32_t>(count))
-        .append(concat(children))
-        .finish(false);
 }
 
 // A container record (type 2 thumbnail, type 5 full resolution) around an image name
@@ -81,7 +67,7 @@ Bytes imageSection(const std::vector<Photo>& photos)
     std::vector<Bytes> records;
     for (const Photo& photo : photos)
         records.push_back(imageRecord(photo));
-    return section(1, list("mhli", records.size(), records));
+    return sectionRecord(1, listRecord("mhli", records.size(), records));
 }
 
 Bytes albumSection(const std::vector<Photo>& photos, const std::vector<PhotoAlbum>& albums, const PhotoDBLayout& layout)
@@ -96,7 +82,7 @@ Bytes albumSection(const std::vector<Photo>& photos, const std::vector<PhotoAlbu
     }
     for (const PhotoAlbum& album : albums)
         records.push_back(albumRecord(album, albumId++, false));
-    return section(2, list("mhla", records.size(), records));
+    return sectionRecord(2, listRecord("mhla", records.size(), records));
 }
 
 Bytes fileSection()
@@ -104,7 +90,7 @@ Bytes fileSection()
     std::vector<Bytes> files;
     for (std::uint32_t correlationId : {1019u, 1020u})
         files.push_back(Record("mhif", 124).set32(16, correlationId).set32(20, 22880).finish());
-    return section(3, list("mhlf", files.size(), files));
+    return sectionRecord(3, listRecord("mhlf", files.size(), files));
 }
 
 } // namespace

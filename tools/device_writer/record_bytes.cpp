@@ -48,6 +48,16 @@ Bytes concat(const std::vector<Bytes>& parts)
     return all;
 }
 
+Bytes sectionRecord(std::uint32_t type, const Bytes& list)
+{
+    return Record("mhsd", 96).set32(12, type).append(list).finish();
+}
+
+Bytes listRecord(std::string_view tag, std::size_t count, const std::vector<Bytes>& children)
+{
+    return Record(tag, 92).set32(8, static_cast<std::uint32_t>(count)).append(concat(children)).finish(false);
+}
+
 Bytes utf16le(const std::string& utf8Text)
 {
     Bytes out;

@@ -28,4 +28,10 @@ private:
 
 Bytes concat(const std::vector<Bytes>& parts);
 
+// A section record (type at 12) around its list.
+Bytes sectionRecord(std::uint32_t type, const Bytes& list);
+
+// A list header (the number of children at 8) followed by its children.
+Bytes listRecord(std::string_view tag, std::size_t count, const std::vector<Bytes>& children);
+
 } // namespace korvida::devicewriter
