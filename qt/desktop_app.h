@@ -43,6 +43,9 @@ public:
     // Brings the main window to the front (a second start of the program asks for this).
     void raiseMainWindow();
 
+    // Whether the controller has ended the program (the event loop then stops).
+    bool hasTerminated() const { return application.hasTerminated(); }
+
     MainApp& controller() { return *app; }
     MainInterface& interface() { return *ui; }
     Binder& binding() { return binder; }

@@ -151,11 +151,12 @@ private:
     template <typename L>
     L* panelContent(Panel& panel, const char* outlet, MainInterface& ui)
     {
-        auto* content = named(new QWidget, outlet);
+        auto* content = new QWidget;
+        content->setObjectName(name(outlet) + QStringLiteral("Content"));
         content->setProperty("fullScreenPanel", true);
         auto* layout = new L(content);
         binder.registerContent(*panel.contentView(), content);
-        plainWindow(panel, outlet, ui)->setObjectName(name(outlet) + QStringLiteral("Window"));
+        plainWindow(panel, outlet, ui);
         return layout;
     }
 
@@ -299,7 +300,7 @@ private:
         auto* dialog = named(new QDialog(ui.mainWindow), outlet);
         auto* host = new QVBoxLayout(dialog);
         host->setContentsMargins(0, 0, 0, 0);
-        auto* content = named(new FlippedContainer, outlet);
+        auto* content = new FlippedContainer;
         content->setObjectName(name(outlet) + QStringLiteral("Content"));
         host->addWidget(content);
         binder.registerContent(*panel.contentView(), content);

@@ -19,6 +19,8 @@ namespace {
 
 // How long to wait for the player to know a file before taking it as unreadable.
 constexpr int kOpenTimeoutMs = 5000;
+// A loaded file whose duration has not come by then has none (a stream).
+constexpr int kDurationGraceMs = 1000;
 // Backwards play: one step of the position every tick of this clock.
 constexpr int kReverseStepMs = 100;
 
@@ -38,38 +40,52 @@ Rect boundsOfSize(const QSize& size)
     return makeRect(0.0f, 0.0f, static_cast<float>(size.width()), static_cast<float>(size.height()));
 }
 
-// Runs the event loop until the player has read the file or failed; true when it can play.
+bool failed(const QMediaPlayer& player)
+{
+    return player.error() != QMediaPlayer::NoError || player.mediaStatus() == QMediaPlayer::InvalidMedia;
+}
+
+bool loaded(const QMediaPlayer& player)
+{
+    const auto status = player.mediaStatus();
+    return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia
+        || status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::EndOfMedia;
+}
+
+// Runs the event loop until the player has read the file and knows its duration, or has
+// failed; true when it can play. The duration may follow the loaded state a moment later.
 bool waitUntilLoaded(QMediaPlayer& player)
 {
-    auto settled = [&player] {
-        const auto status = player.mediaStatus();
-        return status != QMediaPlayer::LoadingMedia && status != QMediaPlayer::NoMedia;
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    bool graceStarted = false;
+    auto settle = [&] {
+        if (failed(player) || (loaded(player) && player.duration() > 0)) {
+            loop.quit();
+        } else if (loaded(player) && !graceStarted) {
+            graceStarted = true;
+            timeout.start(kDurationGraceMs);
+        }
     };
-    if (!settled()) {
-        QEventLoop loop;
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-        QObject::connect(&player, &QMediaPlayer::mediaStatusChanged, &loop, [&] {
-            if (settled())
-                loop.quit();
-        });
-        QObject::connect(&player, &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
-        timeout.start(kOpenTimeoutMs);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&player, &QMediaPlayer::mediaStatusChanged, &loop, settle);
+    QObject::connect(&player, &QMediaPlayer::durationChanged, &loop, settle);
+    QObject::connect(&player, &QMediaPlayer::errorOccurred, &loop, settle);
+    timeout.start(kOpenTimeoutMs);
+    settle();
+    if (timeout.isActive() && !failed(player) && !(loaded(player) && player.duration() > 0)) {
         const NestedLoop nested;
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    const auto status = player.mediaStatus();
-    return player.error() == QMediaPlayer::NoError
-        && (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia
-            || status == QMediaPlayer::BufferingMedia || status == QMediaPlayer::EndOfMedia);
+    return !failed(player) && loaded(player);
 }
 
 }  // namespace
 
-PlayerMovie::PlayerMovie(std::unique_ptr<QMediaPlayer> mediaPlayer)
-    : player(std::move(mediaPlayer))
+PlayerMovie::PlayerMovie() : player(std::make_unique<QMediaPlayer>())
 {
+    // Attached before the file is given: the player decodes nothing without it.
     audio = new QAudioOutput(player.get());
     player->setAudioOutput(audio);
     reverseClock = new QTimer(player.get());
@@ -80,6 +96,12 @@ PlayerMovie::PlayerMovie(std::unique_ptr<QMediaPlayer> mediaPlayer)
 PlayerMovie::~PlayerMovie()
 {
     player->stop();
+}
+
+bool PlayerMovie::load(const QString& file)
+{
+    player->setSource(QUrl::fromLocalFile(file));
+    return waitUntilLoaded(*player);
 }
 
 std::int32_t PlayerMovie::getMovieTime() const
@@ -191,11 +213,10 @@ std::shared_ptr<Movie> QtMovies::openMovie(const std::string& path)
         if (!picture.isNull())
             return std::make_shared<StillMovie>(std::move(picture));
     }
-    auto player = std::make_unique<QMediaPlayer>();
-    player->setSource(QUrl::fromLocalFile(file));
-    if (!waitUntilLoaded(*player))
+    auto movie = std::make_shared<PlayerMovie>();
+    if (!movie->load(file))
         return nullptr;
-    return std::make_shared<PlayerMovie>(std::move(player));
+    return movie;
 }
 
 }  // namespace korvida::qt

@@ -22,8 +22,11 @@ constexpr std::int32_t kMovieTimeScale = 1000;
 // attached, so every movie has one, whether or not it has sound.
 class PlayerMovie : public Movie {
 public:
-    explicit PlayerMovie(std::unique_ptr<QMediaPlayer> player);
+    PlayerMovie();
     ~PlayerMovie() override;
+
+    // Reads the file, waiting until the player knows it; false when it cannot be played.
+    bool load(const QString& file);
 
     std::int32_t getMovieTime() const override;
     std::int32_t getMovieDuration() const override;

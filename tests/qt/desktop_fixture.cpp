@@ -1,0 +1,39 @@
+#include "desktop_fixture.h"
+
+#include "tools/device_writer/device_writer.h"
+
+namespace dw = korvida::devicewriter;
+
+DesktopFixture::DesktopFixture()
+{
+    restart();
+}
+
+DesktopFixture::~DesktopFixture() = default;
+
+QString DesktopFixture::settingsFile() const
+{
+    return QString::fromStdString((folder.path() / "settings" / "korvida.ini").string());
+}
+
+void DesktopFixture::restart()
+{
+    desktop.reset();
+    desktop = std::make_unique<korvida::qt::DesktopApp>(
+        korvida::qt::DesktopPaths{settingsFile(), QString::fromStdString((folder.path() / "cache").string())});
+}
+
+QString DesktopFixture::writePlayer(const char* name) const
+{
+    dw::Device device;
+    device.tracks = {
+        dw::Track{"Harbour Bells", "Fjord Brass", "Tides", "Folk", ":iPod_Control:Music:F00:AAAA.mp3", 101, 1,
+                  "MPEG audio file"},
+        dw::Track{"Snowfall", "Aurora Quartet", "Winter", "Ambient", ":iPod_Control:Music:F01:BBBB.mp3", 102, 2,
+                  "MPEG audio file"},
+    };
+    device.playlists = {dw::Playlist{"Road trip", {101, 102}}};
+    const auto root = folder.path() / name;
+    EXPECT_TRUE(dw::writeDevice(root, device));
+    return QString::fromStdString(root.string());
+}

@@ -1,0 +1,55 @@
+#include <QCheckBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+
+#include "desktop_fixture.h"
+#include "qt/services/qt_defaults_store.h"
+
+namespace {
+
+class PreferencesTest : public DesktopFixture {
+protected:
+    MainApp& app() { return desktop->controller(); }
+};
+
+}  // namespace
+
+TEST_F(PreferencesTest, FactoryValuesAnswerButAreNeverWritten)
+{
+    desktop->launch();
+    EXPECT_EQ(app().state.fadeWindows, 0);
+    EXPECT_EQ(app().state.saveWithTrackNumber, 1);
+    EXPECT_EQ(app().state.whereToImport, 0);
+    EXPECT_TRUE(QSettings(settingsFile(), QSettings::IniFormat).allKeys().isEmpty());
+}
+
+TEST_F(PreferencesTest, ChoicesMadeInTheSheetSurviveARestart)
+{
+    desktop->launch();
+    app().openPreferencesButton(nullptr);
+    auto* sheet = widget<QDialog>("preferencesPanel");
+    ASSERT_TRUE(sheet->isVisible());
+    widget<QCheckBox>("fadingWindowsTagg")->click();
+    widget<QCheckBox>("trackNumberTagg")->click();
+    widget<QRadioButton>("iTunes_iPhotoImportTagg")->click();
+    widget<QPushButton>("closePreferences")->click();
+    EXPECT_FALSE(sheet->isVisible());
+
+    korvida::qt::QtDefaultsStore reread(settingsFile());
+    EXPECT_EQ(reread.read("fadeWindowsKey"), "1");
+    EXPECT_EQ(reread.read("saveWithTrackNumberKey"), "0");
+    EXPECT_EQ(reread.read("whereToImportKey"), "1");
+
+    restart();
+    desktop->launch();
+    EXPECT_EQ(app().state.fadeWindows, 1);
+    EXPECT_EQ(app().state.saveWithTrackNumber, 0);
+    EXPECT_EQ(app().state.whereToImport, 1);
+    EXPECT_FLOAT_EQ(app().mainWindow->alphaValue(), 1.0f) << "the fade in has ended";
+
+    app().openPreferencesButton(nullptr);
+    EXPECT_TRUE(widget<QRadioButton>("iTunes_iPhotoImportTagg")->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>("diskImportTagg")->isChecked());
+}

@@ -1,0 +1,114 @@
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include "qt/services/qt_images.h"
+#include "qt/services/qt_movies.h"
+#include "support/temp_dir.h"
+#include "tools/device_writer/device_writer.h"
+
+using korvida::qt::QtImages;
+using korvida::qt::QtMovies;
+using korvida::qt::QtResources;
+
+namespace {
+
+QString pathIn(const TempDir& folder, const char* name)
+{
+    return QString::fromStdString((folder.path() / name).string());
+}
+
+}  // namespace
+
+TEST(QtServicesTest, EveryPictureOfTheControlsIsAResourceUnderItsNameAndType)
+{
+    QtImages images;
+    const std::vector<std::pair<std::string, std::string>> pictures = {
+        {"PlayControllPanel", "gif"}, {"PauseControllPanel", "gif"}, {"FastForwardControllPanel", "gif"},
+        {"FastBackControllPanel", "gif"}, {"FastForwardControllPanelDown", "gif"},
+        {"FastBackControllPanelDown", "gif"}, {"BackControllPanel", "gif"}, {"NextControllPanel", "gif"},
+        {"Window", "png"}, {"FullScreen", "png"}, {"DropiPod", "png"}, {"BlackImage", "jpg"}};
+    for (const auto& [name, type] : pictures) {
+        const auto image = images.imageNamed(name, type);
+        ASSERT_NE(image, nullptr) << name;
+        EXPECT_GT(image->naturalSize().width, 0.0f) << name;
+    }
+    EXPECT_EQ(images.imageNamed("DropiPod", "gif"), nullptr) << "the type is part of the name";
+}
+
+TEST(QtServicesTest, ResourcesComeOutAsWholeFiles)
+{
+    TempDir folder;
+    QtResources resources(pathIn(folder, "cache"));
+    const auto sound = resources.pathForResource("Opstart", "mp3");
+    ASSERT_TRUE(sound.has_value());
+    QFile copied(QString::fromStdString(*sound));
+    QFile original(QStringLiteral(":/Opstart.mp3"));
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), original.readAll());
+
+    // A damaged copy is replaced; the home page carries the version.
+    copied.close();
+    ASSERT_TRUE(QFile::resize(QString::fromStdString(*sound), 10));
+    EXPECT_EQ(resources.pathForResource("Opstart", "mp3"), sound);
+    EXPECT_EQ(QFile(QString::fromStdString(*sound)).size(), original.size());
+    const auto page = resources.pathForResource("HomePage", "html");
+    ASSERT_TRUE(page.has_value());
+    QFile html(QString::fromStdString(*page));
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(html.readAll().contains("Version "));
+    EXPECT_FALSE(resources.pathForResource("Opstart", "wav").has_value());
+}
+
+TEST(QtServicesTest, PicturesDecodeFromBytesWithTrailingDataAndFromFiles)
+{
+    QImage square(40, 30, QImage::Format_RGB32);
+    square.fill(Qt::darkCyan);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    square.save(&buffer, "PNG");
+    std::vector<std::uint8_t> bytes(png.begin(), png.end());
+    bytes.insert(bytes.end(), 300, 0xAB);  // the rest of a tune's file
+
+    QtImages images;
+    const auto decoded = images.imageWithData(bytes);
+    ASSERT_NE(decoded, nullptr);
+    EXPECT_EQ(decoded->naturalSize(), (korvida::Size{40.0f, 30.0f}));
+    EXPECT_EQ(images.imageWithData({1, 2, 3}), nullptr);
+    EXPECT_EQ(images.imageWithContentsOfFile("/no/such/picture.png"), nullptr);
+}
+
+TEST(QtServicesTest, TunesStillPicturesAndUnreadableFilesAsMovies)
+{
+    TempDir folder;
+    QtResources resources(pathIn(folder, "cache"));
+    QtMovies movies;
+
+    const auto tune = movies.openMovie(*resources.pathForResource("Opstart", "mp3"));
+    ASSERT_NE(tune, nullptr);
+    EXPECT_EQ(tune->getMovieTimeScale(), 1000);
+    EXPECT_GT(tune->getMovieDuration(), 1000) << "known as soon as the movie is opened";
+    EXPECT_EQ(tune->getMovieNaturalBoundsRect(), korvida::Rect{}) << "a tune has no picture";
+    EXPECT_EQ(tune->rate(), 0.0f);
+    tune->start();
+    EXPECT_EQ(tune->rate(), 1.0f);
+    tune->setRate(-6.0f);
+    EXPECT_EQ(tune->rate(), -6.0f);
+    tune->stop();
+    EXPECT_EQ(tune->rate(), 0.0f);
+
+    const QString photo = pathIn(folder, "photo.jpg");
+    QImage(64, 48, QImage::Format_RGB32).save(photo, "JPG");
+    const auto still = movies.openMovie(photo.toStdString());
+    ASSERT_NE(still, nullptr);
+    EXPECT_EQ(still->getMovieNaturalBoundsRect(), korvida::makeRect(0.0f, 0.0f, 64.0f, 48.0f));
+    EXPECT_EQ(still->getMovieDuration(), 0);
+
+    const QString text = pathIn(folder, "notes.mp3");
+    korvida::devicewriter::writeFile(text.toStdString(), {'n', 'o', 't', ' ', 'a', ' ', 't', 'u', 'n', 'e'});
+    EXPECT_EQ(movies.openMovie(text.toStdString()), nullptr);
+    EXPECT_EQ(movies.openMovie(pathIn(folder, "missing.mp3").toStdString()), nullptr);
+}

@@ -1,0 +1,232 @@
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTableView>
+#include <QTest>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "desktop_fixture.h"
+#include "qt/coordinates.h"
+#include "qt/main_window.h"
+#include "qt/widgets/flipped_container.h"
+
+using korvida::Control;
+using korvida::makeRect;
+
+namespace {
+
+using Outlets = std::vector<std::pair<const char*, Control*>>;
+
+Outlets everyOutlet(MainApp& app)
+{
+    return {
+        {"mainWindow", app.mainWindow.get()},
+        {"mediaTableView", app.mediaTableView.get()},
+        {"genereTableView", app.genereTableView.get()},
+        {"artistTableView", app.artistTableView.get()},
+        {"albumTableView", app.albumTableView.get()},
+        {"playListsTableView", app.playListsTableView.get()},
+        {"inImageView", app.inImageView.get()},
+        {"mainMovieView", app.mainMovieView.get()},
+        {"play", app.play.get()},
+        {"back", app.back.get()},
+        {"next", app.next.get()},
+        {"fastForward", app.fastForward.get()},
+        {"fastBack", app.fastBack.get()},
+        {"fullScreenB", app.fullScreenB.get()},
+        {"windowB", app.windowB.get()},
+        {"copy", app.copy.get()},
+        {"canselCopying", app.canselCopying.get()},
+        {"canselAllCopying", app.canselAllCopying.get()},
+        {"timeSlider", app.timeSlider.get()},
+        {"timePlayd", app.timePlayd.get()},
+        {"timeLeft", app.timeLeft.get()},
+        {"corentlyPlaing", app.corentlyPlaing.get()},
+        {"numberOfMedias", app.numberOfMedias.get()},
+        {"mediaTaged", app.mediaTaged.get()},
+        {"copyingTextField", app.copyingTextField.get()},
+        {"searchField", app.searchField.get()},
+        {"copyingProgressIndicator", app.copyingProgressIndicator.get()},
+        {"preferencesPanel", app.preferencesPanel.get()},
+        {"fadingWindowsTagg", app.fadingWindowsTagg.get()},
+        {"trackNumberTagg", app.trackNumberTagg.get()},
+        {"iTunes_iPhotoImportTagg", app.iTunes_iPhotoImportTagg.get()},
+        {"diskImportTagg", app.diskImportTagg.get()},
+        {"whereToImportPanel", app.whereToImportPanel.get()},
+        {"makeItunesImport", app.makeItunesImport.get()},
+        {"makeIPhotoImport", app.makeIPhotoImport.get()},
+        {"iTunesPlayListsTableView", app.iTunesPlayListsTableView.get()},
+        {"fullScreenPanel", app.fullScreenPanel.get()},
+        {"fullScreenMovieView", app.fullScreenMovieView.get()},
+        {"inImageViewFullScreen", app.inImageViewFullScreen.get()},
+        {"controllPanel", app.controllPanel.get()},
+        {"playlistsControllPanel", app.playlistsControllPanel.get()},
+        {"namesControllPanel", app.namesControllPanel.get()},
+        {"selectControllPanel", app.selectControllPanel.get()},
+        {"playButtonControllPanel", app.playButtonControllPanel.get()},
+        {"backButtonControllPanel", app.backButtonControllPanel.get()},
+        {"nextButtonControllPanel", app.nextButtonControllPanel.get()},
+        {"fastForwardControllPanel", app.fastForwardControllPanel.get()},
+        {"fastBackControllPanel", app.fastBackControllPanel.get()},
+        {"timeSliderControllPanel", app.timeSliderControllPanel.get()},
+        {"timePlaydControllPanel", app.timePlaydControllPanel.get()},
+        {"timeLeftControllPanel", app.timeLeftControllPanel.get()},
+        {"mediaTableViewFullScreen", app.mediaTableViewFullScreen.get()},
+        {"genereTableViewFullScreen", app.genereTableViewFullScreen.get()},
+        {"artistTableViewFullScreen", app.artistTableViewFullScreen.get()},
+        {"albumTableViewFullScreen", app.albumTableViewFullScreen.get()},
+        {"playListTableViewFullScreen", app.playListTableViewFullScreen.get()},
+        {"backfullScreenPanel", app.backfullScreenPanel.get()},
+        {"mainfullScreenPanel", app.mainfullScreenPanel.get()},
+        {"controllPanelFullScreen", app.controllPanelFullScreen.get()},
+    };
+}
+
+// The header title a Qt table shows for one of its columns.
+QString headerOf(QTableView* table, const korvida::TableColumn* column, const korvida::TableView& model)
+{
+    const auto& columns = model.tableColumns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].get() == column)
+            return table->model()->headerData(static_cast<int>(i), Qt::Horizontal).toString();
+    }
+    return QStringLiteral("(not a column of this table)");
+}
+
+class WindowTest : public DesktopFixture {
+protected:
+    MainApp& app() { return desktop->controller(); }
+};
+
+}  // namespace
+
+TEST_F(WindowTest, EveryOutletIsAWidgetBoundToItsControl)
+{
+    for (const auto& [outlet, control] : everyOutlet(app())) {
+        QWidget* found = widget(outlet);
+        ASSERT_NE(found, nullptr) << outlet;
+        EXPECT_EQ(desktop->binding().widgetOf(*control), found) << outlet;
+    }
+    // The columns are those of their tables and show their titles.
+    EXPECT_EQ(headerOf(widget<QTableView>("artistTableView"), app().artistColumn, *app().artistTableView), "Artist");
+    EXPECT_EQ(headerOf(widget<QTableView>("albumTableView"), app().albumColumn, *app().albumTableView), "Album");
+    EXPECT_EQ(headerOf(widget<QTableView>("mediaTableView"), app().artistColumnMedia, *app().mediaTableView),
+              "Artist");
+    EXPECT_EQ(headerOf(widget<QTableView>("mediaTableView"), app().albumColumnMedia, *app().mediaTableView), "Album");
+    EXPECT_EQ(headerOf(widget<QTableView>("artistTableViewFullScreen"), app().artistColumnControllPanelFullScreen,
+                       *app().artistTableViewFullScreen),
+              "Artist");
+    EXPECT_EQ(headerOf(widget<QTableView>("albumTableViewFullScreen"), app().albumColumnControllPanelFullScreen,
+                       *app().albumTableViewFullScreen),
+              "Album");
+}
+
+TEST_F(WindowTest, LaunchShowsTheBlackWindowWithItsPictures)
+{
+    desktop->launch();
+    auto* window = widget<QMainWindow>("mainWindow");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_TRUE(widget("copyingProgressIndicator")->isHidden());
+    EXPECT_TRUE(widget("canselCopying")->isHidden());
+    EXPECT_TRUE(widget("canselAllCopying")->isHidden());
+    EXPECT_TRUE(widget("copyingTextField")->isHidden());
+    EXPECT_TRUE(widget("mainMovieView")->isHidden());
+    // Picture buttons take the sizes the controller gives them.
+    EXPECT_EQ(widget("play")->size(), QSize(60, 60));
+    EXPECT_EQ(widget("playButtonControllPanel")->size(), QSize(70, 70));
+    EXPECT_TRUE(app().inImage != nullptr);
+}
+
+TEST_F(WindowTest, ControlsReachTheirWidgetsAndUserActionsReachTheControls)
+{
+    app().corentlyPlaing->setStringValue("Nano");
+    EXPECT_EQ(widget<QLabel>("corentlyPlaing")->text(), "Nano");
+    app().mainWindow->setTitle("Nano");
+    EXPECT_EQ(widget("mainWindow")->windowTitle(), "Nano");
+    app().copy->setEnabled(false);
+    EXPECT_FALSE(widget("copy")->isEnabled());
+
+    QTest::keyClicks(widget<QLineEdit>("searchField"), "sn");
+    EXPECT_EQ(app().searchField->stringValue(), "sn");
+
+    widget<QCheckBox>("fadingWindowsTagg")->click();
+    EXPECT_EQ(app().fadingWindowsTagg->state(), 1);
+
+    app().timeSlider->setMaxValue(5000.0);
+    app().timeSlider->setDoubleValue(1200.0);
+    auto* slider = widget<QSlider>("timeSlider");
+    EXPECT_EQ(slider->maximum(), 5000);
+    EXPECT_EQ(slider->value(), 1200);
+    slider->setPageStep(300);
+    slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_DOUBLE_EQ(app().timeSlider->doubleValue(), 1500.0);
+}
+
+TEST_F(WindowTest, TheTwoCopyChoicesAreAlternatives)
+{
+    app().openPreferencesButton(nullptr);
+    auto* folder = widget<QRadioButton>("diskImportTagg");
+    auto* import = widget<QRadioButton>("iTunes_iPhotoImportTagg");
+    ASSERT_TRUE(folder->isChecked());
+
+    import->click();
+    EXPECT_EQ(app().iTunes_iPhotoImportTagg->state(), 1);
+    EXPECT_EQ(app().diskImportTagg->state(), 0);
+    EXPECT_FALSE(folder->isChecked());
+
+    folder->click();
+    folder->click();  // choosing the chosen one keeps it
+    EXPECT_EQ(app().diskImportTagg->state(), 1);
+    EXPECT_EQ(app().iTunes_iPhotoImportTagg->state(), 0);
+    EXPECT_TRUE(folder->isChecked());
+}
+
+TEST_F(WindowTest, FramesCountFromTheBottomAndFollowTheWindowHeight)
+{
+    desktop->launch();
+    auto* content = widget<korvida::qt::FlippedContainer>("mainContent");
+    app().play->setFrameOrigin(korvida::Point{300.0f, 0.0f});
+    EXPECT_EQ(widget("play")->geometry(), QRect(300, content->height() - 60, 60, 60));
+
+    widget("mainWindow")->resize(1200, 820);
+    QApplication::processEvents();
+    EXPECT_EQ(widget("play")->geometry().bottom(), content->height() - 1);
+    // The media area stretches with the window: the picture view fills it.
+    const korvida::Rect picture = app().inImageView->frame();
+    EXPECT_EQ(picture, makeRect(541.0f, 105.0f, static_cast<float>(content->width()) - 555.0f,
+                                static_cast<float>(content->height()) - 120.0f));
+    EXPECT_EQ(app().mainWindow->frame().size,
+              (korvida::Size{static_cast<float>(content->width()), static_cast<float>(content->height())}));
+
+    // A frame that is not a number never reaches a widget.
+    const QRect before = widget("play")->geometry();
+    app().play->setFrame(makeRect(std::nanf(""), 0.0f, 60.0f, 60.0f));
+    EXPECT_EQ(widget("play")->geometry(), before);
+    EXPECT_FALSE(korvida::qt::toQtRect(makeRect(0.0f, INFINITY, 1.0f, 1.0f), 100).has_value());
+}
+
+TEST_F(WindowTest, ClosingTheWindowIsTheQuitCommand)
+{
+    desktop->launch();
+    auto* window = widget<QMainWindow>("mainWindow");
+    app().openPreferencesButton(nullptr);
+    window->close();
+    EXPECT_FALSE(desktop->hasTerminated()) << "a sheet is open";
+    EXPECT_TRUE(window->isVisible());
+
+    // Escape on the sheet closes it as its button does.
+    widget<QDialog>("preferencesPanel")->reject();
+    EXPECT_FALSE(app().preferencesPanel->isVisible());
+    window->close();
+    EXPECT_TRUE(desktop->hasTerminated());
+}
