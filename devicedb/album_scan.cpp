@@ -9,9 +9,12 @@ namespace korvida {
 
 namespace {
 
+// An album name ends at the next string record or album item, and also where the album's
+// records end: an album without items is followed directly by the next album header or
+// section header, whose bytes are no part of the name.
 const TagSet& albumNameEnds()
 {
-    static const TagSet tags{"mhod", "mhia"};
+    static const TagSet tags{"mhod", "mhia", "mhba", "mhsd"};
     return tags;
 }
 

@@ -109,6 +109,34 @@ TEST(PhotoDatabaseReader, FirstAlbumWithoutTransitionLendsItsWalkToTheNextName)
     EXPECT_EQ(memberFiles(*library.playLists[1]), (std::vector<std::string>{"B.JPG"}));
 }
 
+TEST(PhotoDatabaseReader, AlbumWithoutItemsTakesNeitherTheNextHeaderNorItsPhotos)
+{
+    const Library library =
+        read(dw::photoDatabase({photo(1, "A.JPG"), photo(2, "B.JPG")}, {{"Full", {1}}, {"Empty", {}}, {"Last", {2}},
+                                                                         {"Empty at the end", {}}}));
+    EXPECT_EQ(listNames(library), (std::vector<std::string>{"Photos", "Full", "Last"}));
+    EXPECT_EQ(memberFiles(*library.playLists[2]), (std::vector<std::string>{"B.JPG"}));
+}
+
+// In a damaged file with album headers and no names, a header does not look past the
+// album header after the next one, so no name is taken by every header before it.
+TEST(PhotoDatabaseReader, NamelessAlbumHeadersDoNotAllBorrowOneName)
+{
+    dw::PhotoDBLayout imagesOnly;
+    imagesOnly.sectionOrder = {1};
+    dw::Bytes bytes = dw::photoDatabase({photo(1, "A.JPG")}, {}, imagesOnly);
+    dw::Bytes header(148, 0);
+    std::copy_n("mhba", 4, header.begin());
+    header[4] = 148;
+    dw::Bytes album{0x6D, 0x68, 0x69, 0x61, 40, 0, 0, 0, 40, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    album.resize(40, 0);
+    for (const dw::Bytes& part : {header, header, header, header, dw::photoStringRecord(1, "Library"), header,
+                                  dw::photoStringRecord(1, "Named"), album})
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    const Library library = read(bytes);
+    EXPECT_EQ(listNames(library), (std::vector<std::string>{"Photos", "Named"}));
+}
+
 TEST(PhotoDatabaseReader, ShortPlaceTextsLeaveMissingPiecesEmpty)
 {
     const Library library =
