@@ -24,6 +24,7 @@ CopyOutcome InMedia::copyFrom(korvida::CopySource& source, const std::string& de
         const std::uint64_t size = source.measureSize();
         fileSize.store(size, std::memory_order_relaxed);
         if (source.isOpen() && partial.isOpen()) {
+            partial.reserve(size);
             // A small file is read in one piece of its exact size, an empty one in none.
             const std::uint64_t chunk = std::min<std::uint64_t>(korvida::kCopyChunkSize, size);
             std::uint64_t position = 0;

@@ -78,6 +78,12 @@ PartialFile::~PartialFile()
         ::unlink(temporaryPath.c_str());
 }
 
+void PartialFile::reserve(std::uint64_t size)
+{
+    if (fd >= 0 && size > 0)
+        ::fallocate(fd, 0, 0, static_cast<off_t>(size));
+}
+
 bool PartialFile::commit()
 {
     if (fd < 0)

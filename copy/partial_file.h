@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace korvida {
@@ -17,6 +18,10 @@ public:
 
     bool isOpen() const { return fd >= 0; }
     int descriptor() const { return fd; }
+
+    // Sets aside room for `size` bytes, so that the chunks fill the file instead of
+    // extending it one by one. A file system that cannot do so simply grows the file.
+    void reserve(std::uint64_t size);
 
     // Closes the file and moves it to the destination's name. Refuses, and keeps nothing,
     // when something already stands there: an existing file is never replaced.
