@@ -1,7 +1,8 @@
 #include "cli/display_text.h"
 
 #include <unicode/uchar.h>
-#include <unicode/utf8.h>
+
+#include "cli/utf8_walk.h"
 
 namespace korvida::cli {
 
@@ -14,24 +15,10 @@ bool isControl(UChar32 c)
     return c < 0x20 || (c >= 0x7F && c < 0xA0);
 }
 
-// Calls visit(codePoint, bytes) for each code point of the text; an ill-formed sequence
-// comes as a negative code point with the bytes it spans.
-template <typename Visit>
-void forEachCodePoint(std::string_view text, Visit visit)
-{
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto length = static_cast<std::int32_t>(text.size());
-    std::int32_t next = 0;
-    while (next < length) {
-        const std::int32_t start = next;
-        UChar32 c = 0;
-        U8_NEXT(bytes, next, length, c);
-        visit(c, text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(next - start)));
-    }
-}
-
 std::size_t columnsOf(UChar32 c)
 {
+    if (c >= 0x20 && c < 0x7F)
+        return 1;  // plain ASCII, by far the most common
     const auto category = U_GET_GC_MASK(c);
     if ((category & (U_GC_MN_MASK | U_GC_ME_MASK | U_GC_CF_MASK)) != 0)
         return 0;
@@ -40,14 +27,6 @@ std::size_t columnsOf(UChar32 c)
 }
 
 }  // namespace
-
-std::string wellFormedUtf8(std::string_view text)
-{
-    std::string result;
-    result.reserve(text.size());
-    forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) { result += c < 0 ? kReplacement : bytes; });
-    return result;
-}
 
 std::string printableText(std::string_view text)
 {

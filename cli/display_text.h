@@ -8,9 +8,6 @@ namespace korvida::cli {
 // Text from a device is untrusted: it may hold bytes that are not UTF-8 and control
 // characters (a terminal escape sequence in a title). These helpers make it safe to print.
 
-// The text with every ill-formed UTF-8 sequence replaced by U+FFFD.
-std::string wellFormedUtf8(std::string_view text);
-
 // The text with ill-formed sequences and control characters (C0, DEL, C1) replaced by
 // U+FFFD, so that printing it cannot move the cursor or change the terminal's state.
 std::string printableText(std::string_view text);

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "cli/display_text.h"
+#include "cli/utf8_walk.h"
 
 namespace korvida::cli {
 
@@ -31,16 +31,24 @@ void appendEscaped(std::string& out, char c)
 
 }  // namespace
 
+void appendJsonString(std::string& out, std::string_view text)
+{
+    out += '"';
+    forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) {
+        if (c < 0)
+            out += "\xEF\xBF\xBD";  // U+FFFD for an ill-formed sequence
+        else if (c < 0x80)
+            appendEscaped(out, static_cast<char>(c));
+        else
+            out += bytes;
+    });
+    out += '"';
+}
+
 std::string jsonString(std::string_view text)
 {
-    const std::string utf8 = wellFormedUtf8(text);
     std::string out;
-    out.reserve(utf8.size() + 2);
-    out += '"';
-    // Bytes of multi-byte sequences are all 0x80 or above, so escaping byte by byte is safe.
-    for (const char c : utf8)
-        appendEscaped(out, c);
-    out += '"';
+    appendJsonString(out, text);
     return out;
 }
 

@@ -5,9 +5,12 @@
 
 namespace korvida::cli {
 
-// The text as a JSON string literal, quotes included: quotes, backslashes and control
-// characters escaped, other UTF-8 passed through, ill-formed UTF-8 replaced by U+FFFD so
-// that the document stays valid whatever bytes a database held.
+// Appends the text as a JSON string literal, quotes included: quotes, backslashes and
+// control characters escaped, other UTF-8 passed through, ill-formed UTF-8 replaced by
+// U+FFFD so that the document stays valid whatever bytes a database held.
+void appendJsonString(std::string& out, std::string_view text);
+
+// The same literal as a string of its own.
 std::string jsonString(std::string_view text);
 
 }  // namespace korvida::cli

@@ -10,62 +10,104 @@ namespace korvida::cli {
 
 namespace {
 
-std::string jsonOptional(const std::optional<std::string>& text)
+// Appends `"key": ` and the text.
+void appendText(std::string& out, std::string_view key, std::string_view text)
 {
-    return text ? jsonString(*text) : "null";
+    out += '"';
+    out += key;
+    out += "\": ";
+    appendJsonString(out, text);
 }
 
-std::string itemJson(const InMedia& item)
+void appendOptionalText(std::string& out, std::string_view key, const std::optional<std::string>& text)
 {
-    return "{\"name\": " + jsonString(item.getCleanName()) +
-           ", \"artist\": " + jsonString(item.getArtist()) +
-           ", \"album\": " + jsonString(item.getAlbum()) +
-           ", \"genere\": " + jsonString(item.getGenere()) +
-           ", \"fileType\": " + jsonString(item.getFileType()) +
-           ", \"path\": " + jsonString(item.getPath()) +
-           ", \"mediaType\": " + std::to_string(item.getMediaType()) +
-           ", \"tuneOnCdNr\": " + std::to_string(item.getTuneOnCdNr()) +
-           ", \"shortId\": " + std::to_string(item.shortId()) +
-           ", \"day\": " + jsonOptional(item.getDay()) +
-           ", \"nameWithType\": " + jsonOptional(item.getNameWithType()) + "}";
+    if (text) {
+        appendText(out, key, *text);
+        return;
+    }
+    out += '"';
+    out += key;
+    out += "\": null";
 }
 
-std::string playListJson(const PlayList& list, const std::unordered_map<const InMedia*, std::size_t>& indexOf)
+void appendNumber(std::string& out, std::string_view key, long long number)
 {
-    std::string members;
+    out += '"';
+    out += key;
+    out += "\": ";
+    out += std::to_string(number);
+}
+
+void appendItem(std::string& out, const InMedia& item)
+{
+    out += '{';
+    appendText(out, "name", item.getCleanName());
+    out += ", ";
+    appendText(out, "artist", item.getArtist());
+    out += ", ";
+    appendText(out, "album", item.getAlbum());
+    out += ", ";
+    appendText(out, "genere", item.getGenere());
+    out += ", ";
+    appendText(out, "fileType", item.getFileType());
+    out += ", ";
+    appendText(out, "path", item.getPath());
+    out += ", ";
+    appendNumber(out, "mediaType", item.getMediaType());
+    out += ", ";
+    appendNumber(out, "tuneOnCdNr", item.getTuneOnCdNr());
+    out += ", ";
+    appendNumber(out, "shortId", item.shortId());
+    out += ", ";
+    appendOptionalText(out, "day", item.getDay());
+    out += ", ";
+    appendOptionalText(out, "nameWithType", item.getNameWithType());
+    out += '}';
+}
+
+void appendPlayList(std::string& out, const PlayList& list,
+                    const std::unordered_map<const InMedia*, std::size_t>& indexOf)
+{
+    out += '{';
+    appendText(out, "name", list.getCleanListName());
+    out += list.getIsSubList() ? ", \"isSubList\": true" : ", \"isSubList\": false";
+    out += ", \"members\": [";
+    bool first = true;
     for (const InMedia* member : list.getMedias()) {
         const auto found = indexOf.find(member);
         if (found == indexOf.end())
             continue;  // not an item of this library; there is no index to give
-        if (!members.empty())
-            members += ", ";
-        members += std::to_string(found->second);
+        if (!first)
+            out += ", ";
+        out += std::to_string(found->second);
+        first = false;
     }
-    return "{\"name\": " + jsonString(list.getCleanListName()) +
-           ", \"isSubList\": " + (list.getIsSubList() ? "true" : "false") +
-           ", \"members\": [" + members + "]}";
+    out += "]}";
 }
 
 }  // namespace
 
 std::string libraryJson(const Library& library)
 {
+    std::string out = "{";
+    appendText(out, "device", library.playLists.empty() ? std::string() : library.playLists.front()->getCleanListName());
+    out += ", \"items\": [";
     std::unordered_map<const InMedia*, std::size_t> indexOf;
-    std::string items;
+    indexOf.reserve(library.mediasVisible.size());
     for (std::size_t i = 0; i < library.mediasVisible.size(); ++i) {
         indexOf.emplace(library.mediasVisible[i].get(), i);
         if (i > 0)
-            items += ", ";
-        items += itemJson(*library.mediasVisible[i]);
+            out += ", ";
+        appendItem(out, *library.mediasVisible[i]);
     }
-    std::string playlists;
-    for (const auto& list : library.playLists) {
-        if (!playlists.empty())
-            playlists += ", ";
-        playlists += playListJson(*list, indexOf);
+    out += "], \"playlists\": [";
+    for (std::size_t i = 0; i < library.playLists.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        appendPlayList(out, *library.playLists[i], indexOf);
     }
-    const std::string device = library.playLists.empty() ? std::string() : library.playLists.front()->getCleanListName();
-    return "{\"device\": " + jsonString(device) + ", \"items\": [" + items + "], \"playlists\": [" + playlists + "]}";
+    out += "]}";
+    return out;
 }
 
 }  // namespace korvida::cli

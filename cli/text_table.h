@@ -23,8 +23,14 @@ public:
     void print(std::ostream& out) const;
 
 private:
+    struct Cell {
+        std::string text;  // printable, already cut
+        std::size_t width = 0;
+    };
+    void printRow(const std::vector<Cell>& row, const std::vector<std::size_t>& widths, std::ostream& out) const;
+
     std::vector<Column> columns;
-    std::vector<std::vector<std::string>> rows;  // printable, already cut
+    std::vector<std::vector<Cell>> rows;
 };
 
 }  // namespace korvida::cli
