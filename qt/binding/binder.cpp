@@ -128,6 +128,20 @@ void Binder::mirrorView(const View& view, QWidget* widget, FlippedContainer* con
     }
 }
 
+void Binder::observeView(View& view, QWidget* widget, FlippedContainer* container, std::function<void()> showContent)
+{
+    remember(view, widget);
+    auto apply = [this, &view, widget, container, showContent = std::move(showContent)](Change change) {
+        if (change == Change::Content)
+            showContent();
+        else
+            mirrorView(view, widget, container, change);
+    };
+    view.setObserver(apply);
+    for (Change change : {Change::Content, Change::Frame, Change::Visibility})
+        apply(change);
+}
+
 void Binder::bindButton(Button& button, QAbstractButton* widget, FlippedContainer* container)
 {
     remember(button, widget);
@@ -173,15 +187,10 @@ void Binder::bindButton(Button& button, QAbstractButton* widget, FlippedContaine
 
 void Binder::bindTextField(TextField& field, QWidget* widget, FlippedContainer* container)
 {
-    remember(field, widget);
     auto* label = qobject_cast<QLabel*>(widget);
     auto* entry = qobject_cast<QLineEdit*>(widget);
     auto echo = std::make_shared<Echo>();
-    auto apply = [this, &field, widget, label, entry, container, echo](Change change) {
-        if (change != Change::Content) {
-            mirrorView(field, widget, container, change);
-            return;
-        }
+    observeView(field, widget, container, [&field, label, entry, echo] {
         const QString text = toQString(field.stringValue());
         if (label != nullptr)
             label->setText(text);
@@ -189,10 +198,7 @@ void Binder::bindTextField(TextField& field, QWidget* widget, FlippedContainer* 
             const QSignalBlocker quiet(entry);
             entry->setText(text);
         }
-    };
-    field.setObserver(apply);
-    for (Change change : {Change::Content, Change::Frame, Change::Visibility})
-        apply(change);
+    });
     if (entry != nullptr) {
         connect(entry, &QLineEdit::textEdited, this, [&field, echo](const QString& text) {
             {
@@ -206,19 +212,11 @@ void Binder::bindTextField(TextField& field, QWidget* widget, FlippedContainer* 
 
 void Binder::bindSlider(Slider& slider, QSlider* widget, FlippedContainer* container)
 {
-    remember(slider, widget);
-    auto apply = [this, &slider, widget, container](Change change) {
-        if (change != Change::Content) {
-            mirrorView(slider, widget, container, change);
-            return;
-        }
+    observeView(slider, widget, container, [&slider, widget] {
         const QSignalBlocker quiet(widget);
         widget->setRange(toSliderInt(slider.minValue()), toSliderInt(slider.maxValue()));
         widget->setValue(toSliderInt(slider.doubleValue()));
-    };
-    slider.setObserver(apply);
-    for (Change change : {Change::Content, Change::Frame, Change::Visibility})
-        apply(change);
+    });
     // Only the user's moves arrive here: the binder's own changes are blocked above.
     connect(widget, &QSlider::valueChanged, this, [&slider](int value) {
         slider.setDoubleValue(value);
@@ -228,12 +226,7 @@ void Binder::bindSlider(Slider& slider, QSlider* widget, FlippedContainer* conta
 
 void Binder::bindProgressIndicator(ProgressIndicator& indicator, QProgressBar* widget, FlippedContainer* container)
 {
-    remember(indicator, widget);
-    auto apply = [this, &indicator, widget, container](Change change) {
-        if (change != Change::Content) {
-            mirrorView(indicator, widget, container, change);
-            return;
-        }
+    observeView(indicator, widget, container, [&indicator, widget] {
         if (indicator.isIndeterminate()) {
             widget->setRange(0, 0);
             return;
@@ -242,38 +235,17 @@ void Binder::bindProgressIndicator(ProgressIndicator& indicator, QProgressBar* w
         const double part = span > 0.0 ? (indicator.doubleValue() - indicator.minValue()) / span : 0.0;
         widget->setRange(0, kProgressSteps);
         widget->setValue(static_cast<int>(std::lround(std::clamp(part, 0.0, 1.0) * kProgressSteps)));
-    };
-    indicator.setObserver(apply);
-    for (Change change : {Change::Content, Change::Frame, Change::Visibility})
-        apply(change);
+    });
 }
 
 void Binder::bindImageView(ImageView& view, PictureWidget* widget, FlippedContainer* container)
 {
-    remember(view, widget);
-    auto apply = [this, &view, widget, container](Change change) {
-        if (change == Change::Content)
-            widget->setPicture(view.image(), view.imageScaling());
-        else
-            mirrorView(view, widget, container, change);
-    };
-    view.setObserver(apply);
-    for (Change change : {Change::Content, Change::Frame, Change::Visibility})
-        apply(change);
+    observeView(view, widget, container, [&view, widget] { widget->setPicture(view.image(), view.imageScaling()); });
 }
 
 void Binder::bindMovieView(MovieView& view, MovieWidget* widget, FlippedContainer* container)
 {
-    remember(view, widget);
-    auto apply = [this, &view, widget, container](Change change) {
-        if (change == Change::Content)
-            widget->setMovie(view.movie());
-        else
-            mirrorView(view, widget, container, change);
-    };
-    view.setObserver(apply);
-    for (Change change : {Change::Content, Change::Frame, Change::Visibility})
-        apply(change);
+    observeView(view, widget, container, [&view, widget] { widget->setMovie(view.movie()); });
 }
 
 void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContainer* container)

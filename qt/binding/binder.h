@@ -68,6 +68,8 @@ public:
 private:
     void remember(Control& control, QWidget* widget);
     void mirrorView(const View& view, QWidget* widget, FlippedContainer* container, Change change);
+    // Binds a view whose only own change is its content, shown by `showContent`.
+    void observeView(View& view, QWidget* widget, FlippedContainer* container, std::function<void()> showContent);
 
     QHash<const Control*, QWidget*> widgets;
     QList<Control*> bound;
