@@ -24,6 +24,9 @@ QLineEdit { background: #1a1d22; border: 1px solid #3a404a; border-radius: 11px;
 QLineEdit:focus { border-color: #3d7fb8; }
 QTableView { background: #121417; alternate-background-color: #16191d; border: 1px solid #23272e;
              selection-background-color: #24486a; selection-color: #ffffff; outline: none; }
+QTableView::indicator { width: 12px; height: 12px; border: 1px solid #6b7380; border-radius: 3px;
+                        background: #1a1d22; }
+QTableView::indicator:checked { background: #7cc4ff; border-color: #7cc4ff; }
 QHeaderView::section { background: #1b1e23; color: #aab2bd; border: none; border-right: 1px solid #262a31;
                        border-bottom: 1px solid #262a31; padding: 3px 6px; }
 QHeaderView::section:hover { color: #ffffff; }
