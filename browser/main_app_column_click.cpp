@@ -99,12 +99,9 @@ void mediaRowStage(MainApp& app, int row)
         app.canselCopying->setHidden(false);
         app.copyingProgressIndicator->setHidden(false);
         app.copyingProgressIndicator->setIndeterminate(waiting);
-        if (!waiting) {
-            // The bar starts over at 0 of the item's size in tens of bytes (its low 32 bits).
-            app.copyingProgressIndicator->setMinValue(0.0);
-            app.copyingProgressIndicator->setMaxValue(static_cast<std::int32_t>(clicked->getFileSize()));
-            app.copyingProgressIndicator->setDoubleValue(0.0);
-        }
+        // The bar starts over at 0 of the item's size in tens of bytes (its low 32 bits).
+        if (!waiting)
+            app.settCopyingProgress(static_cast<std::int32_t>(clicked->getFileSize()));
     } else {
         app.copyingProgressIndicator->setHidden(true);
         app.canselCopying->setHidden(true);

@@ -168,6 +168,40 @@ TEST_F(CopyRun, CancelButtonsTakeQueuedItemsOffAndStopTheRunningCopy)
     EXPECT_EQ(app->state.numberOfSaveMedia, 0);
 }
 
+TEST_F(CopyRun, ClickingARowShowsThatItemsCopyState)
+{
+    InMedia& big = add("Big", InMedia::kMusic, 0);
+    std::filesystem::resize_file(big.getPath(), 512u << 20);
+    add("Queued");
+    add("Idle").setTaged(false);
+    chooseFolder();
+    while (big.getPosisjon() == 0)
+        std::this_thread::yield();
+
+    app->mediaTableView->selectRow(1, false);
+    app->mediaTableView->performClick();
+    EXPECT_FALSE(app->canselCopying->isHidden());
+    EXPECT_FALSE(app->copyingProgressIndicator->isHidden());
+    EXPECT_TRUE(app->copyingProgressIndicator->isIndeterminate());
+
+    app->mediaTableView->selectRow(0, false);
+    app->mediaTableView->performClick();
+    EXPECT_FALSE(app->copyingProgressIndicator->isIndeterminate());
+    EXPECT_EQ(app->copyingProgressIndicator->maxValue(), (512u << 20) / 10);
+    EXPECT_EQ(app->copyingProgressIndicator->doubleValue(), 0.0);
+    app->doChecks();
+    EXPECT_GT(app->copyingProgressIndicator->doubleValue(), 0.0);
+
+    app->mediaTableView->selectRow(2, false);
+    app->mediaTableView->performClick();
+    EXPECT_TRUE(app->canselCopying->isHidden());
+    EXPECT_TRUE(app->copyingProgressIndicator->isHidden());
+
+    app->canselAllCopyingButton(app->canselAllCopying.get());
+    finishRun();
+    EXPECT_TRUE(std::filesystem::is_empty(chosen / "Artist/Album"));
+}
+
 TEST_F(CopyRun, WorkerAndCancelButtonsRacingLeaveOnlyWholeFiles)
 {
     constexpr int kItems = 2000;
