@@ -21,6 +21,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Korvida"));
     QApplication::setApplicationVersion(QStringLiteral(KORVIDA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("korvida"));
+    // The program ends only through the controller's quit, never because a window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     QStringList arguments = QApplication::arguments().mid(1);
     const QString screenshot = korvida::qt::takeScreenshotOption(arguments);

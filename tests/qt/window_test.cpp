@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QTimer>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTableView>
@@ -229,4 +231,33 @@ TEST_F(WindowTest, ClosingTheWindowIsTheQuitCommand)
     EXPECT_FALSE(app().preferencesPanel->isVisible());
     window->close();
     EXPECT_TRUE(desktop->hasTerminated());
+}
+
+TEST_F(WindowTest, QuittingWhileFilesAreQueuedAsksFirst)
+{
+    desktop->launch();
+    desktop->openFolder(writePlayer("NANO"));
+    app().doChecks();
+    ASSERT_FALSE(app().mediasVisible.empty());
+    app().mediasVisible.front()->setShouldStartCopy(true);
+
+    QString asked;
+    QStringList choices;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        asked = box->text();
+        for (QAbstractButton* choice : box->buttons())
+            choices.append(choice->text());
+        for (QAbstractButton* choice : box->buttons()) {
+            if (choice->text() == "Cancel")
+                choice->click();
+        }
+    });
+    widget("mainWindow")->close();
+    EXPECT_EQ(asked, "1 files are being copied");
+    choices.sort();
+    EXPECT_EQ(choices, (QStringList{"Cancel", "Quit"}));
+    EXPECT_FALSE(desktop->hasTerminated());
+    EXPECT_TRUE(app().mediasVisible.front()->getShouldStartCopy()) << "Cancel leaves the copy queued";
 }
