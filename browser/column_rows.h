@@ -4,10 +4,10 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "browser/row_compare.h"
+#include "browser/seen_texts.h"
 #include "library/browser_rows.h"
 #include "library/in_media.h"
 
@@ -70,16 +70,25 @@ void resortColumnRows(std::vector<Row>& rows, bool descending)
 template <class Row, class Keep>
 std::vector<Row> buildColumnRows(std::span<InMedia* const> items, Keep keep)
 {
-    std::unordered_set<std::string_view> seen;
-    std::vector<Row> rows;
+    SeenTexts seen;
+    std::vector<std::string_view> values;
     for (const InMedia* media : items) {
         if (!keep(*media))
             continue;
-        const std::string& value = ColumnTraits<Row>::ofMedia(*media);
-        if (seen.insert(value).second)
-            rows.emplace_back(value);
+        // Neighbours in a library often share their album, artist and genre.
+        const std::string_view value = ColumnTraits<Row>::ofMedia(*media);
+        if (!values.empty() && value == values.back())
+            continue;
+        if (seen.insert(value))
+            values.push_back(value);
     }
-    sortUnderAllRow(rows, false);
+    // Distinct values in plain character order, the order of the ascending row comparator.
+    std::sort(values.begin(), values.end());
+    std::vector<Row> rows;
+    rows.reserve(values.size() + 1);
+    rows.emplace_back(std::string(kAllRow));
+    for (const std::string_view value : values)
+        rows.emplace_back(std::string(value));
     return rows;
 }
 

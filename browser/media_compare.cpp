@@ -1,6 +1,8 @@
 #include "browser/media_compare.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <cstdint>
 #include <initializer_list>
 
@@ -40,68 +42,269 @@ int compareJoined(Joined first, Joined second)
     }
 }
 
+// An item's share of the keys of one order. `lead` joins the leading fields (for the
+// orders with nothing crosswise, the whole key); `track` and `genere` are the parts that
+// the Down orders take crosswise.
+struct SortKey {
+    std::string_view lead;
+    std::string_view track;
+    std::string_view genere;
+};
+
+// Where an item's key parts lie in the text they were written into.
+struct KeyPlace {
+    std::size_t start = 0;
+    std::size_t leadSize = 0;
+    std::size_t trackSize = 0;
+    std::size_t genereSize = 0;
+};
+
+bool isDown(MediaOrder order)
+{
+    switch (order) {
+    case MediaOrder::NameDown:
+    case MediaOrder::ArtistDown:
+    case MediaOrder::AlbumtDown:
+    case MediaOrder::GenreDown:
+    case MediaOrder::TuneOnCdNrDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The track-number character in place, without a string of its own.
+struct TrackCharacter {
+    char bytes[2] = {};
+    std::size_t size = 0;
+    std::string_view view() const { return {bytes, size}; }
+};
+
+TrackCharacter trackCharacterOf(int tuneOnCdNr)
+{
+    const auto code = static_cast<std::uint8_t>(tuneOnCdNr);
+    TrackCharacter character;
+    if (code == 0)
+        return character;
+    if (code < 0x80) {
+        character.bytes[0] = static_cast<char>(code);
+        character.size = 1;
+    } else {
+        character.bytes[0] = static_cast<char>(0xC0 | (code >> 6));
+        character.bytes[1] = static_cast<char>(0x80 | (code & 0x3F));
+        character.size = 2;
+    }
+    return character;
+}
+
+// Appends the pieces to `text` with one growth of the text.
+std::size_t appendPieces(std::string& text, Joined pieces)
+{
+    std::size_t total = 0;
+    for (const std::string_view piece : pieces)
+        total += piece.size();
+    std::size_t at = text.size();
+    text.resize(at + total);
+    for (const std::string_view piece : pieces) {
+        if (piece.empty())
+            continue; // an empty view may carry no address at all
+        std::memcpy(text.data() + at, piece.data(), piece.size());
+        at += piece.size();
+    }
+    return total;
+}
+
+// Appends the item's key parts for the order to `text`.
+KeyPlace appendSortKey(MediaOrder order, const InMedia& media, std::string& text)
+{
+    const std::string_view artist = media.getArtist();
+    const std::string_view album = media.getAlbum();
+    const std::string_view genere = media.getGenere();
+    const TrackCharacter trackCharacter = trackCharacterOf(media.getTuneOnCdNr());
+    const std::string_view track = trackCharacter.view();
+    const std::string name = order == MediaOrder::NameUp || order == MediaOrder::NameDown ? media.getName() : "";
+    KeyPlace place;
+    place.start = text.size();
+    std::string_view crosswiseTrack;
+    std::string_view crosswiseGenere;
+    switch (order) {
+    case MediaOrder::NameUp:
+        place.leadSize = appendPieces(text, {name, artist, album, track, genere});
+        break;
+    case MediaOrder::NameDown:
+        place.leadSize = appendPieces(text, {name, artist, album});
+        crosswiseTrack = track;
+        crosswiseGenere = genere;
+        break;
+    case MediaOrder::ArtistUp:
+        place.leadSize = appendPieces(text, {artist, album, track, genere});
+        break;
+    case MediaOrder::ArtistDown:
+        place.leadSize = appendPieces(text, {artist, album});
+        crosswiseTrack = track;
+        crosswiseGenere = genere;
+        break;
+    case MediaOrder::AlbumtUp:
+        place.leadSize = appendPieces(text, {album, artist, track});
+        break;
+    case MediaOrder::AlbumtDown:
+        place.leadSize = appendPieces(text, {album, artist});
+        crosswiseTrack = track;
+        break;
+    case MediaOrder::GenreUp:
+        place.leadSize = appendPieces(text, {genere, artist, album, track});
+        break;
+    case MediaOrder::GenreDown:
+        place.leadSize = appendPieces(text, {genere, artist, album});
+        crosswiseTrack = track;
+        break;
+    case MediaOrder::TuneOnCdNrUp:
+    case MediaOrder::TuneOnCdNrDown:
+        place.leadSize = appendPieces(text, {artist, album, track});
+        break;
+    }
+    appendPieces(text, {crosswiseTrack, crosswiseGenere});
+    place.trackSize = crosswiseTrack.size();
+    place.genereSize = crosswiseGenere.size();
+    return place;
+}
+
+SortKey keyAt(std::string_view text, const KeyPlace& place)
+{
+    return {text.substr(place.start, place.leadSize), text.substr(place.start + place.leadSize, place.trackSize),
+            text.substr(place.start + place.leadSize + place.trackSize, place.genereSize)};
+}
+
+int compareSortKeys(MediaOrder order, const SortKey& s, const SortKey& o)
+{
+    switch (order) {
+    case MediaOrder::NameDown:
+        return compareJoined({o.lead, s.track, s.genere}, {s.lead, o.track, o.genere});
+    case MediaOrder::ArtistDown:
+        return compareJoined({o.lead, s.track, o.genere}, {s.lead, o.track, s.genere});
+    case MediaOrder::AlbumtDown:
+    case MediaOrder::GenreDown:
+        return compareJoined({o.lead, s.track}, {s.lead, o.track});
+    case MediaOrder::TuneOnCdNrDown:
+        return compareStrings(o.lead, s.lead);
+    case MediaOrder::NameUp:
+    case MediaOrder::ArtistUp:
+    case MediaOrder::AlbumtUp:
+    case MediaOrder::GenreUp:
+    case MediaOrder::TuneOnCdNrUp:
+        break;
+    }
+    return compareStrings(s.lead, o.lead);
+}
+
+// Eight bytes of a lead from `from` on as one big-endian number, zero-filled: heads
+// compare like the bytes they hold.
+std::uint64_t headOf(std::string_view lead, std::size_t from)
+{
+    std::uint64_t head = 0;
+    if (from < lead.size())
+        std::memcpy(&head, lead.data() + from, std::min<std::size_t>(8, lead.size() - from));
+    if constexpr (std::endian::native == std::endian::little)
+        head = __builtin_bswap64(head);
+    return head;
+}
+
+// What a sort moves around: the first sixteen bytes of the lead and the position of the
+// item and its key parts.
+struct SortEntry {
+    std::uint64_t head[2];
+    std::uint32_t index;
+};
+
+bool hasCrosswiseParts(MediaOrder order)
+{
+    return isDown(order) && order != MediaOrder::TuneOnCdNrDown;
+}
+
+// Sorts [begin, end) stably by `before`, which sees the entries' key parts.
+template <class Before>
+void sortRange(std::vector<SortEntry>::iterator begin, std::vector<SortEntry>::iterator end, Before before)
+{
+    if (end - begin > 1)
+        std::stable_sort(begin, end, before);
+}
+
+// Calls `act` on every run of neighbouring entries that `same` holds together.
+template <class Same, class Act>
+void forEachRun(std::vector<SortEntry>& entries, Same same, Act act)
+{
+    auto begin = entries.begin();
+    while (begin != entries.end()) {
+        auto end = begin + 1;
+        while (end != entries.end() && same(*begin, *end))
+            ++end;
+        act(begin, end);
+        begin = end;
+    }
+}
+
+// The sort in three steps, each on integers or on short runs: by the leads' first sixteen
+// bytes, then runs that tie there by their whole leads, then runs of equal leads by the
+// whole comparison. Every key begins with a lead (the receiver's in the Up orders, the
+// argument's in the Down ones), so unless one lead is a proper beginning of another, two
+// different leads decide a comparison by themselves and the result is the one the
+// comparator gives. Answers false when such a lead makes the crosswise parts matter.
+bool sortByLeads(std::vector<SortEntry>& entries, MediaOrder order, const std::vector<SortKey>& keys)
+{
+    const bool down = isDown(order);
+    const auto leadOf = [&](const SortEntry& entry) { return keys[entry.index].lead; };
+    std::sort(entries.begin(), entries.end(), [down](const SortEntry& a, const SortEntry& b) {
+        if (a.head[0] != b.head[0])
+            return down ? b.head[0] < a.head[0] : a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return down ? b.head[1] < a.head[1] : a.head[1] < b.head[1];
+        return a.index < b.index;
+    });
+
+    const auto sameHead = [](const SortEntry& a, const SortEntry& b) {
+        return a.head[0] == b.head[0] && a.head[1] == b.head[1];
+    };
+    forEachRun(entries, sameHead, [&](auto begin, auto end) {
+        sortRange(begin, end, [&](const SortEntry& a, const SortEntry& b) {
+            const int result = compareStrings(leadOf(a), leadOf(b));
+            return down ? result > 0 : result < 0;
+        });
+    });
+
+    if (!hasCrosswiseParts(order))
+        return true; // the lead is the whole key
+    // Equal leads begin both joined keys alike, so only the crosswise parts are compared.
+    const auto sameLead = [&](const SortEntry& a, const SortEntry& b) { return leadOf(a) == leadOf(b); };
+    const auto tailOf = [&](const SortEntry& entry) {
+        return SortKey{{}, keys[entry.index].track, keys[entry.index].genere};
+    };
+    forEachRun(entries, sameLead, [&](auto begin, auto end) {
+        sortRange(begin, end, [&](const SortEntry& a, const SortEntry& b) {
+            return compareSortKeys(order, tailOf(a), tailOf(b)) < 0;
+        });
+    });
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        const std::string_view previous = leadOf(entries[i - 1]);
+        const std::string_view next = leadOf(entries[i]);
+        if (previous != next && (previous.starts_with(next) || next.starts_with(previous)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string trackNumberCharacter(int tuneOnCdNr)
 {
-    const auto code = static_cast<std::uint8_t>(tuneOnCdNr);
-    if (code == 0)
-        return {};
-    if (code < 0x80)
-        return std::string(1, static_cast<char>(code));
-    return {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
-}
-
-bool orderUsesName(MediaOrder order)
-{
-    return order == MediaOrder::NameUp || order == MediaOrder::NameDown;
-}
-
-MediaSortFields sortFieldsOf(const InMedia& media, bool withName)
-{
-    MediaSortFields fields;
-    if (withName)
-        fields.name = media.getName();
-    fields.artist = media.getArtist();
-    fields.album = media.getAlbum();
-    fields.genere = media.getGenere();
-    fields.track = trackNumberCharacter(media.getTuneOnCdNr());
-    return fields;
-}
-
-int compareSortFields(MediaOrder order, const MediaSortFields& s, const MediaSortFields& o)
-{
-    switch (order) {
-    case MediaOrder::NameUp:
-        return compareJoined({s.name, s.artist, s.album, s.track, s.genere},
-                             {o.name, o.artist, o.album, o.track, o.genere});
-    case MediaOrder::NameDown:
-        return compareJoined({o.name, o.artist, o.album, s.track, s.genere},
-                             {s.name, s.artist, s.album, o.track, o.genere});
-    case MediaOrder::ArtistUp:
-        return compareJoined({s.artist, s.album, s.track, s.genere}, {o.artist, o.album, o.track, o.genere});
-    case MediaOrder::ArtistDown:
-        return compareJoined({o.artist, o.album, s.track, o.genere}, {s.artist, s.album, o.track, s.genere});
-    case MediaOrder::AlbumtUp:
-        return compareJoined({s.album, s.artist, s.track}, {o.album, o.artist, o.track});
-    case MediaOrder::AlbumtDown:
-        return compareJoined({o.album, o.artist, s.track}, {s.album, s.artist, o.track});
-    case MediaOrder::GenreUp:
-        return compareJoined({s.genere, s.artist, s.album, s.track}, {o.genere, o.artist, o.album, o.track});
-    case MediaOrder::GenreDown:
-        return compareJoined({o.genere, o.artist, o.album, s.track}, {s.genere, s.artist, s.album, o.track});
-    case MediaOrder::TuneOnCdNrUp:
-        return compareJoined({s.artist, s.album, s.track}, {o.artist, o.album, o.track});
-    case MediaOrder::TuneOnCdNrDown:
-        return compareJoined({o.artist, o.album, o.track}, {s.artist, s.album, s.track});
-    }
-    return 0;
+    return std::string(trackCharacterOf(tuneOnCdNr).view());
 }
 
 int compareMedia(MediaOrder order, const InMedia& self, const InMedia& other)
 {
-    const bool withName = orderUsesName(order);
-    return compareSortFields(order, sortFieldsOf(self, withName), sortFieldsOf(other, withName));
+    std::string text;
+    const KeyPlace selfPlace = appendSortKey(order, self, text);
+    const KeyPlace otherPlace = appendSortKey(order, other, text);
+    return compareSortKeys(order, keyAt(text, selfPlace), keyAt(text, otherPlace));
 }
 
 int compareNameUp(const InMedia& self, const InMedia& other) { return compareMedia(MediaOrder::NameUp, self, other); }
@@ -123,25 +326,38 @@ int compareTuneOnCdNrDown(const InMedia& self, const InMedia& other)
 
 void sortMedias(std::vector<InMedia*>& medias, MediaOrder order)
 {
-    const bool withName = orderUsesName(order);
-    std::vector<MediaSortFields> fields;
-    fields.reserve(medias.size());
+    // Every key goes into one text, so the comparisons read memory that lies together.
+    std::string text;
+    text.reserve(medias.size() * 48);
+    std::vector<KeyPlace> places;
+    places.reserve(medias.size());
     for (const InMedia* media : medias)
-        fields.push_back(sortFieldsOf(*media, withName));
+        places.push_back(appendSortKey(order, *media, text));
 
-    // A merge sort: the crosswise keys need not form a strict weak order, and a merge
-    // stays within the list whatever the comparator answers.
-    std::vector<std::size_t> positions(medias.size());
-    for (std::size_t i = 0; i < positions.size(); ++i)
-        positions[i] = i;
-    std::stable_sort(positions.begin(), positions.end(), [&](std::size_t a, std::size_t b) {
-        return compareSortFields(order, fields[a], fields[b]) < 0;
-    });
+    std::vector<SortKey> keys;
+    keys.reserve(medias.size());
+    std::vector<SortEntry> entries;
+    entries.reserve(medias.size());
+    for (std::size_t i = 0; i < medias.size(); ++i) {
+        keys.push_back(keyAt(text, places[i]));
+        entries.push_back({{headOf(keys[i].lead, 0), headOf(keys[i].lead, 8)}, static_cast<std::uint32_t>(i)});
+    }
+
+    if (!sortByLeads(entries, order, keys)) {
+        // A merge sort of the list as it came, with the whole comparison: the crosswise
+        // keys need not form a strict weak order, and a merge stays within the list
+        // whatever the comparison answers.
+        std::sort(entries.begin(), entries.end(),
+                  [](const SortEntry& a, const SortEntry& b) { return a.index < b.index; });
+        std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
+            return compareSortKeys(order, keys[a.index], keys[b.index]) < 0;
+        });
+    }
 
     std::vector<InMedia*> sorted;
     sorted.reserve(medias.size());
-    for (std::size_t position : positions)
-        sorted.push_back(medias[position]);
+    for (const SortEntry& entry : entries)
+        sorted.push_back(medias[entry.index]);
     medias = std::move(sorted);
 }
 

@@ -26,23 +26,10 @@ enum class MediaOrder {
     TuneOnCdNrDown,
 };
 
-// The fields an item contributes to the keys, read once so that a sort does not rebuild
-// them on every comparison. The views point into the item, which must outlive them.
-struct MediaSortFields {
-    std::string name; // the displayed name; left empty for orders that do not use it
-    std::string_view artist;
-    std::string_view album;
-    std::string_view genere;
-    std::string track;
-};
-
 // The track number reduced to its low 8 bits as one character of that code (UTF-8
 // encoded), or nothing for 0.
 std::string trackNumberCharacter(int tuneOnCdNr);
 
-bool orderUsesName(MediaOrder order);
-MediaSortFields sortFieldsOf(const InMedia& media, bool withName);
-int compareSortFields(MediaOrder order, const MediaSortFields& self, const MediaSortFields& other);
 int compareMedia(MediaOrder order, const InMedia& self, const InMedia& other);
 
 int compareNameUp(const InMedia& self, const InMedia& other);
