@@ -244,3 +244,27 @@ TEST(ITunesDBReader, TextThatReachesTheEndOfTheDataEndsThere)
     EXPECT_EQ(library.mediasVisible[0]->getCleanName(), "Cut short");
     EXPECT_EQ(library.mediasVisible[0]->getPath(), kDevice + "/iPod_Control/Music/F00/A.");
 }
+
+TEST(ITunesDBReader, IndexedMembersMatchALinearSearch)
+{
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245 + 12345, (seed >> 8) & 0xFFFF; };
+    std::vector<dw::Track> tracks;
+    for (int i = 0; i < 300; ++i)
+        tracks.push_back(track((next() % 4) << 16 | next() % 60, "T" + std::to_string(i) + ".mp3"));
+    dw::Playlist playlist{"Random", {}};
+    for (int i = 0; i < 200; ++i)
+        playlist.memberIds.push_back(next() % 70);
+    const Library library = read(tracks, {playlist});
+
+    std::vector<const InMedia*> expected;
+    for (std::uint32_t id : playlist.memberIds)
+        for (const auto& media : library.mediasVisible)
+            if (media->shortId() == static_cast<std::uint16_t>(id)) {
+                expected.push_back(media.get());
+                break;
+            }
+    ASSERT_EQ(library.playLists.size(), 2u);
+    const auto& members = library.playLists[1]->getMedias();
+    EXPECT_EQ(std::vector<const InMedia*>(members.begin(), members.end()), expected);
+}
