@@ -248,7 +248,10 @@ TEST(ITunesDBReader, TextThatReachesTheEndOfTheDataEndsThere)
 TEST(ITunesDBReader, IndexedMembersMatchALinearSearch)
 {
     std::uint32_t seed = 12345;
-    auto next = [&seed] { return seed = seed * 1103515245 + 12345, (seed >> 8) & 0xFFFF; };
+    auto next = [&seed] {
+        seed = seed * 1103515245 + 12345;
+        return (seed >> 8) & 0xFFFF;
+    };
     std::vector<dw::Track> tracks;
     for (int i = 0; i < 300; ++i)
         tracks.push_back(track((next() % 4) << 16 | next() % 60, "T" + std::to_string(i) + ".mp3"));
