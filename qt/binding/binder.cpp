@@ -270,14 +270,17 @@ void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContaine
             selected->setCurrentIndex(model->index(table.selectedRow(), 0), QItemSelectionModel::NoUpdate);
     };
 
-    auto apply = [this, &table, widget, model, container, showSelection](Change change) {
+    auto apply = [this, &table, widget, model, container, showSelection, echo](Change change) {
         switch (change) {
         case Change::Reload:
             model->reload();
             showSelection();
             break;
         case Change::Selection:
-            showSelection();
+            // A selection the user has just made is already on screen; showing it again
+            // would disturb a selection still being extended.
+            if (!echo->active())
+                showSelection();
             break;
         case Change::Scroll:
             if (table.scrolledRow() >= 0 && table.scrolledRow() < model->rowCount())
