@@ -47,7 +47,8 @@ void PhotoScan::nameRecord(ByteView data, std::size_t p)
 void PhotoScan::makePhoto(ByteView data, std::size_t p)
 {
     // ":Full Resolution:2006:07:14:IMG_0101.JPG" is read from the colon before the year:
-    // an empty piece, then year, month, day and file name. Missing pieces are empty.
+    // an empty piece, then year, month, day and file name. Missing pieces are empty; of
+    // more pieces the last is the file name, the one the path ends in.
     std::vector<std::string> pieces =
         splitAtColons(readUnitText(data, p + 32, placeEnds(), kMaxPlaceUnits).text);
     const std::string path = pathInside(fullResolutionFolder, {pieces.begin() + 1, pieces.end()});
