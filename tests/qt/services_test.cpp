@@ -112,3 +112,14 @@ TEST(QtServicesTest, TunesStillPicturesAndUnreadableFilesAsMovies)
     EXPECT_EQ(movies.openMovie(text.toStdString()), nullptr);
     EXPECT_EQ(movies.openMovie(pathIn(folder, "missing.mp3").toStdString()), nullptr);
 }
+
+TEST(QtServicesTest, AFilmKnowsItsNaturalSize)
+{
+    QtMovies movies;
+    const auto film = movies.openMovie(KORVIDA_SOURCE_DIR "/demo/assets/movies/sunrise.m4v");
+    ASSERT_NE(film, nullptr);
+    EXPECT_EQ(film->getMovieNaturalBoundsRect(), korvida::makeRect(0.0f, 0.0f, 320.0f, 240.0f));
+    EXPECT_GT(film->getMovieDuration(), 0);
+    film->setMovieTimeValue(500);
+    EXPECT_EQ(film->getMovieTime(), 500);
+}
