@@ -104,5 +104,16 @@ convert -size 1024x1024 xc:none \
   -fill "$accent" -stroke none -draw 'circle 512,650 512,605' \
   -resize 256x256 korvida.png
 
+# A tune without a picture of its own and without a themed icon: two notes on a dark tile.
+convert -size 1024x1024 xc:none \
+  \( -size 1024x1024 gradient:'#2e3440-#0e1013' \
+     \( -size 1024x1024 xc:black -fill white -draw 'roundrectangle 40,40 984,984 200,200' \) \
+     -alpha off -compose CopyOpacity -composite \) -compose Over -composite \
+  -fill "$light" -stroke none \
+  -draw 'translate 330,740 rotate -20 ellipse 0,0 92,66 0,360' -draw 'translate 680,640 rotate -20 ellipse 0,0 92,66 0,360' \
+  -draw 'rectangle 383,300 423,730' -draw 'rectangle 733,200 773,630' \
+  -draw 'polygon 383,300 773,200 773,300 383,400' \
+  -resize 256x256 Tune.png
+
 # No dates or profiles, so that drawing again gives the same files.
 mogrify -strip -define png:exclude-chunks=date,time ./*.png

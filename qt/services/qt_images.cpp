@@ -6,6 +6,7 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMimeDatabase>
 #include <QStandardPaths>
 
 namespace korvida::qt {
@@ -77,7 +78,12 @@ std::shared_ptr<Image> QtImages::iconForFile(const std::string& path)
         QImage player = largestPixmap(QIcon::fromTheme(QStringLiteral("multimedia-player")));
         return makeImage(player.isNull() ? QImage(QStringLiteral(":/korvida.png")) : std::move(player));
     }
-    return makeImage(largestPixmap(QFileIconProvider().icon(info)));
+    QImage icon = largestPixmap(QFileIconProvider().icon(info));
+    // A tune shows this icon in the picture area while it plays: without a sharp themed
+    // one, the program's own tune picture stands in.
+    if (icon.isNull() && QMimeDatabase().mimeTypeForFile(info).name().startsWith(QLatin1String("audio/")))
+        icon = QImage(QStringLiteral(":/Tune.png"));
+    return makeImage(std::move(icon));
 }
 
 QtResources::QtResources(QString folder) : cacheFolder(std::move(folder)) {}

@@ -81,6 +81,15 @@ TEST(QtServicesTest, PicturesDecodeFromBytesWithTrailingDataAndFromFiles)
     EXPECT_EQ(images.imageWithContentsOfFile("/no/such/picture.png"), nullptr);
 }
 
+TEST(QtServicesTest, PlayersAndTunesAlwaysHaveAPictureToShow)
+{
+    TempDir folder;
+    ASSERT_TRUE(korvida::devicewriter::writeDevice(folder.path() / "IPOD", {}));
+    QtImages images;
+    EXPECT_NE(images.iconForFile((folder.path() / "IPOD").string()), nullptr);
+    EXPECT_NE(images.iconForFile(KORVIDA_SOURCE_DIR "/demo/assets/music/snowfall.mp3"), nullptr);
+}
+
 TEST(QtServicesTest, TunesStillPicturesAndUnreadableFilesAsMovies)
 {
     TempDir folder;
