@@ -29,11 +29,12 @@ bool SeenTexts::insert(std::string_view text)
     for (std::size_t i = static_cast<std::size_t>(hash >> 7) & mask;; i = (i + 1) & mask) {
         Slot& slot = slots[i];
         if (slot.hash == 0) {
-            slot = {hash, text};
+            slot = {hash, texts.size(), text.size()};
+            texts.append(text);
             ++count;
             return true;
         }
-        if (slot.hash == hash && slot.text == text)
+        if (slot.hash == hash && textOf(slot) == text)
             return false;
     }
 }

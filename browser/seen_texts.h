@@ -1,14 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace korvida {
 
-// The set of texts met so far while building a browser column: open addressing over
-// views of texts that live elsewhere (in the items), so that adding one neither copies
-// nor allocates per text.
+// The set of texts met so far while building a browser column: open addressing over one
+// text holding each distinct value once, so that looking a value up reads memory that
+// lies together rather than the item the value was first met in.
 class SeenTexts {
 public:
     explicit SeenTexts(std::size_t expected = 16);
@@ -20,12 +21,15 @@ public:
 private:
     struct Slot {
         std::uint64_t hash = 0; // 0 marks a free slot; real hashes are odd
-        std::string_view text;
+        std::size_t start = 0;
+        std::size_t size = 0;
     };
 
     void grow();
+    std::string_view textOf(const Slot& slot) const { return std::string_view(texts).substr(slot.start, slot.size); }
 
     std::vector<Slot> slots;
+    std::string texts;
     std::size_t count = 0;
 };
 
