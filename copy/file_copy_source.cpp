@@ -1,7 +1,9 @@
 #include "copy/file_copy_source.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,12 +11,9 @@ namespace korvida {
 
 namespace {
 
-// Errors by which copy_file_range says it cannot serve this pair of files at all, as
-// opposed to a failed read or write.
-bool kernelCopyUnsupported(int error)
-{
-    return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
-}
+// How much of the mapping is copied before its pages are let go of, so that the program's
+// memory stays small however large the file.
+constexpr std::size_t kReleaseStep = 8u << 20;
 
 } // namespace
 
@@ -31,7 +30,7 @@ bool writeAll(int fd, std::span<const std::byte> bytes)
     return true;
 }
 
-FileCopySource::FileCopySource(const std::string& path)
+FileCopySource::FileCopySource(const std::string& path, Reading readingKind) : reading(readingKind)
 {
     // Non-blocking so that a pipe standing at the path cannot hold the open.
     const int opened = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -48,6 +47,8 @@ FileCopySource::FileCopySource(const std::string& path)
 
 FileCopySource::~FileCopySource()
 {
+    if (mapping != nullptr)
+        ::munmap(const_cast<std::byte*>(mapping), mappingSize);
     if (fd >= 0)
         ::close(fd);
 }
@@ -62,45 +63,60 @@ std::uint64_t FileCopySource::measureSize()
 
 std::int64_t FileCopySource::copyChunk(std::uint64_t offset, std::size_t length, int destination)
 {
+    if (reading == Reading::mapped && mapping == nullptr)
+        map();
+    return reading == Reading::mapped ? mappedCopy(offset, length, destination)
+                                      : bufferedCopy(offset, length, destination);
+}
+
+void FileCopySource::map()
+{
+    const std::uint64_t size = measureSize();
+    void* mapped = size > 0 ? ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0) : MAP_FAILED;
+    if (mapped == MAP_FAILED) {
+        reading = Reading::buffered;
+        return;
+    }
+    ::madvise(mapped, size, MADV_SEQUENTIAL);
+    mapping = static_cast<const std::byte*>(mapped);
+    mappingSize = size;
+}
+
+std::int64_t FileCopySource::mappedCopy(std::uint64_t offset, std::size_t length, int destination)
+{
+    // The mapping covers the size measured when it was made; a file that has grown since
+    // is read on from the file itself.
+    if (offset >= mappingSize)
+        return bufferedCopy(offset, length, destination);
+    const std::size_t count = std::min<std::uint64_t>(length, mappingSize - offset);
+    if (!writeAll(destination, std::span(mapping + offset, count)))
+        return -1;
+    const std::size_t copiedTo = offset + count;
+    if (copiedTo - releasedUpTo >= kReleaseStep) {
+        const std::size_t release = (copiedTo - releasedUpTo) / kReleaseStep * kReleaseStep;
+        ::madvise(const_cast<std::byte*>(mapping) + releasedUpTo, release, MADV_DONTNEED);
+        releasedUpTo += release;
+    }
+    return static_cast<std::int64_t>(count);
+}
+
+std::int64_t FileCopySource::bufferedCopy(std::uint64_t offset, std::size_t length, int destination)
+{
     std::size_t moved = 0;
     while (moved < length) {
-        const long step = kernelCopyWorks ? kernelCopy(offset + moved, length - moved, destination)
-                                          : bufferedCopy(offset + moved, length - moved, destination);
-        if (step < 0)
+        const std::size_t wanted = std::min(length - moved, buffer.size());
+        const ssize_t got = ::pread(fd, buffer.data(), wanted, static_cast<off_t>(offset + moved));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
             return -1;
-        if (step == 0)
+        if (got == 0)
             break;
-        moved += static_cast<std::size_t>(step);
+        if (!writeAll(destination, std::span(buffer.data(), static_cast<std::size_t>(got))))
+            return -1;
+        moved += static_cast<std::size_t>(got);
     }
     return static_cast<std::int64_t>(moved);
-}
-
-long FileCopySource::kernelCopy(std::uint64_t offset, std::size_t length, int destination)
-{
-    for (;;) {
-        loff_t from = static_cast<loff_t>(offset);
-        const ssize_t moved = ::copy_file_range(fd, &from, destination, nullptr, length, 0);
-        if (moved >= 0)
-            return moved;
-        if (errno == EINTR)
-            continue;
-        if (!kernelCopyUnsupported(errno))
-            return -1;
-        kernelCopyWorks = false;
-        return bufferedCopy(offset, length, destination);
-    }
-}
-
-long FileCopySource::bufferedCopy(std::uint64_t offset, std::size_t length, int destination)
-{
-    const std::size_t wanted = length < buffer.size() ? length : buffer.size();
-    ssize_t got;
-    do
-        got = ::pread(fd, buffer.data(), wanted, static_cast<off_t>(offset));
-    while (got < 0 && errno == EINTR);
-    if (got <= 0)
-        return got < 0 ? -1 : 0;
-    return writeAll(destination, std::span(buffer.data(), static_cast<std::size_t>(got))) ? got : -1;
 }
 
 } // namespace korvida

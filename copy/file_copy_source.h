@@ -7,14 +7,18 @@
 
 namespace korvida {
 
-// A regular file as the source of a copy. Chunks move with copy_file_range, which copies
-// inside the kernel; where the kernel refuses that between the two file systems, they go
-// through a buffer of one chunk with pread and write.
+// A regular file as the source of a copy. Chunks are written straight from a read-only
+// mapping of the file, one system call per chunk; where the file cannot be mapped they go
+// through a buffer of one chunk with pread and write. A mapped page that cannot be read
+// (the player unplugged, the file cut short) makes the write fail with an error rather
+// than raise a signal, since the kernel reads the mapping on the program's behalf.
 class FileCopySource final : public CopySource {
 public:
+    enum class Reading { mapped, buffered };
+
     // Anything but a regular file (a folder, a pipe, a device) counts as not openable, so a
     // strange entry on the player can neither block nor flood the copy.
-    explicit FileCopySource(const std::string& path);
+    explicit FileCopySource(const std::string& path, Reading reading = Reading::mapped);
     ~FileCopySource() override;
     FileCopySource(const FileCopySource&) = delete;
     FileCopySource& operator=(const FileCopySource&) = delete;
@@ -24,12 +28,16 @@ public:
     std::int64_t copyChunk(std::uint64_t offset, std::size_t length, int destination) override;
 
 private:
-    // One step of a chunk: bytes moved, 0 at the source's end, -1 on a failure.
-    long kernelCopy(std::uint64_t offset, std::size_t length, int destination);
-    long bufferedCopy(std::uint64_t offset, std::size_t length, int destination);
+    void map();
+    std::int64_t mappedCopy(std::uint64_t offset, std::size_t length, int destination);
+    std::int64_t bufferedCopy(std::uint64_t offset, std::size_t length, int destination);
 
     int fd = -1;
-    bool kernelCopyWorks = true;
+    Reading reading;
+    const std::byte* mapping = nullptr;
+    std::size_t mappingSize = 0;
+    // Pages of the mapping below this offset are let go of as the copy passes them.
+    std::size_t releasedUpTo = 0;
     std::array<std::byte, kCopyChunkSize> buffer{};
 };
 

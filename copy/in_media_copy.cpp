@@ -44,6 +44,8 @@ CopyOutcome InMedia::copyFrom(korvida::CopySource& source, const std::string& de
                 position += chunk;
                 posisjon.store(position, std::memory_order_relaxed);
             }
+            // A source whose size changed meanwhile was not copied as it is now.
+            whole = whole && source.measureSize() == size;
             if (shouldStopCopy.exchange(false, std::memory_order_relaxed))
                 outcome = CopyOutcome::cancelled;
             else if (whole && partial.commit())
