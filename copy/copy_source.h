@@ -10,8 +10,8 @@ namespace korvida {
 inline constexpr std::size_t kCopyChunkSize = 16384;
 
 // Where a copy reads from. The engine asks it to move one chunk at a time onto the end of
-// the destination, so a file can use the kernel's in-place copy and a test can stand in a
-// source that fails on purpose.
+// the destination, so a file can write straight from its mapping and a test can stand in
+// a source that fails on purpose.
 class CopySource {
 public:
     virtual ~CopySource() = default;
