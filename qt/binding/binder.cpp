@@ -443,9 +443,13 @@ void Binder::bindWindow(Window& window, QWidget* topLevel, QWidget* frameWidget,
         frameWidget->installEventFilter(watcher);
 
     if (dialog != nullptr && dismiss) {
-        connect(dialog, &QDialog::rejected, this, [&window, dismiss] {
+        connect(dialog, &QDialog::rejected, this, [&window, dialog, dismiss] {
+            if (!window.isVisible())
+                return;
+            dismiss();
+            // A sheet its controller keeps open stays on screen, as the controller sees it.
             if (window.isVisible())
-                dismiss();
+                dialog->open();
         });
     }
 }
