@@ -209,10 +209,12 @@ std::uint64_t headOf(std::string_view lead, std::size_t from)
     return head;
 }
 
-// What a sort moves around: the first sixteen bytes of the lead and the position of the
-// item and its key parts.
+// What a sort moves around: the first bytes of the lead and the position of the item and
+// its key parts. Twenty-four bytes hold an artist and an album name in most libraries.
+constexpr std::size_t kHeadWords = 3;
+
 struct SortEntry {
-    std::uint64_t head[2];
+    std::uint64_t head[kHeadWords];
     std::uint32_t index;
 };
 
@@ -243,9 +245,9 @@ void forEachRun(std::vector<SortEntry>& entries, Same same, Act act)
     }
 }
 
-// The sort in three steps, each on integers or on short runs: by the leads' first sixteen
-// bytes, then runs that tie there by their whole leads, then runs of equal leads by the
-// whole comparison. Every key begins with a lead (the receiver's in the Up orders, the
+// The sort in three steps, each on integers or on short runs: by the leads' first bytes,
+// then runs that tie there by their whole leads, then runs of equal leads by the whole
+// comparison. Every key begins with a lead (the receiver's in the Up orders, the
 // argument's in the Down ones), so unless one lead is a proper beginning of another, two
 // different leads decide a comparison by themselves and the result is the one the
 // comparator gives. Answers false when such a lead makes the crosswise parts matter.
@@ -254,15 +256,14 @@ bool sortByLeads(std::vector<SortEntry>& entries, MediaOrder order, const std::v
     const bool down = isDown(order);
     const auto leadOf = [&](const SortEntry& entry) { return keys[entry.index].lead; };
     std::sort(entries.begin(), entries.end(), [down](const SortEntry& a, const SortEntry& b) {
-        if (a.head[0] != b.head[0])
-            return down ? b.head[0] < a.head[0] : a.head[0] < b.head[0];
-        if (a.head[1] != b.head[1])
-            return down ? b.head[1] < a.head[1] : a.head[1] < b.head[1];
+        for (std::size_t word = 0; word < kHeadWords; ++word)
+            if (a.head[word] != b.head[word])
+                return down ? b.head[word] < a.head[word] : a.head[word] < b.head[word];
         return a.index < b.index;
     });
 
     const auto sameHead = [](const SortEntry& a, const SortEntry& b) {
-        return a.head[0] == b.head[0] && a.head[1] == b.head[1];
+        return std::equal(std::begin(a.head), std::end(a.head), std::begin(b.head));
     };
     forEachRun(entries, sameHead, [&](auto begin, auto end) {
         sortRange(begin, end, [&](const SortEntry& a, const SortEntry& b) {
@@ -340,7 +341,10 @@ void sortMedias(std::vector<InMedia*>& medias, MediaOrder order)
     entries.reserve(medias.size());
     for (std::size_t i = 0; i < medias.size(); ++i) {
         keys.push_back(keyAt(text, places[i]));
-        entries.push_back({{headOf(keys[i].lead, 0), headOf(keys[i].lead, 8)}, static_cast<std::uint32_t>(i)});
+        SortEntry entry{{}, static_cast<std::uint32_t>(i)};
+        for (std::size_t word = 0; word < kHeadWords; ++word)
+            entry.head[word] = headOf(keys[i].lead, word * 8);
+        entries.push_back(entry);
     }
 
     if (!sortByLeads(entries, order, keys)) {
