@@ -152,6 +152,14 @@ TEST_F(MainAppBrowser, GenreArtistAndAlbumClicksRebuildTheLevelsBelow)
     clickRow(*app.albumTableView, 2);
     EXPECT_EQ(namesOf(app.medias), (Names{"Jazz X"}));
     EXPECT_EQ(app.numberOfMedias->stringValue(), "1 Files");
+
+    // A click that leaves no row selected changes nothing; nor does the artist stage run
+    // while the genre column has no selection.
+    app.genereTableView->deselectAll();
+    app.genereTableView->performClick();
+    clickRow(*app.artistTableView, 0);
+    EXPECT_EQ(albumTexts(app), (Names{"All", "X Rocks", "X Swings"}));
+    EXPECT_EQ(namesOf(app.medias), (Names{"Jazz X"}));
 }
 
 TEST_F(MainAppBrowser, TwinTablesMirrorTheSelectionBothWays)
