@@ -213,9 +213,12 @@ std::uint64_t headOf(std::string_view lead, std::size_t from)
 // its key parts. Twenty-four bytes hold an artist and an album name in most libraries.
 constexpr std::size_t kHeadWords = 3;
 
+constexpr std::size_t kHeadBytes = kHeadWords * 8;
+
 struct SortEntry {
     std::uint64_t head[kHeadWords];
     std::uint32_t index;
+    std::uint32_t leadSize; // at most kHeadBytes + 1: only whether the head holds it all counts
 };
 
 bool hasCrosswiseParts(MediaOrder order)
@@ -255,17 +258,24 @@ bool sortByLeads(std::vector<SortEntry>& entries, MediaOrder order, const std::v
 {
     const bool down = isDown(order);
     const auto leadOf = [&](const SortEntry& entry) { return keys[entry.index].lead; };
+    // Equal heads of leads that fit in them mean equal leads, or a shorter lead followed
+    // by zero bytes in the longer one, which then comes after it.
     std::sort(entries.begin(), entries.end(), [down](const SortEntry& a, const SortEntry& b) {
         for (std::size_t word = 0; word < kHeadWords; ++word)
             if (a.head[word] != b.head[word])
                 return down ? b.head[word] < a.head[word] : a.head[word] < b.head[word];
+        if (a.leadSize != b.leadSize)
+            return down ? b.leadSize < a.leadSize : a.leadSize < b.leadSize;
         return a.index < b.index;
     });
 
     const auto sameHead = [](const SortEntry& a, const SortEntry& b) {
         return std::equal(std::begin(a.head), std::end(a.head), std::begin(b.head));
     };
+    const auto beyondHead = [](const SortEntry& entry) { return entry.leadSize > kHeadBytes; };
     forEachRun(entries, sameHead, [&](auto begin, auto end) {
+        if (std::none_of(begin, end, beyondHead))
+            return;
         sortRange(begin, end, [&](const SortEntry& a, const SortEntry& b) {
             const int result = compareStrings(leadOf(a), leadOf(b));
             return down ? result > 0 : result < 0;
@@ -275,7 +285,9 @@ bool sortByLeads(std::vector<SortEntry>& entries, MediaOrder order, const std::v
     if (!hasCrosswiseParts(order))
         return true; // the lead is the whole key
     // Equal leads begin both joined keys alike, so only the crosswise parts are compared.
-    const auto sameLead = [&](const SortEntry& a, const SortEntry& b) { return leadOf(a) == leadOf(b); };
+    const auto sameLead = [&](const SortEntry& a, const SortEntry& b) {
+        return sameHead(a, b) && a.leadSize == b.leadSize && (!beyondHead(a) || leadOf(a) == leadOf(b));
+    };
     const auto tailOf = [&](const SortEntry& entry) {
         return SortKey{{}, keys[entry.index].track, keys[entry.index].genere};
     };
@@ -341,7 +353,8 @@ void sortMedias(std::vector<InMedia*>& medias, MediaOrder order)
     entries.reserve(medias.size());
     for (std::size_t i = 0; i < medias.size(); ++i) {
         keys.push_back(keyAt(text, places[i]));
-        SortEntry entry{{}, static_cast<std::uint32_t>(i)};
+        SortEntry entry{{}, static_cast<std::uint32_t>(i),
+                        static_cast<std::uint32_t>(std::min(keys[i].lead.size(), kHeadBytes + 1))};
         for (std::size_t word = 0; word < kHeadWords; ++word)
             entry.head[word] = headOf(keys[i].lead, word * 8);
         entries.push_back(entry);
