@@ -169,11 +169,21 @@ KeyPlace appendSortKey(MediaOrder order, const InMedia& media, std::string& text
     return place;
 }
 
+// The key parts written at `place`, which lies inside `text`.
 SortKey keyAt(std::string_view text, const KeyPlace& place)
 {
-    return {text.substr(place.start, place.leadSize), text.substr(place.start + place.leadSize, place.trackSize),
-            text.substr(place.start + place.leadSize + place.trackSize, place.genereSize)};
+    const char* start = text.data() + place.start;
+    return {{start, place.leadSize}, {start + place.leadSize, place.trackSize},
+            {start + place.leadSize + place.trackSize, place.genereSize}};
 }
+
+// The keys of a list, written once into one text.
+struct SortKeys {
+    std::string text;
+    std::vector<KeyPlace> places;
+
+    SortKey operator[](std::size_t index) const { return keyAt(text, places[index]); }
+};
 
 int compareSortKeys(MediaOrder order, const SortKey& s, const SortKey& o)
 {
@@ -254,7 +264,7 @@ void forEachRun(std::vector<SortEntry>& entries, Same same, Act act)
 // argument's in the Down ones), so unless one lead is a proper beginning of another, two
 // different leads decide a comparison by themselves and the result is the one the
 // comparator gives. Answers false when such a lead makes the crosswise parts matter.
-bool sortByLeads(std::vector<SortEntry>& entries, MediaOrder order, const std::vector<SortKey>& keys)
+bool sortByLeads(std::vector<SortEntry>& entries, MediaOrder order, const SortKeys& keys)
 {
     const bool down = isDown(order);
     const auto leadOf = [&](const SortEntry& entry) { return keys[entry.index].lead; };
@@ -340,23 +350,20 @@ int compareTuneOnCdNrDown(const InMedia& self, const InMedia& other)
 void sortMedias(std::vector<InMedia*>& medias, MediaOrder order)
 {
     // Every key goes into one text, so the comparisons read memory that lies together.
-    std::string text;
-    text.reserve(medias.size() * 48);
-    std::vector<KeyPlace> places;
-    places.reserve(medias.size());
+    SortKeys keys;
+    keys.text.reserve(medias.size() * 32);
+    keys.places.reserve(medias.size());
     for (const InMedia* media : medias)
-        places.push_back(appendSortKey(order, *media, text));
+        keys.places.push_back(appendSortKey(order, *media, keys.text));
 
-    std::vector<SortKey> keys;
-    keys.reserve(medias.size());
     std::vector<SortEntry> entries;
     entries.reserve(medias.size());
     for (std::size_t i = 0; i < medias.size(); ++i) {
-        keys.push_back(keyAt(text, places[i]));
+        const std::string_view lead = keys[i].lead;
         SortEntry entry{{}, static_cast<std::uint32_t>(i),
-                        static_cast<std::uint32_t>(std::min(keys[i].lead.size(), kHeadBytes + 1))};
+                        static_cast<std::uint32_t>(std::min(lead.size(), kHeadBytes + 1))};
         for (std::size_t word = 0; word < kHeadWords; ++word)
-            entry.head[word] = headOf(keys[i].lead, word * 8);
+            entry.head[word] = headOf(lead, word * 8);
         entries.push_back(entry);
     }
 
