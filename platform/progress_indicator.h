@@ -1,31 +1,15 @@
 #pragma once
 
-#include "platform/view.h"
+#include "platform/value_range_view.h"
 
 namespace korvida {
 
 // A bar that shows progress between a minimum and a maximum, or an endless animation when
 // the amount is not known yet (indeterminate).
-class ProgressIndicator : public View {
+class ProgressIndicator : public ValueRangeView {
 public:
-    double doubleValue() const { return value; }
-    void setDoubleValue(double newValue)
-    {
-        value = newValue;
-        notify(Change::Content);
-    }
-    double minValue() const { return minimum; }
-    void setMinValue(double newValue)
-    {
-        minimum = newValue;
-        notify(Change::Content);
-    }
-    double maxValue() const { return maximum; }
-    void setMaxValue(double newValue)
-    {
-        maximum = newValue;
-        notify(Change::Content);
-    }
+    ProgressIndicator() : ValueRangeView(100.0) {}
+
     bool isIndeterminate() const { return indeterminate; }
     void setIndeterminate(bool newValue)
     {
@@ -34,9 +18,6 @@ public:
     }
 
 private:
-    double value = 0.0;
-    double minimum = 0.0;
-    double maximum = 100.0;
     bool indeterminate = true;
 };
 

@@ -2,33 +2,15 @@
 
 #include <functional>
 
-#include "platform/view.h"
+#include "platform/value_range_view.h"
 
 namespace korvida {
 
-class Slider : public View {
+class Slider : public ValueRangeView {
 public:
     using Action = std::function<void(Slider&)>;
 
-    double doubleValue() const { return value; }
-    void setDoubleValue(double newValue)
-    {
-        value = newValue;
-        notify(Change::Content);
-    }
-
-    double minValue() const { return minimum; }
-    void setMinValue(double newValue)
-    {
-        minimum = newValue;
-        notify(Change::Content);
-    }
-    double maxValue() const { return maximum; }
-    void setMaxValue(double newValue)
-    {
-        maximum = newValue;
-        notify(Change::Content);
-    }
+    Slider() : ValueRangeView(1.0) {}
 
     void setAction(Action newAction) { action = std::move(newAction); }
     void sendAction()
@@ -39,9 +21,6 @@ public:
 
 private:
     Action action;
-    double value = 0.0;
-    double minimum = 0.0;
-    double maximum = 1.0;
 };
 
 } // namespace korvida
