@@ -1,7 +1,11 @@
 #include "cli/device_path.h"
 
 #include <filesystem>
+#include <ostream>
 #include <system_error>
+
+#include "cli/display_text.h"
+#include "devicedb/device_reader.h"
 
 namespace korvida::cli {
 
@@ -19,6 +23,30 @@ std::string devicePath(const std::string& argument)
         result += "/" + piece;
     }
     return result.empty() ? absolute.root_path().string() : result;
+}
+
+bool isPlayerFolder(const std::string& iPodPath, std::string_view command, std::ostream& err)
+{
+    const std::string shown = printableText(iPodPath);
+    std::error_code error;
+    const auto status = std::filesystem::status(iPodPath, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        err << command << ": " << shown << ": no such folder\n";
+        return false;
+    }
+    if (error) {
+        err << command << ": " << shown << ": " << error.message() << '\n';
+        return false;
+    }
+    if (status.type() != std::filesystem::file_type::directory) {
+        err << command << ": " << shown << ": not a folder\n";
+        return false;
+    }
+    if (!hasSysInfo(iPodPath)) {
+        err << command << ": " << shown << ": not a player (no iPod_Control/Device/SysInfo)\n";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace korvida::cli

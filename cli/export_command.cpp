@@ -83,20 +83,6 @@ std::optional<ExportOptions> parseArguments(const std::vector<std::string>& argu
     return options;
 }
 
-// Tells `err` why the folder cannot be read as a player; true when it can.
-bool isPlayerFolder(const std::string& iPodPath, std::ostream& err)
-{
-    std::error_code error;
-    if (!std::filesystem::is_directory(iPodPath, error)) {
-        err << "korvida export: " << printableText(iPodPath) << ": no such folder\n";
-        return false;
-    }
-    if (!hasSysInfo(iPodPath)) {
-        err << "korvida export: " << printableText(iPodPath) << ": not a player (no iPod_Control/Device/SysInfo)\n";
-        return false;
-    }
-    return true;
-}
 
 // Makes the destination folder when it is not there yet; true when it is a folder.
 bool prepareDestination(const std::string& destination, std::ostream& err)
@@ -184,7 +170,7 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         return out.flush() ? 0 : 1;
     }
     const std::string iPodPath = devicePath(options->device);
-    if (!isPlayerFolder(iPodPath, err))
+    if (!isPlayerFolder(iPodPath, "korvida export", err))
         return 2;
     const Library library = readDevice(iPodPath);
     const std::optional<std::size_t> total = tagChosenItems(library, options->choice);

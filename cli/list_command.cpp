@@ -1,9 +1,7 @@
 #include "cli/list_command.h"
 
-#include <filesystem>
 #include <optional>
 #include <ostream>
-#include <system_error>
 
 #include "cli/device_path.h"
 #include "cli/display_text.h"
@@ -53,30 +51,6 @@ std::optional<ListOptions> parseArguments(const std::vector<std::string>& argume
     return options;
 }
 
-// Tells `err` why the folder cannot be read as a player; true when it can.
-bool isPlayerFolder(const std::string& iPodPath, std::ostream& err)
-{
-    const std::string shown = printableText(iPodPath);
-    std::error_code error;
-    const auto status = std::filesystem::status(iPodPath, error);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        err << "korvida list: " << shown << ": no such folder\n";
-        return false;
-    }
-    if (error) {
-        err << "korvida list: " << shown << ": " << error.message() << '\n';
-        return false;
-    }
-    if (status.type() != std::filesystem::file_type::directory) {
-        err << "korvida list: " << shown << ": not a folder\n";
-        return false;
-    }
-    if (!hasSysInfo(iPodPath)) {
-        err << "korvida list: " << shown << ": not a player (no iPod_Control/Device/SysInfo)\n";
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -94,7 +68,7 @@ int listCommand(const std::vector<std::string>& arguments, std::ostream& out, st
         return out.flush() ? 0 : 1;
     }
     const std::string iPodPath = devicePath(options->device);
-    if (!isPlayerFolder(iPodPath, err))
+    if (!isPlayerFolder(iPodPath, "korvida list", err))
         return 2;
 
     const Library library = readDevice(iPodPath);
