@@ -1,9 +1,7 @@
 #include "app/main_app.h"
 
 #include "app/path_text.h"
-#include "devicedb/database_file.h"
 #include "devicedb/device_reader.h"
-#include "devicedb/photodb_reader.h"
 
 void MainApp::getTags()
 {
@@ -34,9 +32,11 @@ void MainApp::getTags()
     genereTableView->deselectAll();
     updateUI();
 
-    Library library = korvida::readDevice(state.iPodPath);
+    Library library = korvida::readTunes(state.iPodPath);
     mediasVisible = std::move(library.mediasVisible);
     state.playLists = std::move(library.playLists);
+    if (korvida::hasPhotos(state.iPodPath))
+        getPictTags();
 
     // The device's own name: the folder that was dropped, where a player is mounted.
     const std::string name = korvida::lastPathComponent(state.iPodPath);
@@ -52,8 +52,7 @@ void MainApp::getTags()
 void MainApp::getPictTags()
 {
     Library library{std::move(mediasVisible), std::move(state.playLists)};
-    korvida::readPhotoDatabase(korvida::readWholeFile(state.iPodPath + "/Photos/Photo Database"), state.iPodPath,
-                               library);
+    korvida::readPhotos(state.iPodPath, library);
     mediasVisible = std::move(library.mediasVisible);
     state.playLists = std::move(library.playLists);
 }

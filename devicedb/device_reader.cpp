@@ -9,18 +9,31 @@
 
 namespace korvida {
 
-Library readDevice(const std::string& iPodPath)
+Library readTunes(const std::string& iPodPath)
 {
     Library library;
-    {
-        const DatabaseBytes database = readWholeFile(iPodPath + "/iPod_Control/iTunes/iTunesDB");
-        readITunesDB(database, iPodPath, library);
-    }
+    const DatabaseBytes database = readWholeFile(iPodPath + "/iPod_Control/iTunes/iTunesDB");
+    readITunesDB(database, iPodPath, library);
+    return library;
+}
+
+bool hasPhotos(const std::string& iPodPath)
+{
     std::error_code error;
-    if (std::filesystem::exists(iPodPath + "/Photos/Full Resolution", error)) {
-        const DatabaseBytes database = readWholeFile(iPodPath + "/Photos/Photo Database");
-        readPhotoDatabase(database, iPodPath, library);
-    }
+    return std::filesystem::exists(iPodPath + "/Photos/Full Resolution", error);
+}
+
+void readPhotos(const std::string& iPodPath, Library& library)
+{
+    const DatabaseBytes database = readWholeFile(iPodPath + "/Photos/Photo Database");
+    readPhotoDatabase(database, iPodPath, library);
+}
+
+Library readDevice(const std::string& iPodPath)
+{
+    Library library = readTunes(iPodPath);
+    if (hasPhotos(iPodPath))
+        readPhotos(iPodPath, library);
     return library;
 }
 
