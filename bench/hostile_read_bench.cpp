@@ -36,8 +36,7 @@ const bool registered = [] {
         benchmark::RegisterBenchmark((std::string("HostileRead/") + kind.name).c_str(),
                                      [&kind](benchmark::State& state) { readHostile(state, kind); })
             ->Unit(benchmark::kMillisecond)
-            ->Iterations(1)
-            ->Repetitions(3);
+            ->Iterations(1);
     return true;
 }();
 
