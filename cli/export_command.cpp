@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <mutex>
@@ -87,9 +88,15 @@ std::optional<ExportOptions> parseArguments(const std::vector<std::string>& argu
 }
 
 
-// Makes the destination folder when it is not there yet; true when it is a folder.
-bool prepareDestination(const std::string& destination, std::ostream& err)
+// Makes the destination folder when it is not there yet; true when it is a folder. A
+// folder on the player is refused before anything is made: the player is never written.
+bool prepareDestination(const std::string& destination, const std::string& iPodPath, std::ostream& err)
 {
+    if (liesWithin(destination, iPodPath)) {
+        err << "korvida export: " << printableText(destination)
+            << " lies on the player, which is never written; choose a folder outside it\n";
+        return false;
+    }
     std::error_code error;
     std::filesystem::create_directories(destination, error);
     if (std::filesystem::is_directory(destination, error))
@@ -104,6 +111,14 @@ std::uint64_t sizeOf(const InMedia& media)
     std::error_code error;
     const auto size = std::filesystem::file_size(media.getPath(), error);
     return error ? 0 : size;
+}
+
+std::uint64_t taggedBytes(const Library& library)
+{
+    std::uint64_t bytes = 0;
+    for (const auto& media : library.mediasVisible)
+        bytes += media->getTaged() ? sizeOf(*media) : 0;
+    return bytes;
 }
 
 // The width of the terminal on standard error, or 0 when it is not a terminal.
@@ -157,6 +172,57 @@ std::uint64_t bytesDone(ExportRun& run, const Library& library)
     return bytes;
 }
 
+// The progress line of a run, fitted to `width` columns (the last one left free).
+std::string progressText(ExportRun& run, const Library& library, std::size_t total, std::uint64_t totalBytes,
+                         double elapsed, std::size_t width)
+{
+    std::size_t done;
+    {
+        std::lock_guard lock(run.mutex);
+        done = run.counts.done();
+    }
+    return progressLine(done, total, bytesDone(run, library), totalBytes, elapsed, width - 1);
+}
+
+// Looks at the run ten times a second until `finished`: shows the progress, cancels
+// everything at the first signal, and ends the process at once at a second one.
+void followRun(const std::atomic<bool>& finished, const InterruptFlag& interrupt, const std::function<void()>& cancelAll,
+               const std::function<void(double)>& showProgress)
+{
+    const auto start = std::chrono::steady_clock::now();
+    bool interrupted = false;
+    while (!finished.load()) {
+        if (interrupt.raisedAgain()) {
+            // The user will not wait for the running copy to reach its next chunk.
+            removeUnfinishedCopies();
+            std::_Exit(exitStatusForSignal(interrupt.signalNumber()));
+        }
+        if (interrupt.raised() && !interrupted) {
+            interrupted = true;
+            cancelAll();
+        }
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        showProgress(elapsed.count());
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+}
+
+// Tells what went wrong and the summary; answers the exit status: a signal's when one
+// stopped the run (`signalNumber` not 0), 1 when an item was missing or failed.
+int reportRun(const ExportRun& run, std::size_t total, int signalNumber, std::ostream& out, std::ostream& err)
+{
+    for (const std::string& problem : run.problems)
+        err << "korvida export: " << problem << '\n';
+    out << exportSummary(run.counts, total, signalNumber != 0) << '\n';
+    if (!out.flush()) {
+        err << "korvida export: could not write the summary\n";
+        return 1;
+    }
+    if (signalNumber != 0)
+        return exitStatusForSignal(signalNumber);
+    return run.counts.missing > 0 || run.counts.failed > 0 ? 1 : 0;
+}
+
 } // namespace
 
 int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
@@ -181,17 +247,9 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         err << "korvida export: no playlist " << printableText(*options->choice.playlist) << " on the player\n";
         return 2;
     }
-    if (liesWithin(options->destination, iPodPath)) {
-        err << "korvida export: " << printableText(options->destination)
-            << " lies on the player, which is never written; choose a folder outside it\n";
+    if (!prepareDestination(options->destination, iPodPath, err))
         return 2;
-    }
-    if (!prepareDestination(options->destination, err))
-        return 2;
-
-    std::uint64_t totalBytes = 0;
-    for (const auto& media : library.mediasVisible)
-        totalBytes += media->getTaged() ? sizeOf(*media) : 0;
+    const std::uint64_t totalBytes = taggedBytes(library);
 
     std::atomic<int> numberOfSaveMedia{0};
     const std::atomic<int> saveWithTrackNumber{options->trackNumbers ? 1 : 0};
@@ -209,45 +267,16 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         finished.store(true);
     });
     const std::size_t width = progressWidth(err);
-    const auto start = std::chrono::steady_clock::now();
-    bool interrupted = false;
-    while (!finished.load()) {
-        if (interrupt.raisedAgain()) {
-            // The user will not wait for the running copy to reach its next chunk.
-            removeUnfinishedCopies();
-            std::_Exit(exitStatusForSignal(interrupt.signalNumber()));
-        }
-        if (interrupt.raised() && !interrupted) {
-            interrupted = true;
-            queue.cancelAll(library.mediasVisible, numberOfSaveMedia);
-        }
-        if (width > 0) {
-            const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-            std::size_t done;
-            {
-                std::lock_guard lock(run.mutex);
-                done = run.counts.done();
-            }
-            err << '\r' << progressLine(done, *total, bytesDone(run, library), totalBytes, elapsed.count(), width - 1)
-                << "\x1b[K" << std::flush;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+    followRun(finished, interrupt, [&] { queue.cancelAll(library.mediasVisible, numberOfSaveMedia); },
+              [&](double elapsed) {
+                  if (width > 0)
+                      err << '\r' << progressText(run, library, *total, totalBytes, elapsed, width) << "\x1b[K"
+                          << std::flush;
+              });
     worker.join();
-    interrupted = interrupted || interrupt.raised();
-
     if (width > 0)
         err << "\r\x1b[K";
-    for (const std::string& problem : run.problems)
-        err << "korvida export: " << problem << '\n';
-    out << exportSummary(run.counts, *total, interrupted) << '\n';
-    if (!out.flush()) {
-        err << "korvida export: could not write the summary\n";
-        return 1;
-    }
-    if (interrupted)
-        return exitStatusForSignal(interrupt.signalNumber());
-    return run.counts.missing > 0 || run.counts.failed > 0 ? 1 : 0;
+    return reportRun(run, *total, interrupt.signalNumber(), out, err);
 }
 
 } // namespace korvida::cli

@@ -36,7 +36,9 @@ CopyOutcome exportTo(InMedia& media, const std::string& source, const std::strin
     FileCopySource file(source);
     const ExportFolders folders = makeExportFolders(fileSystem, runFolder, place);
     const std::string fileName = acceptedFileName(fileSystem, folders, place.fileName);
-    const NumberedPlace destination = findNumberedPlace(folders.folder, fileName, file.measureSize());
+    // A source that cannot be read has no size to compare: its copy fails under the plain name.
+    const NumberedPlace destination = file.isOpen() ? findNumberedPlace(folders.folder, fileName, file.measureSize())
+                                                    : NumberedPlace{joinPath(folders.folder, fileName), false};
     if (destination.alreadyThere)
         return CopyOutcome::skipped;
     CopyOutcome outcome;

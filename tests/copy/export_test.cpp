@@ -240,4 +240,9 @@ TEST_F(Export, FailedItemLeavesNoEmptyFolderBehind)
     EXPECT_EQ(korvida::exportMusicMovie(*media, runFolder(), delegat), CopyOutcome::failed);
     EXPECT_EQ(treeOf(run), std::set<std::string>{"Artist"}); // only what was there before
     EXPECT_EQ(counter.load(), 2);
+
+    // An empty file under its name is not taken for an earlier copy of an unreadable source.
+    std::filesystem::create_directories(run / "Artist/Album");
+    std::ofstream(run / "Artist/Album/Song.mp3").close();
+    EXPECT_EQ(korvida::exportMusicMovie(*media, runFolder(), delegat), CopyOutcome::failed);
 }
