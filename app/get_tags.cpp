@@ -45,6 +45,9 @@ void MainApp::getTags()
     inImageView->setImageScaling(korvida::ImageScaling::Proportionally);
     inImageView->setImage(inImage);
     mainWindow->setTitle(name);
+    playerWatch.opened(state.iPodPath);
+    // Nothing of the new player is tagged yet.
+    showTagCount();
 
     allButton(nullptr);
 }

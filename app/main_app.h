@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/drop_targets.h"
+#include "app/player_watch.h"
 #include "copy/copy_queue.h"
 #include "library/browser_rows.h"
 #include "library/in_media.h"
@@ -265,6 +266,8 @@ public:
 
     // A folder handed to the program to open (its icon, the command line, "Open With").
     DroppOnIcon droppOnIcon{state};
+    // The title's notices about refused drops and an unplugged player.
+    korvida::PlayerWatch playerWatch;
 
     // The copy or import worker. Joined when the controller goes away.
     std::thread worker;

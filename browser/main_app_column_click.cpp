@@ -21,6 +21,7 @@ int validSelection(const TableView& table, const std::vector<Row>& rows)
 
 void resetToFirstRow(TableView& table, TableView& twin)
 {
+    korvida::showOwnOrder(table, twin);
     table.deselectAll();
     twin.deselectAll();
     for (TableView* view : {&table, &twin}) {

@@ -84,10 +84,12 @@ public:
 class FakeWorkspace : public korvida::Workspace {
 public:
     std::vector<std::string> openedURLs;
+    // False: as if no browser could be started.
+    bool browserStarts = true;
     bool openURL(const std::string& url) override
     {
         openedURLs.push_back(url);
-        return true;
+        return browserStarts;
     }
 };
 
