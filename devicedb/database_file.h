@@ -16,7 +16,6 @@ constexpr std::uintmax_t kMaxDatabaseSize = std::uintmax_t{512} * 1024 * 1024;
 class DatabaseBytes {
 public:
     DatabaseBytes() = default;
-    DatabaseBytes(const std::uint8_t* bytes, std::size_t size) : bytes(bytes), count(size) {}
     DatabaseBytes(DatabaseBytes&& other) noexcept;
     DatabaseBytes& operator=(DatabaseBytes&& other) noexcept;
     ~DatabaseBytes();
@@ -28,6 +27,10 @@ public:
     std::size_t size() const { return count; }
 
 private:
+    // Takes over a mapping made by readWholeFile, which the destructor unmaps.
+    DatabaseBytes(const std::uint8_t* bytes, std::size_t size) : bytes(bytes), count(size) {}
+    friend DatabaseBytes readWholeFile(const std::string& path, std::error_code& error);
+
     const std::uint8_t* bytes = nullptr;
     std::size_t count = 0;
 };

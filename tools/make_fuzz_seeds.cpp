@@ -13,9 +13,10 @@ namespace {
 
 std::vector<dw::Track> tracks()
 {
-    return {{"Title \xC3\xA9", "Artist", "Album", "Rock", ":iPod_Control:Music:F00:ABCD.mp3", 0x0101, 3, "MPEG audio file"},
-            {"Film", "", "Album", "", ":iPod_Control:Music:F01:EFGH.m4v", 0x0202, 200, "MPEG-4 video file"},
-            {"", "Other", "", "Jazz", ":iPod_Control:Music:F02:IJKL.m4a", 0x10303, 1, "AAC audio file"}};
+    return {
+        {"Title \xC3\xA9", "Artist", "Album", "Rock", ":iPod_Control:Music:F00:ABCD.mp3", 0x0101, 3, "MPEG audio file"},
+        {"Film", "", "Album", "", ":iPod_Control:Music:F01:EFGH.m4v", 0x0202, 200, "MPEG-4 video file"},
+        {"", "Other", "", "Jazz", ":iPod_Control:Music:F02:IJKL.m4a", 0x10303, 1, "AAC audio file"}};
 }
 
 std::vector<dw::ITunesDBLayout> iTunesLayouts()
@@ -67,16 +68,18 @@ int main(int argc, char** argv)
     int n = 0;
     const std::vector<dw::Playlist> playlists = {{"Mix", {0x0101, 0x10303}}, {"Films", {0x0202}}};
     for (const dw::ITunesDBLayout& layout : iTunesLayouts())
-        ok = dw::writeFile(folder / "itunesdb" / ("seed" + std::to_string(n++)), dw::iTunesDB(tracks(), playlists, layout)) &&
-             ok;
+        ok = dw::writeFile(folder / "itunesdb" / ("seed" + std::to_string(n++)),
+                           dw::iTunesDB(tracks(), playlists, layout)) &&
+            ok;
     const std::vector<dw::Photo> photos = {{0x0101, ":Full Resolution:2006:07:14:IMG_0101.JPG", ""},
                                            {0x0202, ":Full Resolution:2007:01:02:IMG_0202.JPG", "Beach"},
                                            {0x10101, ":Full Resolution:2008:12:31:IMG_0303.JPG", ""}};
     const std::vector<dw::PhotoAlbum> albums = {{"Summer", {0x0101, 0x0202}}, {"Dissolve", {0x0202}}};
     n = 0;
     for (const dw::PhotoDBLayout& layout : photoLayouts())
-        ok = dw::writeFile(folder / "photodb" / ("seed" + std::to_string(n++)), dw::photoDatabase(photos, albums, layout)) &&
-             ok;
+        ok = dw::writeFile(folder / "photodb" / ("seed" + std::to_string(n++)),
+                           dw::photoDatabase(photos, albums, layout)) &&
+            ok;
     if (!ok)
         std::cerr << "make_fuzz_seeds: cannot write under " << folder << '\n';
     return ok ? 0 : 1;

@@ -29,8 +29,8 @@ int main(int argc, char** argv)
         device.withITunesDB = !photos;
         device.withPhotos = photos;
         const auto file = photos ? root / "Photos" / "Photo Database" : root / "iPod_Control" / "iTunes" / "iTunesDB";
-        const bool written =
-            dw::writeDevice(root, device) && dw::writeFile(file, kind.make(std::strtoull(argv[2], nullptr, 10)));
+        const bool written = dw::writeDevice(root, device) &&
+            dw::writeFile(file, kind.make(std::strtoull(argv[2], nullptr, 10)));
         if (!written)
             std::cerr << "make_hostile_device: cannot write " << root << '\n';
         return written ? 0 : 1;

@@ -27,7 +27,8 @@ std::size_t readEvery(const std::string& target, Reader read)
     std::size_t inputs = 0;
     for (const char* folder : {"corpus", "regressions"}) {
         std::error_code error;
-        for (const auto& entry : fs::directory_iterator(fs::path(KORVIDA_SOURCE_DIR) / "fuzz" / folder / target, error)) {
+        for (const auto& entry :
+             fs::directory_iterator(fs::path(KORVIDA_SOURCE_DIR) / "fuzz" / folder / target, error)) {
             SCOPED_TRACE(entry.path().string());
             const std::vector<std::uint8_t> bytes = contents(entry.path());
             Library library;

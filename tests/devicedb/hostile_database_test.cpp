@@ -36,7 +36,7 @@ Totals read(const dw::Bytes& bytes, bool photos)
     for (const auto& media : library.mediasVisible) {
         const std::string folder = photos ? kDevice + "/Photos/Full Resolution" : kDevice + "/iPod_Control/Music";
         totals.text += fileText(media->getCleanName()) + fileText(media->getArtist()) + fileText(media->getAlbum()) +
-                       fileText(media->getGenere()) + media->getPath().size() - folder.size();
+            fileText(media->getGenere()) + media->getPath().size() - folder.size();
         if (photos)
             totals.text += media->getDay().value_or("").size();
     }

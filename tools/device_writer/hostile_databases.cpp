@@ -42,7 +42,9 @@ Bytes albumStart(bool first)
     if (first)
         append(bytes, padded(text("mhod"), 28));
     append(bytes, padded(text("mhod"), 27));
-    append(bytes, text("\x01" "Album"));
+    append(bytes,
+           text("\x01"
+                "Album"));
     return bytes;
 }
 
