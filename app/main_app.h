@@ -10,6 +10,7 @@
 
 #include "app/drop_targets.h"
 #include "copy/copy_queue.h"
+#include "import/import_run.h"
 #include "library/browser_rows.h"
 #include "library/in_media.h"
 #include "library/play_list.h"
@@ -114,6 +115,21 @@ public:
     korvida::CopyQueue copyQueue;
     std::atomic<bool> importStopped{false};
     // end Copying
+
+    // Import
+    void connectImport();
+    // The Copy button's import branch: fresh entries for the sheet's list, then the sheet.
+    void openImportSheet();
+    void iTunesImportTagg(korvida::Button* sender);
+    void do_Itunes_iPhotoImport(korvida::Button* sender);
+    void cancel_Itunes_iPhotoImport(korvida::Button* sender);
+    // The import run, on the worker thread; the sheet's two boxes as they were confirmed.
+    void doiTunes_iPhotoImport(bool toMusic, bool toPhotos);
+    void iTunesImport();
+    void iPhotoImport();
+    // What an import run of this controller works with.
+    korvida::ImportRun importRun();
+    // end Import
 
     // Playback
     // end Playback

@@ -32,6 +32,7 @@ public:
     void setIsPlaying(bool value) { isPlaying.store(value, std::memory_order_relaxed); }
 
     bool getIsCopying() const { return isCopying.load(std::memory_order_relaxed); }
+    void setIsCopying(bool value) { isCopying.store(value, std::memory_order_relaxed); }
 
     bool getShouldStartCopy() const { return shouldStartCopy.load(std::memory_order_relaxed); }
     void setShouldStartCopy(bool value) { shouldStartCopy.store(value, std::memory_order_relaxed); }
