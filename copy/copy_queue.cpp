@@ -1,5 +1,6 @@
 #include "copy/copy_queue.h"
 
+#include "copy/media_export.h"
 #include "library/in_media.h"
 
 namespace korvida {
@@ -29,8 +30,8 @@ void CopyQueue::exportQueued(std::span<const std::unique_ptr<InMedia>> items, co
         if (!startItem(*item))
             continue;
         const CopyOutcome outcome = item->getMediaType() == InMedia::kPhoto
-                                        ? item->exportPicture(folders.photos, delegat)
-                                        : item->exportMusicMovie(folders.musicMovies, delegat);
+                                        ? exportPicture(*item, folders.photos, delegat)
+                                        : exportMusicMovie(*item, folders.musicMovies, delegat);
         finishItem(*item);
         if (itemDone)
             itemDone(*item, outcome);
