@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "copy/file_copy_source.h"
+#include "copy/media_copy.h"
 #include "import/import_names.h"
 #include "library/in_media.h"
 
@@ -22,7 +23,7 @@ ImportedFile importFile(InMedia& item, const std::string& folder, const std::str
     // The import counts its items itself; the engine's count goes nowhere.
     std::atomic<int> engineCount{1};
     FileCopySource source(item.getPath());
-    return {item.copyFrom(source, target.path, engineCount), target.path};
+    return {copyFrom(item, source, target.path, engineCount), target.path};
 }
 
 } // namespace korvida
