@@ -1,11 +1,15 @@
 #include "import/desktop_script_runner.h"
 
+#include <limits>
+#include <map>
+
 #include "copy/copy_outcome.h"
 #include "copy/export_naming.h"
 #include "import/import_copy.h"
 #include "import/import_names.h"
 #include "import/script_text.h"
 #include "library/in_media.h"
+#include "library/play_list.h"
 
 namespace korvida {
 
@@ -42,6 +46,23 @@ bool isTellBlock(const std::vector<ScriptStatement>& statements, const std::stri
 {
     return statements.size() >= 2 && statements.front().shape == kTell &&
            statements.front().literals[0] == program && statements.back().shape == kEndTell;
+}
+
+// Where the `occurrence`-th standing of `item` comes in the first device playlist (after
+// the library entry) named `name`; unknown places come last.
+std::size_t memberRank(std::span<const std::unique_ptr<PlayList>> playLists, const std::string& name,
+                       const InMedia& item, std::size_t occurrence)
+{
+    for (std::size_t i = 1; i < playLists.size(); ++i) {
+        if (playLists[i]->getCleanListName() != name)
+            continue;
+        const auto& members = playLists[i]->getMedias();
+        for (std::size_t place = 0; place < members.size(); ++place)
+            if (members[place] == &item && occurrence-- == 0)
+                return place;
+        break;
+    }
+    return std::numeric_limits<std::size_t>::max();
 }
 
 std::string entryTitle(const std::string& artist, const std::string& title)
@@ -123,9 +144,11 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
     if (imported.outcome != CopyOutcome::copied && imported.outcome != CopyOutcome::skipped)
         return false;
     const std::string entry = entryTitle(item->getArtist(), title);
-    playlists.add(request.collection, entry, imported.path);
+    // The collecting playlist keeps the order of the import; the others that of the player.
+    playlists.add(request.collection, entry, imported.path, std::numeric_limits<std::size_t>::max());
+    std::map<std::string, std::size_t> occurrences;
     for (const std::string& playlist : request.playlists)
-        playlists.add(playlist, entry, imported.path);
+        playlists.add(playlist, entry, imported.path, memberRank(context.playLists, playlist, *item, occurrences[playlist]++));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "import/playlist_shelf.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -56,16 +57,17 @@ PlaylistShelf::Playlist& PlaylistShelf::open(const std::string& name)
         return found->second;
     Playlist& playlist = playlists[file];
     std::ifstream in(file, std::ios::binary);
-    playlist.text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    std::istringstream lines(playlist.text);
+    std::string& text = playlist.textBefore;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);)
         if (!line.empty() && line.front() != '#')
             playlist.pathsBefore.insert(line);
-    if (playlist.text.empty()) {
-        playlist.text = kHeader;
+    if (text.empty()) {
+        text = kHeader;
         playlist.changed = true;
-    } else if (playlist.text.back() != '\n') {
-        playlist.text += '\n';
+    } else if (text.back() != '\n') {
+        text += '\n';
         playlist.changed = true;
     }
     return playlist;
@@ -76,13 +78,16 @@ void PlaylistShelf::ensure(const std::string& name)
     open(name);
 }
 
-void PlaylistShelf::add(const std::string& name, const std::string& title, const std::string& file)
+void PlaylistShelf::add(const std::string& name, const std::string& title, const std::string& file,
+                        std::size_t rank)
 {
     Playlist& playlist = open(name);
     const std::string line = std::filesystem::path(file).lexically_relative(folder).string();
     if (line.empty() || playlist.pathsBefore.count(line) > 0)
         return;
-    playlist.text += "#EXTINF:-1," + lineBreaksToSpaces(title) + "\n" + line + "\n";
+    auto place = std::upper_bound(playlist.added.begin(), playlist.added.end(), rank,
+                                  [](std::size_t value, const Entry& entry) { return value < entry.rank; });
+    playlist.added.insert(place, Entry{rank, "#EXTINF:-1," + lineBreaksToSpaces(title) + "\n" + line + "\n"});
     playlist.changed = true;
 }
 
@@ -94,7 +99,10 @@ bool PlaylistShelf::save()
     for (auto& [file, playlist] : playlists) {
         if (!playlist.changed)
             continue;
-        playlist.changed = !writeWhole(file, playlist.text);
+        std::string text = playlist.textBefore;
+        for (const Entry& entry : playlist.added)
+            text += entry.lines;
+        playlist.changed = !writeWhole(file, text);
         saved = saved && !playlist.changed;
     }
     return saved;

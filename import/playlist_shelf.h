@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 // The M3U8 playlist files of an import, one per playlist name, in one folder.
 namespace korvida {
@@ -20,8 +21,10 @@ public:
     void ensure(const std::string& name);
 
     // Adds the entry of `file` (a title line and its path relative to the folder), unless
-    // the playlist held that path before this run. Within a run every call adds a line.
-    void add(const std::string& name, const std::string& title, const std::string& file);
+    // the playlist held that path before this run. Within a run every call adds a line;
+    // the run's lines follow the older ones in the order of their `rank`, and of their
+    // adding where ranks are equal.
+    void add(const std::string& name, const std::string& title, const std::string& file, std::size_t rank);
 
     // Writes every playlist changed since the last save, each whole: a temporary file that
     // is renamed over the old one. False when one could not be written.
@@ -31,9 +34,14 @@ public:
     std::string fileOf(const std::string& name) const;
 
 private:
+    struct Entry {
+        std::size_t rank;
+        std::string lines;
+    };
     struct Playlist {
         std::set<std::string> pathsBefore;
-        std::string text;
+        std::string textBefore;
+        std::vector<Entry> added;
         bool changed = false;
     };
 

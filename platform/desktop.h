@@ -10,6 +10,7 @@
 #include "platform/geometry.h"
 
 class InMedia;
+class PlayList;
 
 // The small desktop services the controller asks for. Each has a desktop implementation in
 // the Qt binding and a fake in the tests.
@@ -27,10 +28,12 @@ public:
 };
 
 // What a script that names items of the open player may use: those items (a runner that
-// carries the script out itself acts only on files that are among them), whom to tell how
-// each item's import ended, and a request to stop between items.
+// carries the script out itself acts only on files that are among them), the player's
+// playlists (whose order a runner keeps), whom to tell how each item's import ended, and a
+// request to stop between items.
 struct ScriptContext {
     std::span<const std::unique_ptr<InMedia>> library;
+    std::span<const std::unique_ptr<PlayList>> playLists;
     std::function<void(const InMedia&, CopyOutcome)> itemDone;
     const std::atomic<bool>* stopRequested = nullptr;
 };

@@ -37,9 +37,8 @@ protected:
 
     bool run(const std::string& script)
     {
-        return runner.executeImportScript(script, ScriptContext{library, [this](const InMedia&, CopyOutcome outcome) {
-                                                                    outcomes.push_back(outcome);
-                                                                }});
+        const auto heard = [this](const InMedia&, CopyOutcome outcome) { outcomes.push_back(outcome); };
+        return runner.executeImportScript(script, ScriptContext{library, playLists, heard});
     }
 
     void importTracks()
@@ -83,9 +82,9 @@ TEST_F(Runner, TunesFilmsAndPlaylistsLandUnderReadableNamesAndASecondRunAddsNoth
     EXPECT_EQ(readWholeFile(home / "Videos/Film.m4v"), readWholeFile(film.getPath()));
     EXPECT_EQ(playlist("Korvida.m3u8"), "#EXTM3U\n#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song.mp3\n"
                                         "#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n");
-    // Within a run a film standing twice in the playlist gets its line twice.
-    EXPECT_EQ(playlist("Road trip.m3u8"), "#EXTM3U\n#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song.mp3\n"
-                                          "#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n"
+    // In the player's order, and a film standing twice in the playlist gets its line twice.
+    EXPECT_EQ(playlist("Road trip.m3u8"), "#EXTM3U\n#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n"
+                                          "#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song.mp3\n"
                                           "#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n");
     const auto before = treeOf(home);
     const std::string korvida = playlist("Korvida.m3u8");
