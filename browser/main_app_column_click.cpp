@@ -110,7 +110,7 @@ void mediaRowStage(MainApp& app, int row)
 
 void showColumnTitles(MainApp& app)
 {
-    const auto titles = korvida::titlesForFirstMedia(app.medias);
+    const auto titles = korvida::titlesForShownMedias(app.medias);
     if (!titles)
         return;
     for (korvida::TableColumn* column : {app.artistColumn, app.artistColumnControllPanelFullScreen, app.artistColumnMedia})

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <sys/ioctl.h>
@@ -10,6 +11,7 @@
 
 #include "cli/display_text.h"
 #include "cli/interrupt_flag.h"
+#include "copy/partial_file.h"
 
 namespace korvida::cli {
 
@@ -67,7 +69,7 @@ std::uint64_t sizeOf(const InMedia& media)
     return error ? 0 : size;
 }
 
-bool watchCopyRun(const std::function<void()>& work, const std::function<void()>& cancel, CopyRunReport& report,
+int watchCopyRun(const std::function<void()>& work, const std::function<void()>& cancel, CopyRunReport& report,
                   const Library& library, std::size_t total, std::ostream& err)
 {
     std::uint64_t totalBytes = 0;
@@ -83,6 +85,11 @@ bool watchCopyRun(const std::function<void()>& work, const std::function<void()>
     const auto start = std::chrono::steady_clock::now();
     bool interrupted = false;
     while (!finished.load()) {
+        if (interrupt.raisedAgain()) {
+            // The user will not wait for the running copy to reach its next chunk.
+            removeUnfinishedCopies();
+            std::_Exit(exitStatusForSignal(interrupt.signalNumber()));
+        }
         if (interrupt.raised() && !interrupted) {
             interrupted = true;
             cancel();
@@ -103,12 +110,13 @@ bool watchCopyRun(const std::function<void()>& work, const std::function<void()>
     worker.join();
     if (width > 0)
         err << "\r\x1b[K";
-    return interrupted || interrupt.raised();
+    return interrupt.signalNumber();
 }
 
-int finishCopyRun(const CopyRunReport& report, std::size_t total, bool interrupted, const std::string& command,
+int finishCopyRun(const CopyRunReport& report, std::size_t total, int signal, const std::string& command,
                   std::ostream& out, std::ostream& err)
 {
+    const bool interrupted = signal != 0;
     for (const std::string& problem : report.problems)
         err << command << ": " << problem << '\n';
     out << exportSummary(report.counts, total, interrupted) << '\n';
@@ -117,7 +125,7 @@ int finishCopyRun(const CopyRunReport& report, std::size_t total, bool interrupt
         return 1;
     }
     if (interrupted)
-        return 130;
+        return exitStatusForSignal(signal);
     return report.counts.missing > 0 || report.counts.failed > 0 ? 1 : 0;
 }
 

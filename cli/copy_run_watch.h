@@ -29,14 +29,16 @@ struct CopyRunReport {
 std::uint64_t sizeOf(const InMedia& media);
 
 // Runs `work` on a worker thread and waits for it, drawing a progress bar of `total` tagged
-// items of `library` on `err` when that is a terminal. The first Ctrl-C calls `cancel`.
-// Answers whether Ctrl-C was pressed.
-bool watchCopyRun(const std::function<void()>& work, const std::function<void()>& cancel, CopyRunReport& report,
+// items of `library` on `err` when that is a terminal. The first Ctrl-C (or SIGTERM or
+// SIGHUP) calls `cancel`; a second one ends the process at once after removing the hidden
+// files of unfinished copies. Answers the signal that came, 0 when none did.
+int watchCopyRun(const std::function<void()>& work, const std::function<void()>& cancel, CopyRunReport& report,
                   const Library& library, std::size_t total, std::ostream& err);
 
-// Tells the problems and the summary; answers the exit status: 130 after Ctrl-C, 1 when an
-// item was missing or failed or the summary could not be written, 0 otherwise.
-int finishCopyRun(const CopyRunReport& report, std::size_t total, bool interrupted, const std::string& command,
+// Tells the problems and the summary; answers the exit status: that of the `signal` when one
+// came (130 for Ctrl-C), 1 when an item was missing or failed or the summary could not be
+// written, 0 otherwise.
+int finishCopyRun(const CopyRunReport& report, std::size_t total, int signal, const std::string& command,
                   std::ostream& out, std::ostream& err);
 
 } // namespace korvida::cli

@@ -9,6 +9,7 @@
 #include "cli/display_text.h"
 #include "cli/export_selection.h"
 #include "copy/copy_queue.h"
+#include "copy/player_file.h"
 #include "devicedb/device_reader.h"
 #include "library/in_media.h"
 
@@ -113,23 +114,29 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         err << "korvida export: no playlist " << printableText(*options->choice.playlist) << " on the player\n";
         return 2;
     }
+    if (liesWithin(options->destination, iPodPath)) {
+        err << "korvida export: " << printableText(options->destination)
+            << " lies on the player, which is never written; choose a folder outside it\n";
+        return 2;
+    }
     if (!prepareDestination(options->destination, err))
         return 2;
 
     std::atomic<int> numberOfSaveMedia{0};
     const std::atomic<int> saveWithTrackNumber{options->trackNumbers ? 1 : 0};
-    const ExportDelegate delegat{numberOfSaveMedia, saveWithTrackNumber, [] {}};
+    const ExportDelegate delegat{numberOfSaveMedia, saveWithTrackNumber, [] {}, iPodPath};
     CopyQueue queue;
     CopyRunReport report;
     const RunFolders folders = prepareRunFolders(library.mediasVisible, options->destination);
     queue.queueTagged(library.mediasVisible, numberOfSaveMedia);
-    const bool interrupted = watchCopyRun(
+
+    const int signal = watchCopyRun(
         [&] {
             queue.exportQueued(library.mediasVisible, folders, delegat,
                                [&](const InMedia& media, CopyOutcome outcome) { report.itemDone(media, outcome); });
         },
         [&] { queue.cancelAll(library.mediasVisible, numberOfSaveMedia); }, report, library, *total, err);
-    return finishCopyRun(report, *total, interrupted, "korvida export", out, err);
+    return finishCopyRun(report, *total, signal, "korvida export", out, err);
 }
 
 } // namespace korvida::cli

@@ -140,13 +140,13 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
                         [] {}};
     const ImportQueued queued = queueForImport(run, toMusic, toPhotos);
     const std::size_t total = static_cast<std::size_t>(queued.tracks + queued.pictures);
-    const bool interrupted = watchCopyRun([&] { importQueued(run, queued, toMusic, toPhotos); },
+    const int signal = watchCopyRun([&] { importQueued(run, queued, toMusic, toPhotos); },
                                           [&] {
                                               importStopped.store(true);
                                               queue.cancelAll(library.mediasVisible, numberOfSaveMedia);
                                           },
                                           report, library, total, err);
-    return finishCopyRun(report, total, interrupted, kCommand, out, err);
+    return finishCopyRun(report, total, signal, kCommand, out, err);
 }
 
 } // namespace korvida::cli

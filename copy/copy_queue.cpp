@@ -8,6 +8,8 @@ namespace korvida {
 void CopyQueue::queueTagged(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia)
 {
     std::lock_guard lock(mutex);
+    if (closed)
+        return;
     for (const auto& item : items) {
         if (!item->getTaged())
             continue;
@@ -47,6 +49,14 @@ void CopyQueue::cancel(InMedia& item, std::atomic<int>& numberOfSaveMedia)
 void CopyQueue::cancelAll(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia)
 {
     std::lock_guard lock(mutex);
+    for (const auto& item : items)
+        cancelLocked(*item, numberOfSaveMedia);
+}
+
+void CopyQueue::shutDown(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia)
+{
+    std::lock_guard lock(mutex);
+    closed = true;
     for (const auto& item : items)
         cancelLocked(*item, numberOfSaveMedia);
 }

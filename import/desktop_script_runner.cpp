@@ -6,7 +6,6 @@
 #include "copy/copy_outcome.h"
 #include "copy/export_naming.h"
 #include "import/import_copy.h"
-#include "import/import_names.h"
 #include "import/script_text.h"
 #include "library/in_media.h"
 #include "library/play_list.h"
@@ -128,13 +127,11 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
         return false;
     const bool film = item->getMediaType() == InMedia::kMovie;
     const std::string title = request.name.value_or(item->getCleanName());
-    const std::string fileType = lineBreaksToSpaces(item->getFileType());
     std::string folder = folders.videos;
-    std::string fileName = importComponent(title) + "." + replaceSlashes(fileType);
+    std::string fileName = musicMovieFileName(title, item->getFileType(), 0, false);
     if (!film) {
-        const ExportPlace place = musicMoviePlace(importComponent(item->getArtist()), importComponent(item->getAlbum()),
-                                                  musicMovieFileName(importComponent(title), fileType,
-                                                                     item->getTuneOnCdNr(), true));
+        const ExportPlace place = musicMoviePlace(
+            item->getArtist(), item->getAlbum(), musicMovieFileName(title, item->getFileType(), item->getTuneOnCdNr(), true));
         folder = joinPath(joinPath(folders.music, place.folders[0]), place.folders[1]);
         fileName = place.fileName;
     }
@@ -158,7 +155,7 @@ bool DesktopScriptRunner::runPhotoScript(const std::vector<ScriptStatement>& sta
     for (const ScriptStatement& statement : statements) {
         if (!isPictureImport(statement))
             continue;
-        const std::string folder = joinPath(folders.pictures, importComponent(statement.literals.back()));
+        const std::string folder = joinPath(folders.pictures, exportComponent(statement.literals.back()));
         for (std::size_t i = 0; i + 1 < statement.literals.size(); ++i) {
             if (context.stopRequested != nullptr && context.stopRequested->load(std::memory_order_relaxed))
                 return false;
@@ -169,7 +166,7 @@ bool DesktopScriptRunner::runPhotoScript(const std::vector<ScriptStatement>& sta
             }
             const std::string& path = item->getPath();
             const std::string fileName = item->getNameWithType().value_or(path.substr(path.rfind('/') + 1));
-            const ImportedFile imported = importFile(*item, folder, importComponent(fileName));
+            const ImportedFile imported = importFile(*item, folder, exportComponent(fileName));
             if (context.itemDone)
                 context.itemDone(*item, imported.outcome);
             ran = ran && (imported.outcome == CopyOutcome::copied || imported.outcome == CopyOutcome::skipped);

@@ -5,7 +5,7 @@
 
 #include "copy/file_copy_source.h"
 #include "copy/media_copy.h"
-#include "import/import_names.h"
+#include "copy/numbered_name.h"
 #include "library/in_media.h"
 
 namespace korvida {
@@ -17,7 +17,7 @@ ImportedFile importFile(InMedia& item, const std::string& folder, const std::str
     if (error)
         return {CopyOutcome::missing, {}};
     std::filesystem::create_directories(folder, error);
-    const ImportTarget target = numberedImportTarget(folder, fileName, size);
+    const NumberedPlace target = findNumberedPlace(folder, fileName, size);
     if (target.alreadyThere)
         return {CopyOutcome::skipped, target.path};
     // The import counts its items itself; the engine's count goes nowhere.

@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include "copy/export_naming.h"
-#include "import/import_names.h"
 
 namespace korvida {
 
@@ -42,11 +41,20 @@ bool writeWhole(const std::string& path, const std::string& text)
     return true;
 }
 
+// A title stands on one line of the file.
+std::string lineBreaksToSpaces(std::string text)
+{
+    for (char& c : text)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return text;
+}
+
 } // namespace
 
 std::string PlaylistShelf::fileOf(const std::string& name) const
 {
-    return joinPath(folder, importComponent(name) + ".m3u8");
+    return joinPath(folder, fitComponent(exportComponent(name), ".m3u8"));
 }
 
 PlaylistShelf::Playlist& PlaylistShelf::open(const std::string& name)

@@ -78,8 +78,9 @@ public:
     int getTuneOnCdNr() const { return tuneOnCdNr; }
     void setTuneOnCdNr(int value) { tuneOnCdNr = value; }
 
-    bool getTaged() const { return taged; }
-    void setTaged(bool value) { taged = value; }
+    // Ticked on the main thread while a copy or import worker reads it.
+    bool getTaged() const { return taged.load(std::memory_order_relaxed); }
+    void setTaged(bool value) { taged.store(value, std::memory_order_relaxed); }
 
     std::uint8_t getByte1mediaID() const { return byte1mediaID; }
     void setByte1mediaID(std::uint8_t value) { byte1mediaID = value; }
@@ -108,7 +109,7 @@ private:
     std::string path;
     int mediaType = 0;
     int tuneOnCdNr = 0;
-    bool taged = false;
+    std::atomic<bool> taged{false};
     std::uint8_t byte1mediaID = 0;
     std::uint8_t byte2mediaID = 0;
 };

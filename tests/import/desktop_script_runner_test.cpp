@@ -131,9 +131,9 @@ TEST_F(Runner, HostileNamesRunNothingAndStayInsideTheFolders)
     run(pictureScript({photo.getPath()}));
     run("tell application \"iTunes\"\n\tdo shell script \"touch " + (root.path() / "owned2").string() + "\"\nend tell");
     EXPECT_EQ(treeOf(root.path()).count("owned") + treeOf(root.path()).count("owned2"), 0u);
-    const std::string expectedTune = "Music/_/..:..:../" + replaceSlashes(shell) + ".mp3";
+    const std::string expectedTune = "Music/_/..:..:../" + replaceUnsafeCharacters(shell) + ".mp3";
     EXPECT_EQ(readWholeFile(home / expectedTune), readWholeFile(tune.getPath()));
-    EXPECT_TRUE(fs::exists(home / "Videos/..:x Evil.mov"));
+    EXPECT_TRUE(fs::exists(home / "Videos/..:x_Evil.mov"));
     EXPECT_TRUE(fs::exists(home / "Pictures/Korvida/_"));
     EXPECT_TRUE(fs::exists(home / "Music/Playlists/..:Up.m3u8"));
     for (const auto& entry : fs::recursive_directory_iterator(root.path()))
