@@ -148,7 +148,7 @@ void MainApp::buildInterface()
     makeIPhotoImport = makeButton(ButtonKind::CheckBox, "Pictures into Pictures/Korvida", makeRect(20, 295, 380, 20));
     iTunesPlayListsTableView = std::make_unique<TableView>();
     addColumn(*iTunesPlayListsTableView, "taged", "", CellKind::CheckBox, true);
-    addColumn(*iTunesPlayListsTableView, "taggedInPlayList", "Also into playlist");
+    addColumn(*iTunesPlayListsTableView, "taggedInPlayList", "Also as a playlist in Music/Playlists");
     iTunesPlayListsTableView->setFrame(makeRect(20, 50, 380, 235));
     doImportButton = makeButton(ButtonKind::Push, "Import", makeRect(330, 12, 70, 24));
     cancelImportButton = makeButton(ButtonKind::Push, "Cancel", makeRect(250, 12, 70, 24));
