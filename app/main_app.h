@@ -11,6 +11,7 @@
 #include "app/drop_targets.h"
 #include "app/player_watch.h"
 #include "copy/copy_queue.h"
+#include "import/import_run.h"
 #include "library/browser_rows.h"
 #include "library/in_media.h"
 #include "library/play_list.h"
@@ -118,6 +119,21 @@ public:
     // file is read from outside it.
     std::string copyPlayerFolder;
     // end Copying
+
+    // Import
+    void connectImport();
+    // The Copy button's import branch: fresh entries for the sheet's list, then the sheet.
+    void openImportSheet();
+    void iTunesImportTagg(korvida::Button* sender);
+    void do_Itunes_iPhotoImport(korvida::Button* sender);
+    void cancel_Itunes_iPhotoImport(korvida::Button* sender);
+    // The import run, on the worker thread; the sheet's two boxes as they were confirmed.
+    void doiTunes_iPhotoImport(bool toMusic, bool toPhotos);
+    void iTunesImport();
+    void iPhotoImport();
+    // What an import run of this controller works with.
+    korvida::ImportRun importRun();
+    // end Import
 
     // Playback
     // end Playback

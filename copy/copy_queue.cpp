@@ -18,6 +18,13 @@ void CopyQueue::queueTagged(std::span<const std::unique_ptr<InMedia>> items, std
     }
 }
 
+void CopyQueue::queueItem(InMedia& item, std::atomic<int>& numberOfSaveMedia)
+{
+    std::lock_guard lock(mutex);
+    item.setShouldStartCopy(true);
+    numberOfSaveMedia.fetch_add(1, std::memory_order_relaxed);
+}
+
 void CopyQueue::exportQueued(std::span<const std::unique_ptr<InMedia>> items, const RunFolders& folders,
                              const ExportDelegate& delegat, const ItemDone& itemDone)
 {

@@ -27,6 +27,9 @@ public:
     // Marks every tagged item queued and adds it to `numberOfSaveMedia`.
     void queueTagged(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia);
 
+    // Marks one item queued and adds it to `numberOfSaveMedia`.
+    void queueItem(InMedia& item, std::atomic<int>& numberOfSaveMedia);
+
     // Exports, in order, every item that is still queued: pictures into the pictures
     // folder, everything else into the tunes-and-movies folder. `itemDone`, when given,
     // hears the outcome of every exported item.

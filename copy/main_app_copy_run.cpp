@@ -24,9 +24,10 @@ void MainApp::connectCopying()
 
 void MainApp::copyButton(korvida::Button* /*sender*/)
 {
-    // Any other choice imports; that sheet belongs to the import flow.
-    if (state.whereToImport.load() != 0)
+    if (state.whereToImport.load() != 0) {
+        openImportSheet();
         return;
+    }
     services.folderChooser.chooseFolder(*mainWindow, korvida::FolderRequest{"Save", homeFolder()},
                                         [this](std::optional<std::string> folder) {
                                             openPanelDidEnd(folder, folder ? 1 : 0);

@@ -97,6 +97,8 @@ public:
 class RecordingScriptRunner : public korvida::ScriptRunner {
 public:
     bool succeeds = true;
+    // Runs, on the runner's thread, after each script is recorded.
+    std::function<void(const std::string&)> whileRunning;
     bool executeScript(const std::string& source) override;
     std::vector<std::string> scripts() const;
 
