@@ -176,3 +176,17 @@ TEST(QtServicesTest, CoversTheTagScanMissesComeFromTheTagLibrary)
     EXPECT_EQ(images.embeddedCover(KORVIDA_SOURCE_DIR "/demo/assets/movies/sunrise.m4v"), nullptr)
         << "a film is not a tune";
 }
+
+TEST(QtServicesTest, FastBackVisiblyGoesBack)
+{
+    QtMovies movies;
+    const auto tune = movies.openMovie(KORVIDA_SOURCE_DIR "/demo/assets/music/harbour_bells.mp3");
+    ASSERT_NE(tune, nullptr);
+    tune->start();
+    ASSERT_TRUE(waitFor([&] { return tune->getMovieTime() > 1500; }));
+    tune->setRate(-6.0f);
+    const auto from = tune->getMovieTime();
+    EXPECT_TRUE(waitFor([&] { return tune->getMovieTime() < from - 500; }));
+    tune->setRate(1.0f);
+    EXPECT_EQ(tune->rate(), 1.0f);
+}
