@@ -196,5 +196,6 @@ void MainApp::connectInterface()
     connectBrowser();
     connectCopying();
     connectImport();
+    connectPlayback();
     closePreferences->setAction([this](Button& sender) { closePreferencesButton(&sender); });
 }

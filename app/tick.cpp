@@ -29,6 +29,8 @@ void MainApp::doChecks()
             getTags();
     }
 
+    showPlayingTime();
+    moveOnAtEnd();
     // The row noted before a new device was read belongs to the old lists.
     if (!deviceRead)
         showSelectedCopyProgress(selectedRow);

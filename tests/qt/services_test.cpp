@@ -7,6 +7,7 @@
 #include "qt/services/qt_images.h"
 #include "qt/services/qt_movies.h"
 #include "support/temp_dir.h"
+#include "wait_for.h"
 #include "tools/device_writer/device_writer.h"
 
 using korvida::qt::QtImages;
@@ -99,7 +100,12 @@ TEST(QtServicesTest, TunesStillPicturesAndUnreadableFilesAsMovies)
     const auto tune = movies.openMovie(*resources.pathForResource("Opstart", "mp3"));
     ASSERT_NE(tune, nullptr);
     EXPECT_EQ(tune->getMovieTimeScale(), 1000);
-    EXPECT_GT(tune->getMovieDuration(), 1000) << "known as soon as the movie is opened";
+    // Opening returns at once; the duration follows from the player, and is announced.
+    bool announced = false;
+    tune->setInfoHandler([&] { announced = true; });
+    ASSERT_TRUE(waitFor([&] { return tune->hasDuration(); }));
+    EXPECT_TRUE(announced);
+    EXPECT_GT(tune->getMovieDuration(), 1000);
     EXPECT_EQ(tune->getMovieNaturalBoundsRect(), korvida::Rect{}) << "a tune has no picture";
     EXPECT_EQ(tune->rate(), 0.0f);
     tune->start();
@@ -118,7 +124,9 @@ TEST(QtServicesTest, TunesStillPicturesAndUnreadableFilesAsMovies)
 
     const QString text = pathIn(folder, "notes.mp3");
     korvida::devicewriter::writeFile(text.toStdString(), {'n', 'o', 't', ' ', 'a', ' ', 't', 'u', 'n', 'e'});
-    EXPECT_EQ(movies.openMovie(text.toStdString()), nullptr);
+    const auto notes = movies.openMovie(text.toStdString());
+    ASSERT_NE(notes, nullptr);
+    ASSERT_TRUE(waitFor([&] { return notes->failed(); }));
     EXPECT_EQ(movies.openMovie(pathIn(folder, "missing.mp3").toStdString()), nullptr);
 }
 
@@ -127,8 +135,58 @@ TEST(QtServicesTest, AFilmKnowsItsNaturalSize)
     QtMovies movies;
     const auto film = movies.openMovie(KORVIDA_SOURCE_DIR "/demo/assets/movies/sunrise.m4v");
     ASSERT_NE(film, nullptr);
+    ASSERT_TRUE(waitFor([&] { return film->hasDuration() && film->getMovieNaturalBoundsRect().size.width > 0; }));
     EXPECT_EQ(film->getMovieNaturalBoundsRect(), korvida::makeRect(0.0f, 0.0f, 320.0f, 240.0f));
     EXPECT_GT(film->getMovieDuration(), 0);
     film->setMovieTimeValue(500);
     EXPECT_EQ(film->getMovieTime(), 500);
+}
+
+TEST(QtServicesTest, CoversTheTagScanMissesComeFromTheTagLibrary)
+{
+    TempDir folder;
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(40, 30, QImage::Format_RGB32).save(&buffer, "JPG");
+
+    // An ID3 version 2.4 tag, which the program's own scan leaves alone: one APIC frame with
+    // a small enough size that its syncsafe and plain forms agree.
+    QByteArray body = QByteArray(1, '\0') + "image/jpeg" + QByteArray(1, '\0') + QByteArray(1, '\3')
+                      + QByteArray(1, '\0') + jpeg;
+    ASSERT_LT(body.size(), 127 * 128);
+    const auto syncsafe = [](qsizetype size) {
+        QByteArray bytes;
+        for (int shift = 21; shift >= 0; shift -= 7)
+            bytes.append(static_cast<char>((size >> shift) & 0x7f));
+        return bytes;
+    };
+    const QByteArray frame = "APIC" + syncsafe(body.size()) + QByteArray(2, '\0') + body;
+    const QByteArray tag = "ID3" + QByteArray(1, '\4') + QByteArray(2, '\0') + syncsafe(frame.size()) + frame;
+    const QString tune = pathIn(folder, "v24.MP3");
+    QFile file(tune);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(tag + QByteArray(64, '\xff'));
+    file.close();
+
+    QtImages images;
+    const auto cover = images.embeddedCover(tune.toStdString());
+    ASSERT_NE(cover, nullptr);
+    EXPECT_EQ(cover->naturalSize(), (korvida::Size{40, 30}));
+    EXPECT_EQ(images.embeddedCover(KORVIDA_SOURCE_DIR "/demo/assets/movies/sunrise.m4v"), nullptr)
+        << "a film is not a tune";
+}
+
+TEST(QtServicesTest, FastBackVisiblyGoesBack)
+{
+    QtMovies movies;
+    const auto tune = movies.openMovie(KORVIDA_SOURCE_DIR "/demo/assets/music/harbour_bells.mp3");
+    ASSERT_NE(tune, nullptr);
+    tune->start();
+    ASSERT_TRUE(waitFor([&] { return tune->getMovieTime() > 1500; }));
+    tune->setRate(-6.0f);
+    const auto from = tune->getMovieTime();
+    EXPECT_TRUE(waitFor([&] { return tune->getMovieTime() < from - 500; }));
+    tune->setRate(1.0f);
+    EXPECT_EQ(tune->rate(), 1.0f);
 }
