@@ -14,3 +14,5 @@ for preset in default asan tsan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+# The Debian package: built, checked and (as root, as in CI) installed and run.
+if [ "$(id -u)" -eq 0 ]; then scripts/package.sh; else scripts/package.sh --no-install; fi
