@@ -113,6 +113,9 @@ public:
     void showCopyCounter();
     korvida::CopyQueue copyQueue;
     std::atomic<bool> importStopped{false};
+    // The player the running copy reads from, noted on the main thread before it starts: no
+    // file is read from outside it.
+    std::string copyPlayerFolder;
     // end Copying
 
     // Playback

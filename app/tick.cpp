@@ -14,12 +14,16 @@ void MainApp::doChecks()
     // A drop is looked at once. While copies are counted, or a copy or import worker still
     // walks the items (the counter can reach 0 before it has finished), reading a new device
     // would free the items under it, so the drop is discarded.
+    bool deviceRead = false;
     if (state.iPodDropped) {
         state.iPodDropped = false;
-        if (state.numberOfSaveMedia.load() == 0 && !workerRunning.load() && korvida::hasSysInfo(state.iPodPath))
+        deviceRead = state.numberOfSaveMedia.load() == 0 && !workerRunning.load() && korvida::hasSysInfo(state.iPodPath);
+        if (deviceRead)
             getTags();
     }
 
-    showSelectedCopyProgress(selectedRow);
+    // The row noted before a new device was read belongs to the old lists.
+    if (!deviceRead)
+        showSelectedCopyProgress(selectedRow);
     showCopyCounter();
 }

@@ -2,7 +2,7 @@
 // same row, the levels below the clicked one are rebuilt and reset to "All", and the search
 // starts again from the resulting media list.
 #include "app/main_app.h"
-#include "browser/browser_outlets.h"
+#include "browser/main_app_browser_views.h"
 #include "browser/column_stages.h"
 #include "browser/column_titles.h"
 
@@ -110,7 +110,7 @@ void mediaRowStage(MainApp& app, int row)
 
 void showColumnTitles(MainApp& app)
 {
-    const auto titles = korvida::titlesForFirstMedia(app.medias);
+    const auto titles = korvida::titlesForShownMedias(app.medias);
     if (!titles)
         return;
     for (korvida::TableColumn* column : {app.artistColumn, app.artistColumnControllPanelFullScreen, app.artistColumnMedia})

@@ -1,7 +1,7 @@
 // A click on a column header sorts that table's list in place, alternating the direction
 // that the column remembers.
 #include "app/main_app.h"
-#include "browser/browser_outlets.h"
+#include "browser/main_app_browser_views.h"
 #include "browser/column_rows.h"
 #include "browser/media_compare.h"
 

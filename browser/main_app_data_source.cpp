@@ -1,7 +1,7 @@
 // The controller as the data source of every table: the list a table shows, the value of
 // a cell by its column's key, edits of the media and import-target tables, and text colours.
 #include "app/main_app.h"
-#include "browser/browser_outlets.h"
+#include "browser/main_app_browser_views.h"
 #include "browser/record_keys.h"
 
 using korvida::BrowserTable;

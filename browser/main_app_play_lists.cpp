@@ -1,7 +1,7 @@
 // A click in the playlist table of either window: the first entry and "Photos" switch the
 // type filter, any other playlist shows its members in playlist order.
 #include "app/main_app.h"
-#include "browser/browser_outlets.h"
+#include "browser/main_app_browser_views.h"
 #include "browser/column_titles.h"
 #include "browser/play_list_choice.h"
 

@@ -1,7 +1,7 @@
 // The search field's action: the list of the last click narrowed to the items whose
 // displayed name, artist, album or genre begins with the typed text.
 #include "app/main_app.h"
-#include "browser/browser_outlets.h"
+#include "browser/main_app_browser_views.h"
 #include "browser/search_match.h"
 
 void MainApp::searchFieldAction(korvida::TextField* sender)

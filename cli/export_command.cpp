@@ -1,6 +1,7 @@
 #include "cli/export_command.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -16,6 +17,8 @@
 #include "cli/export_selection.h"
 #include "cli/interrupt_flag.h"
 #include "copy/copy_queue.h"
+#include "copy/partial_file.h"
+#include "copy/player_file.h"
 #include "devicedb/device_reader.h"
 #include "library/in_media.h"
 
@@ -179,6 +182,11 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         err << "korvida export: no playlist " << printableText(*options->choice.playlist) << " on the player\n";
         return 2;
     }
+    if (liesWithin(options->destination, iPodPath)) {
+        err << "korvida export: " << printableText(options->destination)
+            << " lies on the player, which is never written; choose a folder outside it\n";
+        return 2;
+    }
     if (!prepareDestination(options->destination, err))
         return 2;
 
@@ -188,7 +196,7 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
 
     std::atomic<int> numberOfSaveMedia{0};
     const std::atomic<int> saveWithTrackNumber{options->trackNumbers ? 1 : 0};
-    const ExportDelegate delegat{numberOfSaveMedia, saveWithTrackNumber, [] {}};
+    const ExportDelegate delegat{numberOfSaveMedia, saveWithTrackNumber, [] {}, iPodPath};
     CopyQueue queue;
     ExportRun run;
     const InterruptFlag interrupt;
@@ -205,6 +213,11 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     const auto start = std::chrono::steady_clock::now();
     bool interrupted = false;
     while (!finished.load()) {
+        if (interrupt.raisedAgain()) {
+            // The user will not wait for the running copy to reach its next chunk.
+            removeUnfinishedCopies();
+            std::_Exit(exitStatusForSignal(interrupt.signalNumber()));
+        }
         if (interrupt.raised() && !interrupted) {
             interrupted = true;
             queue.cancelAll(library.mediasVisible, numberOfSaveMedia);
@@ -234,7 +247,7 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         return 1;
     }
     if (interrupted)
-        return 130;
+        return exitStatusForSignal(interrupt.signalNumber());
     return run.counts.missing > 0 || run.counts.failed > 0 ? 1 : 0;
 }
 

@@ -74,9 +74,15 @@ int listCommand(const std::vector<std::string>& arguments, std::ostream& out, st
         return kExitUsage;
     const std::string& iPodPath = *folder;
 
-    const Library library = readDevice(iPodPath);
-    if (options->json)
-        out << libraryJson(library) << '\n';
+    UnreadDatabases unread;
+    const Library library = readDevice(iPodPath, &unread);
+    for (const UnreadDatabase& database : unread)
+        err << "korvida list: " << printableText(database.path) << " was not read: " << database.error.message()
+            << '\n';
+    if (options->json) {
+        writeLibraryJson(library, out);
+        out << '\n';
+    }
     else
         printLibraryTable(library, iPodPath, out);
     if (!out.flush()) {

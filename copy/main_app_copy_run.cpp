@@ -1,6 +1,7 @@
 #include <cstdlib>
 
 #include "app/main_app.h"
+#include "copy/player_file.h"
 #include "copy/run_folders.h"
 
 namespace {
@@ -38,6 +39,13 @@ void MainApp::openPanelDidEnd(const std::optional<std::string>& chosenFolder, in
     // when the first run started must not start another worker.
     if (returnCode != 1 || !chosenFolder || workerRunning.load())
         return;
+    // The player is only ever read.
+    if (!state.iPodPath.empty() && korvida::liesWithin(*chosenFolder, state.iPodPath)) {
+        services.alert.runAlertPanel("Choose a folder outside the player",
+                                     "Nothing is ever written onto the player.", "OK", "", "");
+        return;
+    }
+    copyPlayerFolder = state.iPodPath;
     copy->setEnabled(false);
     startWorker([this, folder = *chosenFolder] { saveMediaAtPath(folder); });
 }
@@ -53,7 +61,8 @@ void MainApp::saveMediaAtPath(const std::string& path)
     mainThread.post([this] { mediaTableView->reloadData(); });
 
     const korvida::ExportDelegate delegat{state.numberOfSaveMedia, state.saveWithTrackNumber,
-                                          [this, &mainThread] { mainThread.post([this] { updateMediaTableView(); }); }};
+                                          [this, &mainThread] { mainThread.post([this] { updateMediaTableView(); }); },
+                                          copyPlayerFolder};
     copyQueue.exportQueued(mediasVisible, folders, delegat);
 
     mainThread.post([this] { copy->setEnabled(true); });

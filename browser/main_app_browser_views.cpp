@@ -1,4 +1,4 @@
-#include "browser/browser_outlets.h"
+#include "browser/main_app_browser_views.h"
 
 #include "app/main_app.h"
 #include "browser/column_stages.h"
