@@ -15,8 +15,8 @@ namespace {
 // Kernel views never hold a player; touching a network or automount point can hang or mount
 // a share, once a second in the window.
 constexpr std::array<std::string_view, 19> kSkippedTypes = {
-    "proc",     "sysfs",   "devpts", "cgroup", "cgroup2", "mqueue", "debugfs", "tracefs", "securityfs", "pstore",
-    "bpf",      "configfs", "fusectl", "autofs", "nfs",   "nfs4",   "cifs",    "smb3",    "fuse.sshfs"};
+    "proc", "sysfs",    "devpts",  "cgroup", "cgroup2", "mqueue", "debugfs", "tracefs", "securityfs", "pstore",
+    "bpf",  "configfs", "fusectl", "autofs", "nfs",     "nfs4",   "cifs",    "smb3",    "fuse.sshfs"};
 
 // The line's fields, split at single spaces.
 std::vector<std::string_view> fieldsOf(std::string_view line)
@@ -60,7 +60,7 @@ std::string_view typeOf(const std::vector<std::string_view>& fields)
     return separator == fields.end() || separator + 1 == fields.end() ? std::string_view() : *(separator + 1);
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::string> playerCandidateMountPoints(std::string_view mountInfo)
 {
@@ -69,7 +69,7 @@ std::vector<std::string> playerCandidateMountPoints(std::string_view mountInfo)
     for (std::string line; std::getline(lines, line);) {
         const std::vector<std::string_view> fields = fieldsOf(line);
         if (fields.size() < 7)
-            continue;  // not a mount line
+            continue; // not a mount line
         const std::string_view type = typeOf(fields);
         if (std::find(kSkippedTypes.begin(), kSkippedTypes.end(), type) != kSkippedTypes.end())
             continue;
@@ -98,4 +98,4 @@ std::string readMountTable(const std::string& file)
     return in.is_open() ? text.str() : std::string();
 }
 
-}  // namespace korvida
+} // namespace korvida

@@ -10,8 +10,8 @@ namespace korvida {
 inline constexpr const char* kMountTable = "/proc/self/mountinfo";
 
 struct MountedPlayer {
-    std::string name;        // the mount point's last component, as the window names an open player
-    std::string mountPoint;  // absolute
+    std::string name;       // the mount point's last component, as the window names an open player
+    std::string mountPoint; // absolute
 };
 
 // The mount points of a table in the mountinfo form, in table order, with the octal escapes
@@ -27,4 +27,4 @@ std::vector<MountedPlayer> mountedPlayers(std::string_view mountInfo);
 // The whole text of a mount table file; empty when it cannot be read.
 std::string readMountTable(const std::string& file = kMountTable);
 
-}  // namespace korvida
+} // namespace korvida

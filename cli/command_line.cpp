@@ -93,8 +93,8 @@ bool namesSomethingToOpen(const std::string& word)
 {
     std::error_code error;
     return word.find('/') != std::string::npos ||
-           std::filesystem::symlink_status(word, error).type() != std::filesystem::file_type::not_found ||
-           !playersNamed(word).empty();
+        std::filesystem::symlink_status(word, error).type() != std::filesystem::file_type::not_found ||
+        !playersNamed(word).empty();
 }
 
 bool isPresent(const char* value)
@@ -102,7 +102,7 @@ bool isPresent(const char* value)
     return value != nullptr && *value != '\0';
 }
 
-}  // namespace
+} // namespace
 
 bool isCommand(int argc, char** argv)
 {
@@ -147,8 +147,9 @@ bool displayAvailable(const char* qpaPlatform, const char* display, const char* 
     while (!platforms.empty()) {
         const std::size_t end = platforms.find(';');
         const std::string_view platform = platforms.substr(0, end);
-        if (platform.starts_with("xcb") ? isPresent(display)
-                                        : platform.starts_with("wayland") ? isPresent(waylandDisplay) : !platform.empty())
+        if (platform.starts_with("xcb")           ? isPresent(display)
+                : platform.starts_with("wayland") ? isPresent(waylandDisplay)
+                                                  : !platform.empty())
             return true;
         platforms = end == std::string_view::npos ? std::string_view() : platforms.substr(end + 1);
     }
@@ -167,4 +168,4 @@ int windowUnavailable(std::string_view why, std::ostream& err)
     return kExitUsage;
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

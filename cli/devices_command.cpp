@@ -15,7 +15,7 @@ namespace {
 
 struct PlayerSummary {
     MountedPlayer player;
-    std::size_t tracks = 0;  // tunes and films
+    std::size_t tracks = 0; // tunes and films
     std::size_t photos = 0;
 };
 
@@ -35,7 +35,8 @@ std::string json(const std::vector<PlayerSummary>& summaries)
         appendJsonString(text, summary.player.name);
         text += ", \"mountPoint\": ";
         appendJsonString(text, summary.player.mountPoint);
-        text += ", \"tracks\": " + std::to_string(summary.tracks) + ", \"photos\": " + std::to_string(summary.photos) + "}";
+        text += ", \"tracks\": " + std::to_string(summary.tracks) + ", \"photos\": " + std::to_string(summary.photos) +
+            "}";
     }
     return text + "]";
 }
@@ -54,7 +55,7 @@ void printTable(const std::vector<PlayerSummary>& summaries, std::ostream& out)
     table.print(out);
 }
 
-}  // namespace
+} // namespace
 
 int devicesCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const std::string& mountTable)
@@ -89,4 +90,4 @@ int devicesCommand(const std::vector<std::string>& arguments, std::ostream& out,
     return kExitSuccess;
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

@@ -23,4 +23,4 @@ inline int devicesCommand(const std::vector<std::string>& arguments, std::ostrea
     return devicesCommand(arguments, out, err, kMountTable);
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

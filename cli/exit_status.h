@@ -8,4 +8,4 @@ inline constexpr int kExitSomeFailed = 1;    // ran, but something could not be 
 inline constexpr int kExitUsage = 2;         // bad arguments, not a player, no display for the window
 inline constexpr int kExitInterrupted = 130; // stopped by Ctrl-C (128 + SIGINT)
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

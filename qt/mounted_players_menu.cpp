@@ -33,7 +33,8 @@ void MountedPlayersMenu::rebuildMenu()
     actions.append(menu.addSeparator());
     for (const MountedPlayer& player : found) {
         const QString mountPoint = QString::fromStdString(player.mountPoint);
-        QAction* open = menu.addAction(QStringLiteral("Open %1").arg(QString::fromStdString(player.name).replace('&', QStringLiteral("&&"))));
+        QAction* open = menu.addAction(
+            QStringLiteral("Open %1").arg(QString::fromStdString(player.name).replace('&', QStringLiteral("&&"))));
         open->setToolTip(mountPoint);
         open->setStatusTip(mountPoint);
         QObject::connect(open, &QAction::triggered, [this, mountPoint] { hooks.open(mountPoint); });
@@ -41,4 +42,4 @@ void MountedPlayersMenu::rebuildMenu()
     }
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

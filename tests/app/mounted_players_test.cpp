@@ -12,7 +12,8 @@ namespace writer = korvida::devicewriter;
 
 namespace {
 
-std::string mountLine(const std::string& escapedPoint, const std::string& type, const std::string& optional = "shared:1")
+std::string mountLine(const std::string& escapedPoint, const std::string& type,
+                      const std::string& optional = "shared:1")
 {
     return "36 25 8:17 / " + escapedPoint + " rw,nosuid " + optional + " - " + type + " /dev/sdb1 rw\n";
 }
@@ -20,12 +21,11 @@ std::string mountLine(const std::string& escapedPoint, const std::string& type, 
 TEST(MountTable, DecodesEscapesAndSkipsWhatCannotHoldAPlayer)
 {
     const std::string table = mountLine("/", "ext4") + mountLine("/proc", "proc", "") +
-                              mountLine("/media/anna/My\\040iPod", "vfat", "shared:4 master:2") +
-                              mountLine("/mnt/tab\\011and\\134slash\\012", "ext4", "") +
-                              mountLine("/net/home", "nfs4") + mountLine("/misc", "autofs") +
-                              mountLine("/media/anna/My\\040iPod", "vfat") +  // mounted over itself
-                              mountLine("/odd\\04", "ext4") + mountLine("/not\\999octal", "ext4") +
-                              "garbage line\n\n" + mountLine("relative", "ext4");
+        mountLine("/media/anna/My\\040iPod", "vfat", "shared:4 master:2") +
+        mountLine("/mnt/tab\\011and\\134slash\\012", "ext4", "") + mountLine("/net/home", "nfs4") +
+        mountLine("/misc", "autofs") + mountLine("/media/anna/My\\040iPod", "vfat") + // mounted over itself
+        mountLine("/odd\\04", "ext4") + mountLine("/not\\999octal", "ext4") + "garbage line\n\n" +
+        mountLine("relative", "ext4");
     const std::vector<std::string> expected = {"/", "/media/anna/My iPod", "/mnt/tab\tand\\slash\n", "/odd\\04",
                                                "/not\\999octal"};
     EXPECT_EQ(korvida::playerCandidateMountPoints(table), expected);
@@ -42,7 +42,7 @@ TEST(MountTable, PlayersAreTheMountsThatHoldSysInfo)
     const std::string escapedPlain = dir.path().string() + "/USB\\040STICK";
     const std::string tableFile = (dir.path() / "mountinfo").string();
     const std::string table = mountLine(escapedPlain, "ext4") + mountLine(escapedPlayer, "vfat") +
-                              mountLine(dir.path().string() + "/gone", "vfat");
+        mountLine(dir.path().string() + "/gone", "vfat");
     ASSERT_TRUE(writer::writeFile(tableFile, writer::Bytes(table.begin(), table.end())));
 
     const std::vector<MountedPlayer> players = korvida::mountedPlayers(korvida::readMountTable(tableFile));
@@ -52,4 +52,4 @@ TEST(MountTable, PlayersAreTheMountsThatHoldSysInfo)
     EXPECT_EQ(korvida::readMountTable((dir.path() / "missing").string()), "");
 }
 
-}  // namespace
+} // namespace

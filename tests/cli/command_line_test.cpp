@@ -36,14 +36,14 @@ TEST(CommandLine, FoldersAndWindowOptionsAreLeftToTheWindow)
     TempDir dir;
     EXPECT_FALSE(runWith({"korvida"}).isCommand);
     EXPECT_FALSE(runWith({"korvida", dir.path().string()}).isCommand);
-    EXPECT_FALSE(runWith({"korvida", "/media/anna/GONE"}).isCommand);  // a path: nothing opens, nothing aborts
+    EXPECT_FALSE(runWith({"korvida", "/media/anna/GONE"}).isCommand); // a path: nothing opens, nothing aborts
     EXPECT_FALSE(runWith({"korvida", "--screenshot", "shot.png", dir.path().string()}).isCommand);
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutAWindow)
 {
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {"korvida", "--help"}, {"korvida", "-h"}, {"korvida", "help"}}) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{"korvida", "--help"}, {"korvida", "-h"}, {"korvida", "help"}}) {
         const Outcome run = runWith(arguments);
         EXPECT_TRUE(run.isCommand);
         EXPECT_EQ(run.status, 0);
@@ -85,4 +85,4 @@ TEST(CommandLine, DisplayIsThereOnlyForAPlatformThatCanStart)
     EXPECT_TRUE(displayAvailable("wayland;xcb", ":1", nullptr));
 }
 
-}  // namespace
+} // namespace

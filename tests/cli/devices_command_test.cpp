@@ -66,15 +66,16 @@ writer::Device twoTracksOnePhoto()
 TEST_F(MountedPlayers, DevicesListsEachPlayerWithItsTracksAndPhotos)
 {
     const std::string first = addPlayer("media/My iPod", twoTracksOnePhoto());
-    mount((dir.path() / "media").string());  // a mount that is no player
+    mount((dir.path() / "media").string()); // a mount that is no player
     const std::string second = addPlayer("run/NANO");
 
     const Outcome json = devices({"--json"});
     EXPECT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(json.out, R"([{"name": "My iPod", "mountPoint": ")" + first +
-                            R"(", "tracks": 2, "photos": 1}, {"name": "NANO", "mountPoint": ")" + second +
-                            R"(", "tracks": 0, "photos": 0}])"
-                            "\n");
+    EXPECT_EQ(json.out,
+              R"([{"name": "My iPod", "mountPoint": ")" + first +
+                  R"(", "tracks": 2, "photos": 1}, {"name": "NANO", "mountPoint": ")" + second +
+                  R"(", "tracks": 0, "photos": 0}])"
+                  "\n");
     const Outcome shown = devices({});
     EXPECT_EQ(shown.status, 0);
     EXPECT_NE(shown.out.find("My iPod  " + first), std::string::npos) << shown.out;
@@ -109,4 +110,4 @@ TEST_F(MountedPlayers, APlayerNameStandsForItsFolder)
     EXPECT_NE(missing.str().find("korvida export: "), std::string::npos) << missing.str();
 }
 
-}  // namespace
+} // namespace

@@ -54,7 +54,7 @@ protected:
     QString shownName() const { return widget<QLabel>("corentlyPlaing")->text(); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(MountedPlayersTest, TheOnePlayerMountedIsOpenedAtLaunch)
 {
@@ -81,7 +81,8 @@ TEST_F(MountedPlayersTest, APlayerMountedWhileNothingIsOpenIsOpenedAndListed)
     mount({nano, QString(other).replace(' ', QStringLiteral("\\040"))});
     tick();
     EXPECT_EQ(shownName(), "NANO");
-    ASSERT_EQ(openActions(), (QStringList{QStringLiteral("Open NANO @ ") + nano, QStringLiteral("Open My Player @ ") + other}));
+    ASSERT_EQ(openActions(),
+              (QStringList{QStringLiteral("Open NANO @ ") + nano, QStringLiteral("Open My Player @ ") + other}));
     fileMenu()->actions().last()->trigger();
     EXPECT_EQ(shownName(), "NANO") << "read at the next tick, as a drop";
     tick();
