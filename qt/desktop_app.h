@@ -8,6 +8,7 @@
 #include "app/main_app.h"
 #include "qt/binding/binder.h"
 #include "qt/interface/main_interface.h"
+#include "qt/mounted_players_menu.h"
 #include "qt/services/qt_defaults_store.h"
 #include "qt/services/qt_desktop.h"
 #include "qt/services/qt_images.h"
@@ -20,6 +21,7 @@ namespace korvida::qt {
 struct DesktopPaths {
     QString settingsFile;   // empty: the user's configuration folder
     QString resourceCache;  // empty: the user's cache folder
+    QString mountTable;     // empty: the kernel's mount table of this process
 };
 
 // The program on the desktop: the Qt services, the controller, its windows bound to it, and
@@ -48,10 +50,12 @@ public:
 
     MainApp& controller() { return *app; }
     MainInterface& interface() { return *ui; }
+    MountedPlayersMenu& mountedPlayers() { return *playersMenu; }
     Binder& binding() { return binder; }
 
 private:
-    void buildMenus();
+    void buildMenus(const QString& mountTable);
+    bool nothingOpen() const;
     void followMainWindowSize();
 
     Binder binder;
@@ -72,6 +76,7 @@ private:
     QtApplication application;
     std::unique_ptr<MainApp> app;
     std::unique_ptr<MainInterface> ui;
+    std::unique_ptr<MountedPlayersMenu> playersMenu;
 };
 
 }  // namespace korvida::qt
