@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "platform/window.h"
 #include "qt/coordinates.h"
 
 namespace korvida::qt {
@@ -117,15 +118,31 @@ int QtScreens::shieldingWindowLevel() const
     return kShieldingLevel;
 }
 
+bool QtScreens::createWindow(Window& window, const Rect& contentRect, const Window& screenOf)
+{
+    QWidget* widget = widgets(window);
+    if (widget == nullptr)
+        return false;
+    if (widget->windowHandle() != nullptr)
+        return true;
+    window.setStyle(WindowStyle::Borderless);
+    window.setFrame(contentRect);
+    if (const QWidget* owner = widgets(screenOf); owner != nullptr && owner->screen() != nullptr)
+        widget->setScreen(owner->screen());
+    widget->winId();
+    return widget->windowHandle() != nullptr;
+}
+
 void QtKeepAwake::updateSystemActivity()
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    bus.send(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
-                                            QStringLiteral("/org/freedesktop/ScreenSaver"),
-                                            QStringLiteral("org.freedesktop.ScreenSaver"),
-                                            QStringLiteral("SimulateUserActivity")));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("/org/freedesktop/ScreenSaver"),
+        QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("SimulateUserActivity"));
+    // Nobody waits for the answer: an error (no screen saver on the bus) is dropped unread.
+    call.setAutoStartService(false);
+    bus.send(call);
 }
 
 void QtApplication::terminate()
