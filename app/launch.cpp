@@ -65,6 +65,7 @@ void MainApp::applicationDidFinishLaunching()
     if (fade)
         mainWindow->setAlphaValue(0.0f);
     mainWindow->makeKeyAndOrderFront();
+    dragingWindow();
     if (fade)
         korvida::fadeIn(*mainWindow, services.tickDelay);
 }

@@ -116,9 +116,30 @@ public:
     // end Copying
 
     // Playback
+    void playButton(korvida::Button* sender);
+    void fastForvardButton(korvida::Button* sender);
+    void fastBackButton(korvida::Button* sender);
+    void backButton(korvida::Button* sender);
+    void nextButton(korvida::Button* sender);
+    void timeSliderSlider(korvida::Slider* sender);
+    void setFatsForvardOn(bool isForvard, bool isBack);
+    void displayTime();
+    // Leaves a tune's picture in `inImage`: the picture of its ID3 tag, else its cover or icon.
+    void getID3Image(const std::string& path);
+    // The cover a tag library finds in a tune file, else the file's icon.
+    std::shared_ptr<korvida::Image> coverOrIcon(const std::string& path);
+    // The tick's playback steps: the time display, then the move on at the end of an item.
+    void showPlayingTime();
+    void moveOnAtEnd();
+    // Gives the transport controls and the media tables' double click their actions.
+    void connectPlayback();
     // end Playback
 
     // Presentation
+    void dragingWindow();
+    // The window delegate's resize: the media area follows the window's edges, then the
+    // layout runs unless in full screen.
+    void windowDidResize();
     // end Presentation
 
     // Services and process-wide state.

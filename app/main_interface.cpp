@@ -195,5 +195,6 @@ void MainApp::connectInterface()
 
     connectBrowser();
     connectCopying();
+    connectPlayback();
     closePreferences->setAction([this](Button& sender) { closePreferencesButton(&sender); });
 }

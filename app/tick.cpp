@@ -20,6 +20,8 @@ void MainApp::doChecks()
             getTags();
     }
 
+    showPlayingTime();
+    moveOnAtEnd();
     showSelectedCopyProgress(selectedRow);
     showCopyCounter();
 }

@@ -22,6 +22,9 @@ public:
     virtual std::shared_ptr<Image> imageWithContentsOfFile(const std::string& path) = 0;
     // The desktop's icon for a file or folder.
     virtual std::shared_ptr<Image> iconForFile(const std::string& path) = 0;
+    // The cover picture stored in a tune file's tags, read by a tag library; nothing where
+    // there is none or no such library.
+    virtual std::shared_ptr<Image> embeddedCover(const std::string& /*path*/) { return nullptr; }
 };
 
 // Finds files shipped with the program (the start-up sound, the home page) by name and type.

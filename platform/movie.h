@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,25 @@ public:
     virtual void stop() = 0;
     virtual float rate() const = 0;
     virtual void setRate(float rate) = 0;
+
+    // A movie may still be opening when it is handed over: until its duration is known it is
+    // not at its end. A file that turns out not to be playable reports that it failed.
+    virtual bool hasDuration() const { return true; }
+    virtual bool failed() const { return false; }
+
+    // Runs on the main thread whenever the duration, the natural size or the failure becomes
+    // known after the movie was opened.
+    void setInfoHandler(std::function<void()> handler) { infoHandler = std::move(handler); }
+
+protected:
+    void infoArrived() const
+    {
+        if (infoHandler)
+            infoHandler();
+    }
+
+private:
+    std::function<void()> infoHandler;
 };
 
 // Opens a file as a movie: tunes, movies and still pictures alike. Answers nothing when the

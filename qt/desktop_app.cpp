@@ -82,8 +82,7 @@ void DesktopApp::raiseMainWindow()
 
 void DesktopApp::followMainWindowSize()
 {
-    const QSize size = ui->mainContent->size();
-    stretchMediaArea(*app, Size{static_cast<float>(size.width()), static_cast<float>(size.height())});
+    app->windowDidResize();
 }
 
 void DesktopApp::buildMenus()

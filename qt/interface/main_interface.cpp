@@ -16,6 +16,7 @@
 #include <QVideoWidget>
 
 #include "qt/binding/binder.h"
+#include "qt/binding/media_table_keys.h"
 #include "qt/folder_drop_filter.h"
 #include "qt/main_window.h"
 #include "qt/widgets/flipped_container.h"
@@ -30,8 +31,6 @@ namespace {
 // The browser side of the main window ends here; the picture view's corner sits just right
 // of it and anchors the media area.
 constexpr int kBrowserWidth = 531;
-constexpr float kPictureLeft = 541.0f;
-constexpr float kPictureBottom = 105.0f;
 constexpr QSize kMinimumWindow(980, 620);
 constexpr int kRowHeight = 20;
 
@@ -247,6 +246,7 @@ private:
         lists->addWidget(columns);
         QTableView* mediaTable = table(*app.mediaTableView, "mediaTableView");
         sizeMediaColumns(mediaTable);
+        playOnKeys(mediaTable, *app.mediaTableView);
         lists->addWidget(mediaTable);
         lists->setStretchFactor(0, 2);
         lists->setStretchFactor(1, 3);
@@ -390,6 +390,7 @@ private:
             ->addWidget(table(*app.playListTableViewFullScreen, "playListTableViewFullScreen"));
         QTableView* names = table(*app.mediaTableViewFullScreen, "mediaTableViewFullScreen");
         sizeMediaColumns(names);
+        playOnKeys(names, *app.mediaTableViewFullScreen);
         panelContent<QVBoxLayout>(*app.namesControllPanel, "namesControllPanel", ui)->addWidget(names);
         auto* select = panelContent<QHBoxLayout>(*app.selectControllPanel, "selectControllPanel", ui);
         select->addWidget(table(*app.genereTableViewFullScreen, "genereTableViewFullScreen"));
@@ -419,18 +420,6 @@ MainInterface::~MainInterface()
 std::unique_ptr<MainInterface> buildMainInterface(MainApp& app, Binder& binder)
 {
     return Builder(app, binder).build();
-}
-
-void stretchMediaArea(MainApp& app, Size content)
-{
-    const float width = content.width;
-    app.inImageView->setFrame(makeRect(kPictureLeft, kPictureBottom, width - kPictureLeft - 14.0f,
-                                       content.height - 120.0f));
-    app.timePlayd->setFrame(makeRect(550.0f, 70.0f, 62.0f, 18.0f));
-    app.timeSlider->setFrame(makeRect(616.0f, 68.0f, width - 616.0f - 92.0f, 22.0f));
-    app.timeLeft->setFrame(makeRect(width - 88.0f, 70.0f, 74.0f, 18.0f));
-    app.windowB->setFrame(makeRect(width - 122.0f, 6.0f, 50.0f, 50.0f));
-    app.fullScreenB->setFrame(makeRect(width - 66.0f, 6.0f, 50.0f, 50.0f));
 }
 
 }  // namespace korvida::qt

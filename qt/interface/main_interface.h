@@ -34,9 +34,4 @@ struct MainInterface {
 // the sheets by the frames of their views.
 std::unique_ptr<MainInterface> buildMainInterface(MainApp& app, Binder& binder);
 
-// The frames of the main window's media-area controls for a content size, as the window
-// stretches: the picture view fills the area, the time row and the window buttons follow
-// the edges. The controller places the movie view and the transport row itself.
-void stretchMediaArea(MainApp& app, Size content);
-
 }  // namespace korvida::qt

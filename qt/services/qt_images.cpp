@@ -1,5 +1,7 @@
 #include "qt/services/qt_images.h"
 
+#include "qt/services/tag_cover.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -62,6 +64,11 @@ std::shared_ptr<Image> QtImages::imageWithData(const std::vector<std::uint8_t>& 
     const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                                     static_cast<qsizetype>(bytes.size()));
     return makeImage(QImage::fromData(data).copy());
+}
+
+std::shared_ptr<Image> QtImages::embeddedCover(const std::string& path)
+{
+    return makeImage(QImage::fromData(readEmbeddedCover(QString::fromStdString(path))));
 }
 
 std::shared_ptr<Image> QtImages::imageWithContentsOfFile(const std::string& path)

@@ -22,6 +22,7 @@ public:
     std::shared_ptr<Image> imageWithData(const std::vector<std::uint8_t>& bytes) override;
     std::shared_ptr<Image> imageWithContentsOfFile(const std::string& path) override;
     std::shared_ptr<Image> iconForFile(const std::string& path) override;
+    std::shared_ptr<Image> embeddedCover(const std::string& path) override;
 };
 
 // Files shipped inside the program: copied once out of the resources into the user's cache

@@ -1,9 +1,7 @@
 #include "qt/services/qt_movies.h"
 
-#include "qt/services/qt_main_thread.h"
-
 #include <QAudioOutput>
-#include <QEventLoop>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMediaMetaData>
 #include <QMediaPlayer>
@@ -17,8 +15,6 @@ namespace korvida::qt {
 
 namespace {
 
-// How long to wait for the player to know a file before taking it as unreadable.
-constexpr int kOpenTimeoutMs = 5000;
 // A loaded file whose duration has not come by then has none (a stream).
 constexpr int kDurationGraceMs = 1000;
 // Backwards play: one step of the position every tick of this clock.
@@ -52,35 +48,6 @@ bool loaded(const QMediaPlayer& player)
         || status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::EndOfMedia;
 }
 
-// Runs the event loop until the player has read the file and knows its duration, or has
-// failed; true when it can play. The duration may follow the loaded state a moment later.
-bool waitUntilLoaded(QMediaPlayer& player)
-{
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    bool graceStarted = false;
-    auto settle = [&] {
-        if (failed(player) || (loaded(player) && player.duration() > 0)) {
-            loop.quit();
-        } else if (loaded(player) && !graceStarted) {
-            graceStarted = true;
-            timeout.start(kDurationGraceMs);
-        }
-    };
-    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&player, &QMediaPlayer::mediaStatusChanged, &loop, settle);
-    QObject::connect(&player, &QMediaPlayer::durationChanged, &loop, settle);
-    QObject::connect(&player, &QMediaPlayer::errorOccurred, &loop, settle);
-    timeout.start(kOpenTimeoutMs);
-    settle();
-    if (timeout.isActive() && !failed(player) && !(loaded(player) && player.duration() > 0)) {
-        const NestedLoop nested;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    return !failed(player) && loaded(player);
-}
-
 }  // namespace
 
 PlayerMovie::PlayerMovie() : player(std::make_unique<QMediaPlayer>())
@@ -91,21 +58,52 @@ PlayerMovie::PlayerMovie() : player(std::make_unique<QMediaPlayer>())
     reverseClock = new QTimer(player.get());
     reverseClock->setInterval(kReverseStepMs);
     QObject::connect(reverseClock, &QTimer::timeout, player.get(), [this] { stepBackwards(); });
+    durationGrace = new QTimer(player.get());
+    durationGrace->setSingleShot(true);
+    durationGrace->setInterval(kDurationGraceMs);
+    QObject::connect(durationGrace, &QTimer::timeout, player.get(), [this] {
+        durationGiven = true;
+        infoArrived();
+    });
+    auto learned = [this] {
+        if (loaded(*player) && player->duration() <= 0 && !durationGiven && !durationGrace->isActive())
+            durationGrace->start();
+        infoArrived();
+    };
+    QObject::connect(player.get(), &QMediaPlayer::mediaStatusChanged, player.get(), learned);
+    QObject::connect(player.get(), &QMediaPlayer::durationChanged, player.get(), learned);
+    QObject::connect(player.get(), &QMediaPlayer::errorOccurred, player.get(), learned);
+    QObject::connect(player.get(), &QMediaPlayer::tracksChanged, player.get(), learned);
+    QObject::connect(player.get(), &QMediaPlayer::metaDataChanged, player.get(), learned);
 }
 
 PlayerMovie::~PlayerMovie()
 {
+    // Stopping reports a new state; nobody is to hear of it any more.
+    setInfoHandler({});
     player->stop();
 }
 
-bool PlayerMovie::load(const QString& file)
+void PlayerMovie::load(const QString& file)
 {
     player->setSource(QUrl::fromLocalFile(file));
-    return waitUntilLoaded(*player);
+}
+
+bool PlayerMovie::hasDuration() const
+{
+    return player->duration() > 0 || durationGiven || failed();
+}
+
+bool PlayerMovie::failed() const
+{
+    return korvida::qt::failed(*player);
 }
 
 std::int32_t PlayerMovie::getMovieTime() const
 {
+    // A player that has run to the end may put its position back; the movie stays at its end.
+    if (player->mediaStatus() == QMediaPlayer::EndOfMedia && player->duration() > 0)
+        return clampToMovieTime(player->duration());
     return clampToMovieTime(player->position());
 }
 
@@ -157,8 +155,9 @@ void PlayerMovie::setRate(float rate)
         return;
     }
     playRate = rate;
-    running = true;
-    play();
+    // A new rate takes effect at once only on a running movie; a stopped one starts at it.
+    if (running)
+        play();
 }
 
 void PlayerMovie::play()
@@ -213,9 +212,10 @@ std::shared_ptr<Movie> QtMovies::openMovie(const std::string& path)
         if (!picture.isNull())
             return std::make_shared<StillMovie>(std::move(picture));
     }
-    auto movie = std::make_shared<PlayerMovie>();
-    if (!movie->load(file))
+    if (!QFileInfo(file).isFile())
         return nullptr;
+    auto movie = std::make_shared<PlayerMovie>();
+    movie->load(file);
     return movie;
 }
 

@@ -25,8 +25,9 @@ public:
     PlayerMovie();
     ~PlayerMovie() override;
 
-    // Reads the file, waiting until the player knows it; false when it cannot be played.
-    bool load(const QString& file);
+    // Starts reading the file and returns at once; what the player learns of it later
+    // (duration, picture size, failure) is reported through the info handler.
+    void load(const QString& file);
 
     std::int32_t getMovieTime() const override;
     std::int32_t getMovieDuration() const override;
@@ -38,6 +39,8 @@ public:
     void stop() override;
     float rate() const override;
     void setRate(float rate) override;
+    bool hasDuration() const override;
+    bool failed() const override;
 
     // Shows the picture of the film in this widget (the last one given wins).
     void showIn(QVideoWidget* widget);
@@ -50,6 +53,9 @@ private:
     QAudioOutput* audio = nullptr;
     // Played backwards by stepping the position, since the players cannot run in reverse.
     QTimer* reverseClock = nullptr;
+    // A loaded file whose duration has not come within a grace period has none (a stream).
+    QTimer* durationGrace = nullptr;
+    bool durationGiven = false;
     float playRate = 1.0f;
     bool running = false;
 };
@@ -80,8 +86,8 @@ private:
 };
 
 // Opens files as movies: still pictures by their image reader, everything else through the
-// media player, waiting until the player knows the file (so the duration is right from the
-// start) or has given up on it.
+// media player. Nothing waits for the player: the movie is handed over while it opens, so no
+// event loop runs inside the controller's actions.
 class QtMovies : public Movies {
 public:
     std::shared_ptr<Movie> openMovie(const std::string& path) override;

@@ -30,17 +30,32 @@ QRectF PictureWidget::pictureRect(QSizeF pictureSize, QSizeF viewSize, ImageScal
                   drawn);
 }
 
+QRectF PictureWidget::proportionalRect(QSizeF natural, QSizeF given, QSizeF viewSize)
+{
+    QSizeF box = given.width() > 0.0 && given.height() > 0.0 ? given.boundedTo(viewSize) : viewSize;
+    const QSizeF drawn = natural.isEmpty() ? box : natural.scaled(box, Qt::KeepAspectRatio);
+    return QRectF(QPointF((viewSize.width() - drawn.width()) / 2.0, (viewSize.height() - drawn.height()) / 2.0),
+                  drawn);
+}
+
 void PictureWidget::paintEvent(QPaintEvent*)
 {
     if (!picture)
         return;
     const QImage* pixels = qImageOf(*picture);
     const Size size = picture->size();
-    if (pixels == nullptr || pixels->isNull() || size.width <= 0.0f || size.height <= 0.0f)
+    if (pixels == nullptr || pixels->isNull())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(pictureRect(QSizeF(size.width, size.height), QSizeF(this->size()), scaling), *pixels);
+    const QSizeF given(size.width, size.height);
+    if (scaling == ImageScaling::Proportionally) {
+        painter.drawImage(proportionalRect(QSizeF(pixels->size()), given, QSizeF(this->size())), *pixels);
+        return;
+    }
+    if (given.isEmpty())
+        return;
+    painter.drawImage(pictureRect(given, QSizeF(this->size()), scaling), *pixels);
 }
 
 }  // namespace korvida::qt

@@ -10,7 +10,7 @@
 namespace korvida::qt {
 
 // Draws a picture of the program at the size the picture currently has (the layout resizes
-// a tune's picture), centred: scaled down keeping its shape when it does not fit
+// a tune's picture), centred: inside that size keeping the picture's own shape
 // (proportional), stretched over the whole view (to fit), or as it is (none).
 class PictureWidget : public QWidget {
     Q_OBJECT
@@ -21,6 +21,10 @@ public:
 
     // Where the picture lands inside a view of the given size.
     static QRectF pictureRect(QSizeF pictureSize, QSizeF viewSize, ImageScaling scaling);
+    // Where a picture of `natural` proportions lands when it was given the size `given`:
+    // within that size and the view, centred, never stretched out of its own shape. A given
+    // size with no area leaves the whole view to the picture.
+    static QRectF proportionalRect(QSizeF natural, QSizeF given, QSizeF viewSize);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -23,6 +23,9 @@ public:
     korvida::Rect naturalBounds = korvida::makeRect(0, 0, 640, 480);
     float playRate = 0.0f;
     bool started = false;
+    // Whether the duration is known yet (false while the file opens), and a failed decode.
+    bool durationKnown = true;
+    bool decodeFailed = false;
 
     std::int32_t getMovieTime() const override { return time; }
     std::int32_t getMovieDuration() const override { return duration; }
@@ -41,6 +44,10 @@ public:
     }
     float rate() const override { return playRate; }
     void setRate(float value) override { playRate = value; }
+    bool hasDuration() const override { return durationKnown; }
+    bool failed() const override { return decodeFailed; }
+    // What a backend does when it has learned more of the file.
+    void report() const { infoArrived(); }
 };
 
 // Opens every path as a fresh movie, except the paths listed as unopenable.

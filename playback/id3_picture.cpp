@@ -1,0 +1,108 @@
+#include "playback/id3_picture.h"
+
+#include <array>
+
+namespace korvida {
+
+namespace {
+
+constexpr std::uint64_t kChunk = 8192;
+constexpr std::uint64_t kOverlap = 512;
+constexpr std::size_t kHeaderLength = 10;
+
+struct TagHeader {
+    int version = 0;
+    // The end of the tag: its header, its frames and a footer when the flags say there is one.
+    std::uint64_t end = 0;
+};
+
+std::optional<TagHeader> readHeader(const ByteSource& source)
+{
+    std::array<std::uint8_t, kHeaderLength> header{};
+    if (source.read(0, header) != header.size() || header[0] != 'I' || header[1] != 'D' || header[2] != '3')
+        return std::nullopt;
+    std::uint64_t size = 0;
+    for (std::size_t i = 6; i < 10; ++i)
+        size = (size << 7) | (header[i] & 0x7f);
+    const bool footer = (header[5] & 0x10) != 0;
+    return TagHeader{header[3], kHeaderLength + size + (footer ? kHeaderLength : 0)};
+}
+
+// The file offset of the byte before the first "PIC", or nothing.
+std::optional<std::uint64_t> findMatch(const ByteSource& source)
+{
+    const std::uint64_t total = source.size();
+    const std::uint64_t chunk = total < kChunk ? total : kChunk;
+    std::vector<std::uint8_t> data(chunk + kOverlap);
+    for (std::uint64_t pos = 0; chunk > 0 && pos < total; pos += chunk) {
+        const std::size_t got = source.read(pos, data);
+        for (std::size_t b = 0; b < chunk && b + 3 < got; ++b) {
+            if (data[b + 1] == 'P' && data[b + 2] == 'I' && data[b + 3] == 'C')
+                return pos + b;
+        }
+    }
+    return std::nullopt;
+}
+
+std::uint64_t bigEndian(const std::uint8_t* bytes, std::size_t count)
+{
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        value = (value << 8) | bytes[i];
+    return value;
+}
+
+// Where the frame of a match ends, from its size field: version 2.2 frames start after the
+// matched byte with a 3-byte name and a 3-byte size, version 2.3 frames at the match with a
+// 4-byte name, a 4-byte size and 2 flag bytes.
+std::optional<std::uint64_t> frameEnd(const ByteSource& source, int version, std::uint64_t match)
+{
+    const std::uint64_t start = version == 2 ? match + 1 : match;
+    const std::size_t nameLength = version == 2 ? 3 : 4;
+    const std::size_t sizeLength = version == 2 ? 3 : 4;
+    const std::uint64_t headerLength = version == 2 ? 6 : 10;
+    std::array<std::uint8_t, 4> size{};
+    if (source.read(start + nameLength, std::span(size.data(), sizeLength)) != sizeLength)
+        return std::nullopt;
+    return start + headerLength + bigEndian(size.data(), sizeLength);
+}
+
+} // namespace
+
+std::optional<PictureSpan> findId3Picture(const ByteSource& source)
+{
+    const auto header = readHeader(source);
+    if (!header)
+        return std::nullopt;
+    const std::uint64_t tagAdd = header->version == 2 ? 12 : header->version == 3 ? 23 : 0;
+    if (tagAdd == 0)
+        return std::nullopt;
+    const auto match = findMatch(source);
+    // Frames begin after the header: version 2.2 frames at the byte after the match.
+    if (!match || *match + (header->version == 2 ? 1 : 0) < kHeaderLength)
+        return std::nullopt;
+    const auto end = frameEnd(source, header->version, *match);
+    if (!end || *end > header->end || *end > source.size())
+        return std::nullopt;
+    std::uint64_t start = *match + tagAdd;
+    const std::uint64_t firstChunk = source.size() < kChunk ? source.size() : kChunk;
+    std::array<std::uint8_t, 1> first{};
+    if (start < firstChunk && source.read(start, first) == 1 && first[0] == 0)
+        ++start;
+    if (start >= *end)
+        return std::nullopt;
+    return PictureSpan{start, *end - start};
+}
+
+std::optional<std::vector<std::uint8_t>> readId3Picture(const ByteSource& source)
+{
+    const auto span = findId3Picture(source);
+    if (!span)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(span->length);
+    if (source.read(span->offset, bytes) != bytes.size())
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace korvida

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "playback/byte_source.h"
+
+namespace korvida {
+
+// Where the embedded picture of an ID3 version 2.2 or 2.3 tag lies. The file is scanned in
+// 8192-byte chunks (each read 512 bytes longer, so that a match at a chunk's end is seen
+// whole) for the first "PIC", the last letters of "APIC" in version 2.3; the picture starts at
+// a fixed offset from there, one byte later when that byte ends an empty description.
+struct PictureSpan {
+    std::uint64_t offset = 0;
+    std::uint64_t length = 0;
+};
+
+// The picture ends with the frame the match belongs to: a match whose frame does not lie
+// whole inside the tag and the file (the letters in the audio data, a frame size past the
+// end) gives nothing.
+std::optional<PictureSpan> findId3Picture(const ByteSource& source);
+
+// The picture's bytes, or nothing.
+std::optional<std::vector<std::uint8_t>> readId3Picture(const ByteSource& source);
+
+} // namespace korvida

@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include "app/app_fixture.h"
+#include "playback/id3_bytes.h"
+#include "tools/device_writer/device_writer.h"
+
+using korvida::makeRect;
+
+// The controller's playback on fake movies: items whose files lie in a temporary folder.
+class PlaybackTest : public LaunchedApp {
+protected:
+    PlaybackTest() { launch(); }
+
+    InMedia& addItem(const std::string& file, int type, bool exists = true, const id3bytes::Bytes& bytes = {'x'})
+    {
+        const std::string path = (dir.path() / file).string();
+        if (exists)
+            korvida::devicewriter::writeFile(path, bytes);
+        auto media = std::make_unique<InMedia>();
+        media->setName(file);
+        media->setPath(path);
+        media->setMediaType(type);
+        app->medias.push_back(media.get());
+        app->mediasVisible.push_back(std::move(media));
+        app->mediaTableView->reloadData();
+        app->mediaTableViewFullScreen->reloadData();
+        return *app->mediasVisible.back();
+    }
+
+    void playRow(int row)
+    {
+        app->mediaTableView->selectRow(row, false);
+        app->playing = false;
+        app->playButton(nullptr);
+    }
+
+    FakeMovie& movie() const { return *fakes.movies.last; }
+    std::size_t opened() const { return fakes.movies.opened.size(); }
+    int selected() const { return app->mediaTableView->selectedRow(); }
+};
+
+TEST_F(PlaybackTest, PlayPausesAndResumesTheSameItemWithoutReloading)
+{
+    InMedia& tune = addItem("a.mp3", InMedia::kMusic);
+    addItem("b.mp3", InMedia::kMusic);
+    const std::size_t before = opened();
+    playRow(0);
+    ASSERT_EQ(opened(), before + 1);
+    EXPECT_TRUE(app->playing);
+    EXPECT_TRUE(movie().started);
+    EXPECT_TRUE(tune.getIsPlaying());
+    EXPECT_EQ(app->corentlyPlaing->stringValue(), "a.mp3");
+    EXPECT_EQ(app->play->image(), app->pauseButtonImageControllPanel);
+    EXPECT_EQ(app->playButtonControllPanel->image(), app->pauseButtonImageControllPanel);
+
+    movie().time = 250;
+    app->playButton(app->play.get());
+    EXPECT_FALSE(app->playing);
+    EXPECT_FALSE(movie().started);
+    EXPECT_EQ(app->play->image(), app->palyButtonImageControllPanel);
+    app->playButton(app->play.get());
+    EXPECT_TRUE(movie().started);
+    EXPECT_EQ(movie().time, 250);
+    EXPECT_EQ(opened(), before + 1) << "resumed, not loaded again";
+
+    // A click on another row clears `playing`; play then loads that row.
+    app->mediaTableView->selectRow(1, false);
+    app->mediaTableView->performClick();
+    app->playButton(nullptr);
+    EXPECT_EQ(opened(), before + 2);
+    EXPECT_FALSE(tune.getIsPlaying());
+    EXPECT_EQ(app->lastPlaydMedia, app->medias[1]);
+}
+
+TEST_F(PlaybackTest, KindsSetTheViewsAndTheTimeControls)
+{
+    addItem("photo.jpg", InMedia::kPhoto);
+    addItem("film.m4v", InMedia::kMovie);
+    addItem("tune.mp3", InMedia::kMusic);
+    playRow(0);
+    EXPECT_EQ(app->whatIsTypeIsPlaying, 3);
+    EXPECT_EQ(app->upTimeCount, 4);
+    EXPECT_FALSE(app->mainMovieView->isHidden());
+    EXPECT_EQ(app->inImageView->image(), nullptr);
+    for (korvida::View* view : std::initializer_list<korvida::View*>{
+             app->timeSlider.get(), app->timeLeft.get(), app->timePlayd.get(), app->timeSliderControllPanel.get(),
+             app->timeLeftControllPanel.get(), app->timePlaydControllPanel.get()})
+        EXPECT_TRUE(view->isHidden());
+
+    playRow(2);
+    EXPECT_EQ(app->whatIsTypeIsPlaying, 2);
+    EXPECT_TRUE(app->mainMovieView->isHidden());
+    EXPECT_NE(app->inImageView->image(), nullptr);
+    EXPECT_FALSE(app->timeSliderControllPanel->isHidden());
+    EXPECT_FALSE(app->timeLeft->isHidden());
+    EXPECT_EQ(app->timeSlider->maxValue(), 600.0);
+}
+
+TEST_F(PlaybackTest, TuneShowsItsTagPictureElseItsIcon)
+{
+    addItem("tagged.mp3", InMedia::kMusic, true, id3bytes::file(3, id3bytes::apic23("image/jpeg", id3bytes::jpegBytes())));
+    addItem("LOUD.MP3", InMedia::kMusic, true, id3bytes::file(3, id3bytes::apic23("image/jpeg", id3bytes::jpegBytes())));
+    addItem("plain.m4a", InMedia::kMusic);
+    const std::size_t icons = fakes.images.iconsAskedFor.size();
+    playRow(0);
+    EXPECT_EQ(fakes.images.iconsAskedFor.size(), icons) << "the tag's picture is shown";
+    EXPECT_NE(app->inImage, nullptr);
+    playRow(1);
+    ASSERT_EQ(fakes.images.iconsAskedFor.size(), icons + 1);
+    EXPECT_EQ(fakes.images.iconsAskedFor.back(), app->medias[1]->getPath()) << "only \"mp3\" is scanned";
+    playRow(2);
+    EXPECT_EQ(fakes.images.iconsAskedFor.back(), app->medias[2]->getPath());
+    EXPECT_TRUE(app->inImage->scalesWhenResized());
+}
+
+TEST_F(PlaybackTest, MissingFileIsMarkedBrokenOnceAndTheLoadedMovieGoesOn)
+{
+    addItem("here.mp3", InMedia::kMusic);
+    InMedia& gone = addItem("gone.mp3", InMedia::kMusic, false);
+    playRow(0);
+    const auto loaded = app->visibleMovie;
+    for (int i = 0; i < 3; ++i)
+        playRow(1);
+    EXPECT_EQ(gone.getCleanName(), "BROKEN !! gone.mp3");
+    EXPECT_EQ(app->visibleMovie, loaded);
+    EXPECT_TRUE(app->playing);
+    EXPECT_TRUE(movie().started);
+}
+
+TEST_F(PlaybackTest, PreviousAndNextWrapAndPlayOnlyWhilePlaying)
+{
+    for (const char* name : {"a.mp3", "b.mp3", "c.mp3"})
+        addItem(name, InMedia::kMusic);
+    app->nextButton(nullptr);
+    EXPECT_EQ(selected(), 0) << "no selection: next goes to the first row";
+    app->mediaTableView->deselectAll();
+    app->backButton(nullptr);
+    EXPECT_EQ(selected(), 2) << "no selection: previous goes to the last row";
+    app->nextButton(nullptr);
+    EXPECT_EQ(selected(), 0);
+    app->backButton(nullptr);
+    EXPECT_EQ(selected(), 2);
+    EXPECT_EQ(app->mediaTableViewFullScreen->selectedRow(), 2);
+    EXPECT_EQ(app->lastPlaydMedia, nullptr) << "paused: only the selection moves";
+
+    playRow(2);
+    movie().playRate = 6.0f;
+    app->setFatsForvardOn(true, false);
+    app->nextButton(nullptr);
+    EXPECT_EQ(app->lastPlaydMedia, app->medias[0]);
+    EXPECT_EQ(movie().playRate, 1.0f);
+    EXPECT_EQ(app->fastForward->state(), 0);
+    EXPECT_EQ(app->fastForwardControllPanel->state(), 0);
+}
+
+TEST_F(PlaybackTest, PreviousAndNextOnShortLists)
+{
+    const std::size_t before = opened();
+    app->nextButton(nullptr);
+    app->backButton(nullptr);
+    EXPECT_EQ(selected(), -1) << "an empty list has no row to select";
+    EXPECT_EQ(opened(), before);
+
+    addItem("only.mp3", InMedia::kMusic);
+    playRow(0);
+    app->nextButton(nullptr);
+    EXPECT_EQ(selected(), 0);
+    app->backButton(nullptr);
+    EXPECT_EQ(selected(), 0);
+    EXPECT_EQ(opened(), before + 1) << "the one row goes on playing";
+}
+
+TEST_F(PlaybackTest, FastModesKeepBothCopiesInStep)
+{
+    addItem("a.mp3", InMedia::kMusic);
+    playRow(0);
+    app->fastBack->performClick();
+    EXPECT_EQ(movie().playRate, -6.0f);
+    EXPECT_EQ(app->fastBackControllPanel->state(), 1);
+    EXPECT_EQ(app->fastBackControllPanel->image(), app->fastBButtonImageControllPanelDown);
+    app->fastForwardControllPanel->performClick();
+    EXPECT_EQ(movie().playRate, 6.0f);
+    EXPECT_EQ(app->fastForward->state(), 1);
+    EXPECT_EQ(app->fastBack->state(), 0);
+    EXPECT_EQ(app->fastBack->image(), app->fastBButtonImageControllPanel);
+    app->fastForward->performClick();
+    EXPECT_EQ(movie().playRate, 1.0f);
+    EXPECT_EQ(app->fastForwardControllPanel->state(), 0);
+}
+
+TEST_F(PlaybackTest, SeekTruncatesAndTheTimeLabelsFollow)
+{
+    addItem("a.mp3", InMedia::kMusic);
+    playRow(0);
+    movie().timeScale = 10;
+    movie().duration = 4000;
+    app->timeSliderControllPanel->setDoubleValue(1234.9);
+    app->timeSliderControllPanel->sendAction();
+    EXPECT_EQ(movie().time, 1234);
+    EXPECT_EQ(app->timePlayd->stringValue(), "00:02:03");
+    EXPECT_EQ(app->timeLeft->stringValue(), "-00:04:36");
+    EXPECT_EQ(app->timeLeftControllPanel->stringValue(), "-00:04:36");
+
+    movie().time = 1500;
+    fakes.timers.fire();
+    EXPECT_EQ(app->timePlaydControllPanel->stringValue(), "00:02:30");
+    EXPECT_EQ(app->timeSlider->doubleValue(), 1500.0);
+    EXPECT_EQ(app->timeSliderControllPanel->doubleValue(), 1500.0);
+}
+
+TEST_F(PlaybackTest, TheTickMovesOnAtTheEnd)
+{
+    addItem("photo.jpg", InMedia::kPhoto);
+    addItem("tune.mp3", InMedia::kMusic);
+    addItem("next.mp3", InMedia::kMusic);
+    playRow(0);
+    movie().duration = 0;
+    for (int tick = 1; tick <= 3; ++tick) {
+        fakes.timers.fire();
+        EXPECT_EQ(selected(), 0) << "a picture stays, tick " << tick;
+    }
+    fakes.timers.fire();
+    EXPECT_EQ(selected(), 1) << "and moves on at the fourth tick";
+    EXPECT_EQ(app->lastPlaydMedia, app->medias[1]);
+
+    movie().time = movie().duration;
+    app->playButton(nullptr);
+    fakes.timers.fire();
+    EXPECT_EQ(selected(), 1) << "nothing advances while paused";
+    app->playButton(nullptr);
+    fakes.timers.fire();
+    EXPECT_EQ(selected(), 2) << "a tune moves on at the first tick at its end";
+}
+
+TEST_F(PlaybackTest, ATickWhileTheMovieOpensChangesNothing)
+{
+    addItem("a.mp3", InMedia::kMusic);
+    addItem("b.mp3", InMedia::kMusic);
+    playRow(0);
+    FakeMovie& opening = movie();
+    opening.durationKnown = false;
+    opening.duration = 0;
+    app->timeSlider->setMaxValue(0.0);
+    app->timePlayd->setStringValue("before");
+    const std::size_t before = opened();
+    for (int tick = 0; tick < 3; ++tick)
+        fakes.timers.fire();
+    EXPECT_EQ(selected(), 0);
+    EXPECT_EQ(opened(), before);
+    EXPECT_EQ(app->upTimeCounter, 1);
+    EXPECT_EQ(app->timePlayd->stringValue(), "before");
+
+    opening.durationKnown = true;
+    opening.duration = 9000;
+    opening.report();
+    EXPECT_EQ(app->timeSlider->maxValue(), 9000.0);
+    EXPECT_EQ(app->timeSliderControllPanel->maxValue(), 9000.0);
+}
+
+TEST_F(PlaybackTest, AFileThatCannotBeDecodedIsMarkedAndLeft)
+{
+    InMedia& bad = addItem("bad.mp3", InMedia::kMusic);
+    addItem("good.mp3", InMedia::kMusic);
+    fakes.movies.unopenable.push_back(bad.getPath());
+    playRow(0);
+    fakes.timers.fire();
+    EXPECT_EQ(bad.getCleanName(), "BROKEN !! bad.mp3");
+    EXPECT_EQ(app->lastPlaydMedia, app->medias[1]);
+
+    // One that opens and then fails while playing is left the same way, marked once.
+    fakes.movies.unopenable.clear();
+    playRow(0);
+    movie().decodeFailed = true;
+    fakes.timers.fire();
+    EXPECT_EQ(bad.getCleanName(), "BROKEN !! bad.mp3");
+    EXPECT_EQ(selected(), 1);
+}
+
+TEST_F(PlaybackTest, LayoutFollowsTheWindowOutsideFullScreen)
+{
+    addItem("film.m4v", InMedia::kMovie);
+    playRow(0);
+    app->mainWindow->setFrame(makeRect(0, 0, 1000, 700));
+    app->windowDidResize();
+    // dragX 550, area width 436, centre 768; the play button is 60 wide.
+    EXPECT_EQ(app->dragX, 550.0f);
+    EXPECT_EQ(app->play->frame().origin, (korvida::Point{738, 0}));
+    EXPECT_EQ(app->next->frame().origin, (korvida::Point{845, 0}));
+    const korvida::Rect film = app->mainMovieView->frame();
+    EXPECT_FLOAT_EQ(film.origin.x + film.size.width / 2.0f, 768.0f);
+    EXPECT_FLOAT_EQ(film.size.width, 436.0f);
+
+    app->fullScreen = true;
+    app->mainWindow->setFrame(makeRect(0, 0, 1400, 900));
+    app->windowDidResize();
+    EXPECT_EQ(app->play->frame().origin, (korvida::Point{738, 0}));
+}
+
+TEST_F(PlaybackTest, DoubleClickPlays)
+{
+    addItem("a.mp3", InMedia::kMusic);
+    app->mediaTableViewFullScreen->selectRow(0, false);
+    app->mediaTableView->selectRow(0, false);
+    app->mediaTableViewFullScreen->performDoubleClick();
+    EXPECT_EQ(app->lastPlaydMedia, app->medias[0]);
+    EXPECT_TRUE(app->playing);
+}
