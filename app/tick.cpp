@@ -21,6 +21,8 @@ void MainApp::doChecks()
     }
 
     showPlayingTime();
+    if (fullScreen)
+        fullscreenControllPanel();
     moveOnAtEnd();
     showSelectedCopyProgress(selectedRow);
     showCopyCounter();
