@@ -8,6 +8,8 @@
 #include "app/main_app.h"
 #include "qt/binding/binder.h"
 #include "qt/interface/main_interface.h"
+#include "qt/mpris/controller_media.h"
+#include "qt/mpris/mpris_service.h"
 #include "qt/services/qt_defaults_store.h"
 #include "qt/services/qt_desktop.h"
 #include "qt/services/qt_images.h"
@@ -50,8 +52,13 @@ public:
     MainInterface& interface() { return *ui; }
     Binder& binding() { return binder; }
 
+    // The desktop's media controls, while the player is offered on the session bus.
+    const MprisService& mediaKeys() const { return *mpris; }
+
 private:
     void buildMenus();
+    // F11, Escape and the keys of full screen; double clicks on the picture and the film.
+    void watchFullScreenGestures();
     void followMainWindowSize();
 
     Binder binder;
@@ -72,6 +79,8 @@ private:
     QtApplication application;
     std::unique_ptr<MainApp> app;
     std::unique_ptr<MainInterface> ui;
+    CoverFiles covers;
+    std::unique_ptr<MprisService> mpris;
 };
 
 }  // namespace korvida::qt

@@ -379,6 +379,8 @@ private:
         buttons->addWidget(button(*app.fastForwardControllPanel, "fastForwardControllPanel", nullptr));
         buttons->addWidget(button(*app.nextButtonControllPanel, "nextButtonControllPanel", nullptr));
         buttons->addStretch(1);
+        buttons->addWidget(button(*app.hidePanelsButton, "hidePanelsButton", nullptr));
+        buttons->addWidget(button(*app.leaveFullScreenButton, "leaveFullScreenButton", nullptr));
         transport->addLayout(buttons);
         auto* times = new QHBoxLayout;
         times->addWidget(field(*app.timePlaydControllPanel, "timePlaydControllPanel", nullptr));

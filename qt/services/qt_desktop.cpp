@@ -83,6 +83,12 @@ AlertChoice QtAlert::runAlertPanel(const std::string& title, const std::string& 
     return AlertChoice::Default;
 }
 
+QtCursor::~QtCursor()
+{
+    while (hidden > 0)
+        showCursor();
+}
+
 Point QtCursor::mouseLocation() const
 {
     return fromQtScreenPoint(QCursor::pos());

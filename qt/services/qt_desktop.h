@@ -49,6 +49,11 @@ public:
 // the program.
 class QtCursor : public Cursor {
 public:
+    QtCursor() = default;
+    // A cursor still hidden when the program ends is shown again.
+    ~QtCursor() override;
+    QtCursor(const QtCursor&) = delete;
+    QtCursor& operator=(const QtCursor&) = delete;
     Point mouseLocation() const override;
     void hideCursor() override;
     void showCursor() override;
