@@ -20,7 +20,7 @@ bool isInsideRect(const Rect& rect, long x, long y)
     const auto fx = static_cast<float>(x);
     const auto fy = static_cast<float>(y);
     return rect.origin.x <= fx && fx <= rect.origin.x + rect.size.width && rect.origin.y <= fy &&
-           fy <= rect.origin.y + rect.size.height;
+        fy <= rect.origin.y + rect.size.height;
 }
 
 ControlPanelFrames controlPanelFrames(const Rect& screen)

@@ -10,20 +10,15 @@ void MainApp::fullscreenControllPanel()
     const korvida::Point now = services.cursor.mouseLocation();
     switch (korvida::panelActionForTick(controllPanelFullScreen->isVisible(), screen, mouseLocation, now,
                                         controllPanelCount)) {
-    case korvida::PanelAction::Show:
-        showControlPanels(screen);
-        break;
-    case korvida::PanelAction::HideWithFade:
-        hideControlPanels(screen);
-        break;
+    case korvida::PanelAction::Show: showControlPanels(screen); break;
+    case korvida::PanelAction::HideWithFade: hideControlPanels(screen); break;
     case korvida::PanelAction::HideAtOnce:
         // The mouse is on another screen: the cursor must stay usable there.
         controllPannelHidden = true;
         services.cursor.showCursor();
         putControlPanelsAway(screen);
         break;
-    case korvida::PanelAction::None:
-        break;
+    case korvida::PanelAction::None: break;
     }
     // Read again: a fade has let time pass.
     mouseLocation = services.cursor.mouseLocation();

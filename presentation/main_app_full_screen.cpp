@@ -44,8 +44,8 @@ void showWindowContent(MainApp& app)
     } else {
         app.mainMovieView->setHidden(true);
         const korvida::Size window = app.mainWindow->frame().size;
-        const auto area =
-            korvida::makeRect(app.dragX, app.dragY, window.width - app.dragX - 14.0f, window.height - 120.0f);
+        const auto area = korvida::makeRect(app.dragX, app.dragY, window.width - app.dragX - 14.0f,
+                                            window.height - 120.0f);
         if (app.inImage)
             app.inImage->setSize(korvida::getImageRess(*app.inImage, area));
         app.inImageView->setImageScaling(korvida::ImageScaling::Proportionally);
@@ -69,7 +69,7 @@ void MainApp::enterFullScreen()
     const korvida::Rect screen = services.screens.screenFrameOf(*mainWindow);
     services.cursor.hideCursor();
     const bool made = services.screens.createWindow(*mainfullScreenPanel, screen, *mainWindow) &&
-                      services.screens.createWindow(*backfullScreenPanel, screen, *mainWindow);
+        services.screens.createWindow(*backfullScreenPanel, screen, *mainWindow);
     controllPannelHidden = true;
     const bool fade = state.fadeWindows == 1;
     const std::vector<korvida::Window*> windows{mainfullScreenPanel.get(), backfullScreenPanel.get()};

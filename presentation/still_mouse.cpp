@@ -21,8 +21,7 @@ bool recordedOnScreen(const Rect& screen, Point recorded)
 
 } // namespace
 
-PanelAction panelActionForTick(bool panelsVisible, const Rect& screen, Point recorded, Point current,
-                               int& stillTicks)
+PanelAction panelActionForTick(bool panelsVisible, const Rect& screen, Point recorded, Point current, int& stillTicks)
 {
     const bool inside = recordedOnScreen(screen, recorded);
     const bool moved = recorded.x != current.x || recorded.y != current.y;

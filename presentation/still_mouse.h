@@ -19,7 +19,6 @@ enum class PanelAction {
 // entering full screen, or on hiding the panels), `current` where it is now, `screen` the frame
 // of the screen that holds the main window. `stillTicks` counts the ticks without movement
 // since the panels were shown; it is advanced here and reset by the caller when they show.
-PanelAction panelActionForTick(bool panelsVisible, const Rect& screen, Point recorded, Point current,
-                               int& stillTicks);
+PanelAction panelActionForTick(bool panelsVisible, const Rect& screen, Point recorded, Point current, int& stillTicks);
 
 } // namespace korvida

@@ -14,12 +14,13 @@ namespace {
 bool typingInto(QObject* watched)
 {
     return qobject_cast<QLineEdit*>(watched) != nullptr ||
-           qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
+        qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
 }
 
-}  // namespace
+} // namespace
 
-FullScreenKeys::FullScreenKeys(MainApp& app, QObject* parent) : QObject(parent), app(app) {}
+FullScreenKeys::FullScreenKeys(MainApp& app, QObject* parent) : QObject(parent), app(app)
+{}
 
 bool FullScreenKeys::eventFilter(QObject* watched, QEvent* event)
 {
@@ -35,9 +36,7 @@ bool FullScreenKeys::eventFilter(QObject* watched, QEvent* event)
     if (!app.fullScreen)
         return false;
     switch (key->key()) {
-    case Qt::Key_Escape:
-        app.fullScreenButton(nullptr);
-        return true;
+    case Qt::Key_Escape: app.fullScreenButton(nullptr); return true;
     case Qt::Key_Space:
         if (typingInto(watched))
             return false;
@@ -53,12 +52,12 @@ bool FullScreenKeys::eventFilter(QObject* watched, QEvent* event)
             return false;
         app.nextButton(nullptr);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
-DoubleClickFullScreen::DoubleClickFullScreen(MainApp& app, QObject* parent) : QObject(parent), app(app) {}
+DoubleClickFullScreen::DoubleClickFullScreen(MainApp& app, QObject* parent) : QObject(parent), app(app)
+{}
 
 void DoubleClickFullScreen::watch(QWidget* widget)
 {
@@ -74,4 +73,4 @@ bool DoubleClickFullScreen::eventFilter(QObject* /*watched*/, QEvent* event)
     return true;
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -36,4 +36,4 @@ private:
     MainApp& app;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

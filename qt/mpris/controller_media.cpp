@@ -50,7 +50,7 @@ void moveTo(MainApp& app, qint64 microseconds)
     app.timeSliderSlider(app.timeSlider.get());
 }
 
-}  // namespace
+} // namespace
 
 QString CoverFiles::urlFor(const QString& key, const Image* picture)
 {
@@ -77,8 +77,12 @@ MediaControls mediaControlsOf(MainApp& app, std::function<void()> raise, CoverFi
 {
     MediaControls controls;
     controls.raise = std::move(raise);
-    controls.quit = [&app] { app.quit(nullptr); };
-    controls.playPause = [&app] { app.playButton(nullptr); };
+    controls.quit = [&app] {
+        app.quit(nullptr);
+    };
+    controls.playPause = [&app] {
+        app.playButton(nullptr);
+    };
     controls.play = [&app] {
         if (!app.playing)
             app.playButton(nullptr);
@@ -87,11 +91,19 @@ MediaControls mediaControlsOf(MainApp& app, std::function<void()> raise, CoverFi
         if (app.playing)
             app.playButton(nullptr);
     };
-    controls.next = [&app] { app.nextButton(nullptr); };
-    controls.previous = [&app] { app.backButton(nullptr); };
-    controls.setPosition = [&app](qint64 microseconds) { moveTo(app, microseconds); };
-    controls.nowPlaying = [&app, &covers] { return nowPlayingOf(app, covers); };
+    controls.next = [&app] {
+        app.nextButton(nullptr);
+    };
+    controls.previous = [&app] {
+        app.backButton(nullptr);
+    };
+    controls.setPosition = [&app](qint64 microseconds) {
+        moveTo(app, microseconds);
+    };
+    controls.nowPlaying = [&app, &covers] {
+        return nowPlayingOf(app, covers);
+    };
     return controls;
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -30,4 +30,4 @@ private:
 // position to the time slider's `timeSliderSlider`, quit to `quit`.
 MediaControls mediaControlsOf(MainApp& app, std::function<void()> raise, CoverFiles& covers);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -33,7 +33,7 @@ struct NowPlaying {
     bool sameMetadata(const NowPlaying& other) const
     {
         return trackId == other.trackId && title == other.title && artist == other.artist && album == other.album &&
-               artUrl == other.artUrl && lengthMicroseconds == other.lengthMicroseconds;
+            artUrl == other.artUrl && lengthMicroseconds == other.lengthMicroseconds;
     }
 };
 
@@ -51,4 +51,4 @@ struct MediaControls {
     std::function<NowPlaying()> nowPlaying;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -7,12 +7,9 @@ namespace korvida::qt {
 QString playbackStatusText(PlaybackStatus status)
 {
     switch (status) {
-    case PlaybackStatus::Playing:
-        return QStringLiteral("Playing");
-    case PlaybackStatus::Paused:
-        return QStringLiteral("Paused");
-    case PlaybackStatus::Stopped:
-        break;
+    case PlaybackStatus::Playing: return QStringLiteral("Playing");
+    case PlaybackStatus::Paused: return QStringLiteral("Paused");
+    case PlaybackStatus::Stopped: break;
     }
     return QStringLiteral("Stopped");
 }
@@ -24,7 +21,8 @@ QVariantMap metadataMap(const NowPlaying& playing)
         return map;
     map.insert(QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(playing.trackId)));
     if (playing.lengthMicroseconds > 0)
-        map.insert(QStringLiteral("mpris:length"), QVariant::fromValue(static_cast<qlonglong>(playing.lengthMicroseconds)));
+        map.insert(QStringLiteral("mpris:length"),
+                   QVariant::fromValue(static_cast<qlonglong>(playing.lengthMicroseconds)));
     map.insert(QStringLiteral("xesam:title"), playing.title);
     if (!playing.artist.isEmpty())
         map.insert(QStringLiteral("xesam:artist"), QStringList{playing.artist});
@@ -37,8 +35,7 @@ QVariantMap metadataMap(const NowPlaying& playing)
 
 MprisRootAdaptor::MprisRootAdaptor(QObject* object, const MediaControls& controls)
     : QDBusAbstractAdaptor(object), controls(controls)
-{
-}
+{}
 
 void MprisRootAdaptor::Raise()
 {
@@ -54,8 +51,7 @@ void MprisRootAdaptor::Quit()
 
 MprisPlayerAdaptor::MprisPlayerAdaptor(QObject* object, MprisService& service)
     : QDBusAbstractAdaptor(object), service(service)
-{
-}
+{}
 
 QString MprisPlayerAdaptor::playbackStatus() const
 {
@@ -121,11 +117,10 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& TrackId, qlonglong P
 {
     const NowPlaying playing = service.nowPlaying();
     // A request for an item that no longer plays, or outside the item, is ignored.
-    if (!playing.canSeek || TrackId.path() != playing.trackId || Position < 0 ||
-        Position > playing.lengthMicroseconds)
+    if (!playing.canSeek || TrackId.path() != playing.trackId || Position < 0 || Position > playing.lengthMicroseconds)
         return;
     service.seekTo(Position);
     emit Seeked(service.nowPlaying().positionMicroseconds);
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -88,4 +88,4 @@ private:
 QString playbackStatusText(PlaybackStatus status);
 QVariantMap metadataMap(const NowPlaying& playing);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

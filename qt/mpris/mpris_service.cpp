@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kWatchIntervalMs = 1000;
 
-}  // namespace
+} // namespace
 
 MprisService::MprisService(QDBusConnection bus, MediaControls controls, QObject* parent)
     : QObject(parent), bus(std::move(bus)), controls(std::move(controls))
@@ -84,4 +84,4 @@ void MprisService::announceChanges()
     bus.send(signal);
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

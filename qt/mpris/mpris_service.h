@@ -45,4 +45,4 @@ private:
     bool offered = false;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

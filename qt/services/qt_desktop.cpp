@@ -131,7 +131,10 @@ bool QtScreens::createWindow(Window& window, const Rect& contentRect, const Wind
         return false;
     if (widget->windowHandle() != nullptr)
         return true;
+    // Style and level first: changing a made window's flags makes its native window again,
+    // and a video shown inside it would not come back.
     window.setStyle(WindowStyle::Borderless);
+    window.setLevel(shieldingWindowLevel());
     window.setFrame(contentRect);
     if (const QWidget* owner = widgets(screenOf); owner != nullptr && owner->screen() != nullptr)
         widget->setScreen(owner->screen());

@@ -11,10 +11,10 @@
 
 #include "desktop_fixture.h"
 #include "private_bus.h"
-#include "wait_for.h"
 #include "qt/mpris/controller_media.h"
 #include "qt/mpris/mpris_service.h"
 #include "qt/services/qt_desktop.h"
+#include "wait_for.h"
 
 using korvida::qt::MediaControls;
 using korvida::qt::MprisService;
@@ -104,7 +104,7 @@ struct FakePlayer {
         controls.playPause = [this] {
             requests << QStringLiteral("playPause");
             playing.status = playing.status == PlaybackStatus::Playing ? PlaybackStatus::Paused
-                                                                         : PlaybackStatus::Playing;
+                                                                       : PlaybackStatus::Playing;
         };
         controls.next = [this] {
             requests << QStringLiteral("next");
@@ -115,30 +115,38 @@ struct FakePlayer {
             requests << QStringLiteral("setPosition %1").arg(at);
             playing.positionMicroseconds = at;
         };
-        controls.nowPlaying = [this] { return playing; };
+        controls.nowPlaying = [this] {
+            return playing;
+        };
         return controls;
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(MediaKeysOnPrivateBus, RequestsReachThePlayerAndItsChangesComeBack)
 {
     FakePlayer fake;
-    fake.playing = NowPlaying{PlaybackStatus::Paused, QStringLiteral("/org/korvida/track/1"),
-                              QStringLiteral("Harbour Bells"), QStringLiteral("Fjord Brass"),
-                              QStringLiteral("Tides"), QStringLiteral("file:///tmp/cover.png"), 95'000'000, 0, true};
+    fake.playing = NowPlaying{PlaybackStatus::Paused,
+                              QStringLiteral("/org/korvida/track/1"),
+                              QStringLiteral("Harbour Bells"),
+                              QStringLiteral("Fjord Brass"),
+                              QStringLiteral("Tides"),
+                              QStringLiteral("file:///tmp/cover.png"),
+                              95'000'000,
+                              0,
+                              true};
     MprisService service(bus.connect(QStringLiteral("player")), fake.controls());
     ASSERT_TRUE(service.isOffered());
     ChangeListener listener;
     ASSERT_TRUE(client.connect(QString(), QString::fromLatin1(MprisService::kObjectPath),
-                               QStringLiteral("org.freedesktop.DBus.Properties"),
-                               QStringLiteral("PropertiesChanged"), &listener,
-                               SLOT(changed(QString, QVariantMap, QStringList))));
+                               QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"),
+                               &listener, SLOT(changed(QString, QVariantMap, QStringList))));
 
     const QVariantMap metadata = playerMetadata(client);
     EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("Harbour Bells"));
-    EXPECT_EQ(metadata.value(QStringLiteral("xesam:artist")).toStringList(), QStringList{QStringLiteral("Fjord Brass")});
+    EXPECT_EQ(metadata.value(QStringLiteral("xesam:artist")).toStringList(),
+              QStringList{QStringLiteral("Fjord Brass")});
     EXPECT_EQ(metadata.value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Tides"));
     EXPECT_EQ(metadata.value(QStringLiteral("mpris:length")).toLongLong(), 95'000'000);
     EXPECT_EQ(metadata.value(QStringLiteral("mpris:artUrl")).toString(), QStringLiteral("file:///tmp/cover.png"));
@@ -161,8 +169,9 @@ TEST_F(MediaKeysOnPrivateBus, RequestsReachThePlayerAndItsChangesComeBack)
     callPlayer(QStringLiteral("SetPosition"),
                {QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/korvida/track/2"))), qlonglong(7'000'000)});
     callPlayer(QStringLiteral("Seek"), {qlonglong(-10'000'000)});
-    EXPECT_EQ(fake.requests, (QStringList{QStringLiteral("playPause"), QStringLiteral("next"),
-                                          QStringLiteral("setPosition 7000000"), QStringLiteral("setPosition 0")}));
+    EXPECT_EQ(fake.requests,
+              (QStringList{QStringLiteral("playPause"), QStringLiteral("next"), QStringLiteral("setPosition 7000000"),
+                           QStringLiteral("setPosition 0")}));
 }
 
 TEST_F(MediaKeysOnPrivateBus, ASecondPlayerOnTheSameBusIsNotOffered)
@@ -178,9 +187,9 @@ TEST_F(MediaKeysOnPrivateBus, ASecondPlayerOnTheSameBusIsNotOffered)
 TEST(MediaKeysWithoutBus, NothingIsOfferedAndNothingFails)
 {
     FakePlayer fake;
-    MprisService service(QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
-                                                       QStringLiteral("nowhere")),
-                         fake.controls());
+    MprisService service(
+        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("nowhere")),
+        fake.controls());
     EXPECT_FALSE(service.isOffered());
     service.announceChanges();
     QDBusConnection::disconnectFromBus(QStringLiteral("nowhere"));
@@ -229,7 +238,8 @@ TEST_F(MediaKeysOfTheProgram, PlayPauseNextAndMetadataReachTheControllerAndComeB
     EXPECT_EQ(playerProperty(client, QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Playing"));
     const QVariantMap tuneData = playerMetadata(client);
     EXPECT_EQ(tuneData.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("Snowfall"));
-    EXPECT_EQ(tuneData.value(QStringLiteral("xesam:artist")).toStringList(), QStringList{QStringLiteral("Aurora Quartet")});
+    EXPECT_EQ(tuneData.value(QStringLiteral("xesam:artist")).toStringList(),
+              QStringList{QStringLiteral("Aurora Quartet")});
     EXPECT_EQ(tuneData.value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Winter"));
     const QUrl cover(tuneData.value(QStringLiteral("mpris:artUrl")).toString());
     EXPECT_TRUE(cover.isLocalFile() && QFileInfo::exists(cover.toLocalFile())) << cover.toString().toStdString();
