@@ -160,6 +160,23 @@ public:
     // The window delegate's resize: the media area follows the window's edges, then the
     // layout runs unless in full screen.
     void windowDidResize();
+    void fullScreenButton(korvida::Button* sender);
+    void quitFullScreenControllerButton(korvida::Button* sender);
+    // The tick's panel logic while in full screen.
+    void fullscreenControllPanel();
+    void enterFullScreen();
+    void leaveFullScreen();
+    // Fits the film, picture or tune's picture of full screen to the screen, between the
+    // control panels while they show.
+    void fitFullScreenContent(const korvida::Rect& screen);
+    void showControlPanels(const korvida::Rect& screen);
+    void hideControlPanels(const korvida::Rect& screen);
+    // Orders the panels out and fits the content to the whole screen.
+    void putControlPanelsAway(const korvida::Rect& screen);
+    // The four control panel windows: bottom strip, left and right columns, top strip.
+    std::vector<korvida::Window*> controlPanelWindows() const;
+    // Gives the full-screen buttons their actions.
+    void connectPresentation();
     // end Presentation
 
     // Services and process-wide state.
@@ -289,6 +306,9 @@ public:
     std::unique_ptr<korvida::TableView> artistTableViewFullScreen;
     std::unique_ptr<korvida::TableView> albumTableViewFullScreen;
     std::unique_ptr<korvida::TableView> playListTableViewFullScreen;
+    // Not outlets: the control panel's way back to the window and its way to hide the panels.
+    std::unique_ptr<korvida::Button> leaveFullScreenButton;
+    std::unique_ptr<korvida::Button> hidePanelsButton;
     korvida::TableColumn* artistColumnControllPanelFullScreen = nullptr;
     korvida::TableColumn* albumColumnControllPanelFullScreen = nullptr;
 

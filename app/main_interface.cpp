@@ -175,6 +175,8 @@ void MainApp::buildInterface()
     artistTableViewFullScreen = makeOneColumnTable("artist", "Artist", &artistColumnControllPanelFullScreen);
     albumTableViewFullScreen = makeOneColumnTable("album", "Album", &albumColumnControllPanelFullScreen);
     playListTableViewFullScreen = makeOneColumnTable("listName", "Playlists");
+    leaveFullScreenButton = makeButton(ButtonKind::Push, "", makeRect(700, 60, 50, 50));
+    hidePanelsButton = makeButton(ButtonKind::Push, "Hide", makeRect(700, 15, 60, 20));
 
     backfullScreenPanel = std::make_unique<Window>();
     mainfullScreenPanel = std::make_unique<Window>();
@@ -197,5 +199,6 @@ void MainApp::connectInterface()
     connectCopying();
     connectImport();
     connectPlayback();
+    connectPresentation();
     closePreferences->setAction([this](Button& sender) { closePreferencesButton(&sender); });
 }

@@ -30,6 +30,8 @@ void MainApp::doChecks()
     }
 
     showPlayingTime();
+    if (fullScreen)
+        fullscreenControllPanel();
     moveOnAtEnd();
     // The row noted before a new device was read belongs to the old lists.
     if (!deviceRead)

@@ -122,6 +122,10 @@ public:
     virtual Rect screenFrameOf(const Window& window) const = 0;
     // A window level above every ordinary window, for full-screen windows.
     virtual int shieldingWindowLevel() const = 0;
+    // Makes the desktop's window for `window` (done once; later calls find it made):
+    // borderless, `contentRect` as its frame, on the screen that holds `screenOf`. Answers
+    // whether the window exists.
+    virtual bool createWindow(Window& window, const Rect& contentRect, const Window& screenOf) = 0;
 };
 
 // Tells the system the user is active, so that the display does not go to sleep.

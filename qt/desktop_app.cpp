@@ -1,15 +1,19 @@
 #include "qt/desktop_app.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QVideoWidget>
 
 #include "app/path_text.h"
 #include "app/player_folder.h"
 #include "qt/interface/browser_keys.h"
+#include "qt/full_screen_keys.h"
 #include "qt/main_window.h"
+#include "qt/widgets/movie_widget.h"
 #include "qt/widgets/flipped_container.h"
 
 // Resources compiled into the static library must be registered by name, outside any
@@ -35,7 +39,8 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
     : resources(orDefault(paths.resourceCache, QtResources::defaultCacheFolder())),
       defaults(paths.settingsFile),
       folderChooser([this](const Window& window) { return binder.windowWidgetOf(window); }),
-      screens([this](const Window& window) { return binder.windowWidgetOf(window); })
+      screens([this](const Window& window) { return binder.windowWidgetOf(window); }),
+      covers(QDir(orDefault(paths.resourceCache, QtResources::defaultCacheFolder())).filePath(QStringLiteral("covers")))
 {
     registerResources();
     app = std::make_unique<MainApp>(Services{movies, images, resources, defaults, workspace, scripts, folderChooser,
@@ -48,10 +53,15 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
     timers.beforeEachFire = [this] { playersMenu->check(); };
     addBrowserKeys(*app, *ui);
     describeButtons();
+    watchFullScreenGestures();
+    mpris = std::make_unique<MprisService>(QDBusConnection::sessionBus(),
+                                           mediaControlsOf(*app, [this] { raiseMainWindow(); }, covers));
 }
 
 DesktopApp::~DesktopApp()
 {
+    // The media controls reach the controller: they go before it.
+    mpris.reset();
     // The windows go first, while the controls they show still exist; the controller then
     // ends its worker and lets go of the controls.
     binder.unbindAll();
@@ -99,6 +109,21 @@ void DesktopApp::raiseMainWindow()
 void DesktopApp::followMainWindowSize()
 {
     app->windowDidResize();
+}
+
+void DesktopApp::watchFullScreenGestures()
+{
+    QCoreApplication::instance()->installEventFilter(new FullScreenKeys(*app, this));
+    auto* doubleClicks = new DoubleClickFullScreen(*app, this);
+    doubleClicks->watch(binder.widgetOf(*app->inImageView));
+    doubleClicks->watch(binder.widgetOf(*app->inImageViewFullScreen));
+    for (const MovieView* view : std::initializer_list<const MovieView*>{app->mainMovieView.get(),
+                                                                         app->fullScreenMovieView.get()}) {
+        auto* movie = qobject_cast<MovieWidget*>(binder.widgetOf(*view));
+        doubleClicks->watch(movie);
+        if (movie != nullptr)
+            doubleClicks->watch(movie->videoWidget());
+    }
 }
 
 bool DesktopApp::nothingOpen() const

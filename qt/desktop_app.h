@@ -9,6 +9,8 @@
 #include "qt/binding/binder.h"
 #include "qt/interface/main_interface.h"
 #include "qt/mounted_players_menu.h"
+#include "qt/mpris/controller_media.h"
+#include "qt/mpris/mpris_service.h"
 #include "qt/services/qt_defaults_store.h"
 #include "qt/services/qt_desktop.h"
 #include "qt/services/qt_images.h"
@@ -53,9 +55,14 @@ public:
     MountedPlayersMenu& mountedPlayers() { return *playersMenu; }
     Binder& binding() { return binder; }
 
+    // The desktop's media controls, while the player is offered on the session bus.
+    const MprisService& mediaKeys() const { return *mpris; }
+
 private:
     void buildMenus(const QString& mountTable);
     bool nothingOpen() const;
+    // F11, Escape and the keys of full screen; double clicks on the picture and the film.
+    void watchFullScreenGestures();
     void followMainWindowSize();
 
     Binder binder;
@@ -77,6 +84,8 @@ private:
     std::unique_ptr<MainApp> app;
     std::unique_ptr<MainInterface> ui;
     std::unique_ptr<MountedPlayersMenu> playersMenu;
+    CoverFiles covers;
+    std::unique_ptr<MprisService> mpris;
 };
 
 }  // namespace korvida::qt

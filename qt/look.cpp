@@ -47,6 +47,7 @@ QScrollBar::handle { background: #3a404a; border-radius: 4px; min-height: 24px; 
 QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }
 QScrollBar::add-page, QScrollBar::sub-page { background: none; }
 QWidget[fullScreenPanel="true"] { background: #16181c; }
+QWidget[fullScreen="true"] { background: #000000; }
 )";
 
 QPalette darkPalette()

@@ -6,7 +6,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-dev
   qt6-base-dev qt6-multimedia-dev libqt6multimediawidgets6 qt6-qpa-plugins libtag1-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
-  xvfb xauth
+  xvfb xauth dbus
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -356,9 +356,15 @@ private:
 
     void buildFullScreen(MainInterface& ui)
     {
-        // The picture fills the screen's content; the movie view lies over it at its frame.
+        // The presentation window holds the screen's content from the start: a video widget
+        // taken from one window into another no longer shows its picture. The picture fills
+        // the content; the movie view lies over it at its frame. All of it is black.
+        QWidget* presentation = plainWindow(*app.mainfullScreenPanel, "mainfullScreenPanel", ui);
+        presentation->setProperty("fullScreen", true);
         auto* screenContent = named(new FlippedContainer, "fullScreenContent");
         screenContent->setProperty("fullScreen", true);
+        screenContent->setAttribute(Qt::WA_StyledBackground);
+        presentation->layout()->addWidget(screenContent);
         auto* fill = new QVBoxLayout(screenContent);
         fill->setContentsMargins(0, 0, 0, 0);
         auto* picture = named(new PictureWidget, "inImageViewFullScreen");
@@ -379,6 +385,8 @@ private:
         buttons->addWidget(button(*app.fastForwardControllPanel, "fastForwardControllPanel", nullptr));
         buttons->addWidget(button(*app.nextButtonControllPanel, "nextButtonControllPanel", nullptr));
         buttons->addStretch(1);
+        buttons->addWidget(button(*app.hidePanelsButton, "hidePanelsButton", nullptr));
+        buttons->addWidget(button(*app.leaveFullScreenButton, "leaveFullScreenButton", nullptr));
         transport->addLayout(buttons);
         auto* times = new QHBoxLayout;
         times->addWidget(field(*app.timePlaydControllPanel, "timePlaydControllPanel", nullptr));
@@ -397,8 +405,7 @@ private:
         select->addWidget(table(*app.artistTableViewFullScreen, "artistTableViewFullScreen"));
         select->addWidget(table(*app.albumTableViewFullScreen, "albumTableViewFullScreen"));
 
-        plainWindow(*app.backfullScreenPanel, "backfullScreenPanel", ui);
-        plainWindow(*app.mainfullScreenPanel, "mainfullScreenPanel", ui);
+        plainWindow(*app.backfullScreenPanel, "backfullScreenPanel", ui)->setProperty("fullScreen", true);
         plainWindow(*app.controllPanelFullScreen, "controllPanelFullScreen", ui);
         plainWindow(*app.playlistsControllPanelFullScreen, "playlistsControllPanelFullScreen", ui);
         plainWindow(*app.namesControllPanelFullScreen, "namesControllPanelFullScreen", ui);

@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "platform/window.h"
 #include "qt/coordinates.h"
 
 namespace korvida::qt {
@@ -103,6 +104,12 @@ AlertChoice QtAlert::runAlertPanel(const std::string& title, const std::string& 
     return AlertChoice::Default;
 }
 
+QtCursor::~QtCursor()
+{
+    while (hidden > 0)
+        showCursor();
+}
+
 Point QtCursor::mouseLocation() const
 {
     return fromQtScreenPoint(QCursor::pos());
@@ -138,15 +145,34 @@ int QtScreens::shieldingWindowLevel() const
     return kShieldingLevel;
 }
 
+bool QtScreens::createWindow(Window& window, const Rect& contentRect, const Window& screenOf)
+{
+    QWidget* widget = widgets(window);
+    if (widget == nullptr)
+        return false;
+    if (widget->windowHandle() != nullptr)
+        return true;
+    // Style and level first: changing a made window's flags makes its native window again,
+    // and a video shown inside it would not come back.
+    window.setStyle(WindowStyle::Borderless);
+    window.setLevel(shieldingWindowLevel());
+    window.setFrame(contentRect);
+    if (const QWidget* owner = widgets(screenOf); owner != nullptr && owner->screen() != nullptr)
+        widget->setScreen(owner->screen());
+    widget->winId();
+    return widget->windowHandle() != nullptr;
+}
+
 void QtKeepAwake::updateSystemActivity()
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    bus.send(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
-                                            QStringLiteral("/org/freedesktop/ScreenSaver"),
-                                            QStringLiteral("org.freedesktop.ScreenSaver"),
-                                            QStringLiteral("SimulateUserActivity")));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("/org/freedesktop/ScreenSaver"),
+        QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("SimulateUserActivity"));
+    // Nobody waits for the answer: an error (no screen saver on the bus) is dropped unread.
+    call.setAutoStartService(false);
+    bus.send(call);
 }
 
 void QtApplication::terminate()

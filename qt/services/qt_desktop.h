@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QString>
 
 #include <functional>
@@ -54,6 +55,11 @@ public:
 // the program.
 class QtCursor : public Cursor {
 public:
+    QtCursor() = default;
+    // A cursor still hidden when the program ends is shown again.
+    ~QtCursor() override;
+    QtCursor(const QtCursor&) = delete;
+    QtCursor& operator=(const QtCursor&) = delete;
     Point mouseLocation() const override;
     void hideCursor() override;
     void showCursor() override;
@@ -67,16 +73,23 @@ public:
     explicit QtScreens(WindowWidgets widgets) : widgets(std::move(widgets)) {}
     Rect screenFrameOf(const Window& window) const override;
     int shieldingWindowLevel() const override;
+    // The window's top-level widget, made borderless and given its native window on the
+    // screen of `screenOf`.
+    bool createWindow(Window& window, const Rect& contentRect, const Window& screenOf) override;
 
 private:
     WindowWidgets widgets;
 };
 
 // Asks the desktop's screen saver, over the session bus, to count the user as active.
-// Without a session bus nothing happens.
+// Without a session bus, or without a screen saver on it, nothing happens and nothing is said.
 class QtKeepAwake : public KeepAwake {
 public:
+    explicit QtKeepAwake(QDBusConnection bus = QDBusConnection::sessionBus()) : bus(std::move(bus)) {}
     void updateSystemActivity() override;
+
+private:
+    QDBusConnection bus;
 };
 
 // Ends the event loop; the program then tears down and exits.

@@ -1,5 +1,7 @@
 #include "desktop_fixture.h"
 
+#include <filesystem>
+
 #include "tools/device_writer/device_writer.h"
 
 namespace dw = korvida::devicewriter;
@@ -35,6 +37,24 @@ QString DesktopFixture::writePlayer(const char* name) const
     };
     device.playlists = {dw::Playlist{"Road trip", {101, 102}}};
     const auto root = folder.path() / name;
+    EXPECT_TRUE(dw::writeDevice(root, device));
+    return QString::fromStdString(root.string());
+}
+
+QString DesktopFixture::writePlayerWithMedia(const char* name) const
+{
+    namespace fs = std::filesystem;
+    const fs::path root = folder.path() / name;
+    const fs::path assets = KORVIDA_SOURCE_DIR "/demo/assets";
+    fs::create_directories(root / "iPod_Control/Music/F00");
+    fs::copy_file(assets / "movies/sunrise.m4v", root / "iPod_Control/Music/F00/FILM.m4v");
+    fs::copy_file(assets / "music/snowfall.mp3", root / "iPod_Control/Music/F00/TUNE.mp3");
+    dw::Device device;
+    device.tracks = {
+        dw::Track{"Sunrise", "Korvida", "Films", "Film", ":iPod_Control:Music:F00:FILM.m4v", 201, 1, "MPEG-4"},
+        dw::Track{"Snowfall", "Aurora Quartet", "Winter", "Ambient", ":iPod_Control:Music:F00:TUNE.mp3", 202, 2,
+                  "MPEG audio file"},
+    };
     EXPECT_TRUE(dw::writeDevice(root, device));
     return QString::fromStdString(root.string());
 }

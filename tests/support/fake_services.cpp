@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "platform/window.h"
+
 namespace {
 
 bool listed(const std::vector<std::string>& list, const std::string& value)
@@ -187,6 +189,18 @@ void FakeTimers::fire() const
 {
     if (callback)
         callback();
+}
+
+bool FakeScreens::createWindow(korvida::Window& window, const korvida::Rect& contentRect, const korvida::Window&)
+{
+    if (refuseWindows)
+        return false;
+    if (std::find(created.begin(), created.end(), &window) == created.end()) {
+        created.push_back(&window);
+        window.setStyle(korvida::WindowStyle::Borderless);
+        window.setFrame(contentRect);
+    }
+    return true;
 }
 
 korvida::Services FakeServices::services()

@@ -197,12 +197,16 @@ public:
     void showCursor() override { hidden = false; }
 };
 
+// Makes windows unless told to refuse, and records which it made.
 class FakeScreens : public korvida::Screens {
 public:
     korvida::Rect frame = korvida::makeRect(0, 0, 1440, 900);
     int shieldingLevel = 1000;
+    bool refuseWindows = false;
+    std::vector<const korvida::Window*> created;
     korvida::Rect screenFrameOf(const korvida::Window&) const override { return frame; }
     int shieldingWindowLevel() const override { return shieldingLevel; }
+    bool createWindow(korvida::Window& window, const korvida::Rect& contentRect, const korvida::Window&) override;
 };
 
 class FakeKeepAwake : public korvida::KeepAwake {

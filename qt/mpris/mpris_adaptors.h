@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusObjectPath>
+#include <QStringList>
+#include <QVariantMap>
+
+#include "qt/mpris/media_controls.h"
+
+// The two interfaces of the MPRIS 2 media-player specification that Korvida offers, on the
+// object /org/mpris/MediaPlayer2. Their names and members are fixed by that specification.
+namespace korvida::qt {
+
+class MprisService;
+
+class MprisRootAdaptor : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
+    Q_PROPERTY(bool CanQuit READ canQuit)
+    Q_PROPERTY(bool CanRaise READ canRaise)
+    Q_PROPERTY(bool HasTrackList READ hasTrackList)
+    Q_PROPERTY(QString Identity READ identity)
+    Q_PROPERTY(QString DesktopEntry READ desktopEntry)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ supportedUriSchemes)
+    Q_PROPERTY(QStringList SupportedMimeTypes READ supportedMimeTypes)
+public:
+    MprisRootAdaptor(QObject* object, const MediaControls& controls);
+
+    bool canQuit() const { return true; }
+    bool canRaise() const { return true; }
+    bool hasTrackList() const { return false; }
+    QString identity() const { return QStringLiteral("Korvida"); }
+    QString desktopEntry() const { return QStringLiteral("korvida"); }
+    QStringList supportedUriSchemes() const { return {}; }
+    QStringList supportedMimeTypes() const { return {}; }
+
+public slots:
+    void Raise();
+    void Quit();
+
+private:
+    const MediaControls& controls;
+};
+
+class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
+    Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
+    Q_PROPERTY(double Rate READ rate)
+    Q_PROPERTY(double MinimumRate READ rate)
+    Q_PROPERTY(double MaximumRate READ rate)
+    Q_PROPERTY(QVariantMap Metadata READ metadata)
+    Q_PROPERTY(qlonglong Position READ position)
+    Q_PROPERTY(bool CanGoNext READ canControl)
+    Q_PROPERTY(bool CanGoPrevious READ canControl)
+    Q_PROPERTY(bool CanPlay READ canControl)
+    Q_PROPERTY(bool CanPause READ canControl)
+    Q_PROPERTY(bool CanSeek READ canSeek)
+    Q_PROPERTY(bool CanControl READ canControl)
+public:
+    MprisPlayerAdaptor(QObject* object, MprisService& service);
+
+    QString playbackStatus() const;
+    double rate() const { return 1.0; }
+    QVariantMap metadata() const;
+    qlonglong position() const;
+    bool canControl() const { return true; }
+    bool canSeek() const;
+
+public slots:
+    void Next();
+    void Previous();
+    void Pause();
+    void PlayPause();
+    void Stop();
+    void Play();
+    void Seek(qlonglong Offset);
+    void SetPosition(const QDBusObjectPath& TrackId, qlonglong Position);
+
+signals:
+    void Seeked(qlonglong Position);
+
+private:
+    MprisService& service;
+};
+
+// The texts and the metadata map the specification gives for a playing item.
+QString playbackStatusText(PlaybackStatus status);
+QVariantMap metadataMap(const NowPlaying& playing);
+
+} // namespace korvida::qt
