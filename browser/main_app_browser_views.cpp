@@ -45,24 +45,40 @@ TableView* tableViewOf(const MainApp& app, BrowserTable table)
     return nullptr;
 }
 
-void showOwnOrder(TableView& table, TableView& twin)
+void onBothTwins(const MainApp& app, BrowserTable table, const std::function<void(TableView&)>& act)
 {
-    table.setSortIndicator(nullptr, true);
-    twin.setSortIndicator(nullptr, true);
+    for (const BrowserTable one : {table, twinOf(table)})
+        if (TableView* view = tableViewOf(app, one))
+            act(*view);
+}
+
+void followInTwin(const MainApp& app, const TableView& table, int row)
+{
+    const BrowserTable kind = browserTableOf(app, table);
+    TableView* twin = tableViewOf(app, twinOf(kind));
+    if (twin == nullptr || twin == &table)
+        return;
+    twin->selectRow(row, false);
+    twin->scrollRowToVisible(row);
+}
+
+void showOwnOrder(const MainApp& app, BrowserTable table)
+{
+    onBothTwins(app, table, [](TableView& view) { view.setSortIndicator(nullptr, true); });
 }
 
 void deselectAndReloadMediaTables(MainApp& app)
 {
-    showOwnOrder(*app.mediaTableView, *app.mediaTableViewFullScreen);
-    app.mediaTableView->deselectAll();
-    app.mediaTableViewFullScreen->deselectAll();
-    reloadMediaTables(app);
+    onBothTwins(app, BrowserTable::Media, [](TableView& view) {
+        view.setSortIndicator(nullptr, true);
+        view.deselectAll();
+        view.reloadData();
+    });
 }
 
 void reloadMediaTables(MainApp& app)
 {
-    app.mediaTableView->reloadData();
-    app.mediaTableViewFullScreen->reloadData();
+    onBothTwins(app, BrowserTable::Media, [](TableView& view) { view.reloadData(); });
 }
 
 void showPlayState(MainApp& app, bool playingNow)

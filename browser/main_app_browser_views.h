@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 
 #include "browser/table_cells.h"
@@ -15,8 +16,15 @@ class TableView;
 BrowserTable browserTableOf(const MainApp& app, const TableView& table);
 TableView* tableViewOf(const MainApp& app, BrowserTable table);
 
+// Each table of the main window has a twin in full screen that shows the same list: `act`
+// is done on both of them.
+void onBothTwins(const MainApp& app, BrowserTable table, const std::function<void(TableView&)>& act);
+
+// The twin of a table whose row was just selected selects that row too and shows it.
+void followInTwin(const MainApp& app, const TableView& table, int row);
+
 // A table and its twin show a list rebuilt in its own order: no header shows a sort arrow.
-void showOwnOrder(TableView& table, TableView& twin);
+void showOwnOrder(const MainApp& app, BrowserTable table);
 
 // Both media tables show a new list: no sort arrow, no selection, reloaded.
 void deselectAndReloadMediaTables(MainApp& app);

@@ -19,17 +19,15 @@ int validSelection(const TableView& table, const std::vector<Row>& rows)
     return row >= 0 && static_cast<std::size_t>(row) < rows.size() ? row : -1;
 }
 
-void resetToFirstRow(TableView& table, TableView& twin)
+void resetToFirstRow(const MainApp& app, BrowserTable table)
 {
-    korvida::showOwnOrder(table, twin);
-    table.deselectAll();
-    twin.deselectAll();
-    for (TableView* view : {&table, &twin}) {
-        view->selectRow(0, false);
-        view->scrollRowToVisible(0);
-    }
-    table.reloadData();
-    twin.reloadData();
+    korvida::onBothTwins(app, table, [](TableView& view) {
+        view.setSortIndicator(nullptr, true);
+        view.deselectAll();
+        view.selectRow(0, false);
+        view.scrollRowToVisible(0);
+        view.reloadData();
+    });
 }
 
 void albumStage(MainApp& app)
@@ -66,7 +64,7 @@ void artistStage(MainApp& app)
         return;
     app.albums = korvida::albumRowsFor(app.allMedias, genreRow, app.generes[genreRow].getGenere(), artistRow,
                                        app.artists[artistRow].getArtist());
-    resetToFirstRow(*app.albumTableView, *app.albumTableViewFullScreen);
+    resetToFirstRow(app, BrowserTable::Album);
     clearMediasBelow(app);
     albumStage(app);
 }
@@ -78,11 +76,9 @@ void genreStage(MainApp& app)
         return;
     app.albums.clear();
     app.artists = korvida::artistRowsFor(app.allMedias, genreRow, app.generes[genreRow].getGenere());
-    app.albumTableView->deselectAll();
-    app.albumTableViewFullScreen->deselectAll();
-    resetToFirstRow(*app.artistTableView, *app.artistTableViewFullScreen);
-    app.albumTableView->reloadData();
-    app.albumTableViewFullScreen->reloadData();
+    korvida::onBothTwins(app, BrowserTable::Album, [](TableView& view) { view.deselectAll(); });
+    resetToFirstRow(app, BrowserTable::Artist);
+    korvida::onBothTwins(app, BrowserTable::Album, [](TableView& view) { view.reloadData(); });
     clearMediasBelow(app);
     artistStage(app);
 }
@@ -134,10 +130,7 @@ void MainApp::tableViewClicked(TableView* sender)
     if (row < 0)
         return;
     const BrowserTable table = korvida::browserTableOf(*this, *sender);
-    if (TableView* twin = korvida::tableViewOf(*this, korvida::twinOf(table)); twin != nullptr && twin != sender) {
-        twin->selectRow(row, false);
-        twin->scrollRowToVisible(row);
-    }
+    korvida::followInTwin(*this, *sender, row);
     switch (table) {
     case BrowserTable::Genere:
     case BrowserTable::GenereFullScreen:

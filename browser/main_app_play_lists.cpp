@@ -12,13 +12,7 @@ void MainApp::tableViewPlayListsClicked(korvida::TableView* sender)
     const int row = sender->selectedRow();
     if (row < 0 || static_cast<std::size_t>(row) >= state.playLists.size())
         return;
-    korvida::TableView* twin = sender == playListsTableView.get() ? playListTableViewFullScreen.get()
-        : sender == playListTableViewFullScreen.get()            ? playListsTableView.get()
-                                                                  : nullptr;
-    if (twin != nullptr) {
-        twin->selectRow(row, false);
-        twin->scrollRowToVisible(row);
-    }
+    korvida::followInTwin(*this, *sender, row);
 
     medias.clear();
     const PlayList& playList = *state.playLists[row];

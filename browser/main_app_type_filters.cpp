@@ -31,7 +31,7 @@ void applyTypeFilter(MainApp& app, korvida::TypeFilter filter)
     app.allMedias = korvida::mediasOfType(app.mediasVisible, filter);
     app.canselCopying->setHidden(true);
     app.setGenere();
-    korvida::showOwnOrder(*app.genereTableView, *app.genereTableViewFullScreen);
+    korvida::showOwnOrder(app, korvida::BrowserTable::Genere);
     app.updateUI();
     for (korvida::TableView* table : {app.genereTableView.get(), app.genereTableViewFullScreen.get()}) {
         table->selectRow(0, false);

@@ -8,6 +8,7 @@
 
 #include "browser/row_compare.h"
 #include "library/in_media.h"
+#include "library/utf8.h"
 
 namespace korvida {
 namespace {
@@ -86,14 +87,7 @@ TrackCharacter trackCharacterOf(int tuneOnCdNr)
     TrackCharacter character;
     if (code == 0)
         return character;
-    if (code < 0x80) {
-        character.bytes[0] = static_cast<char>(code);
-        character.size = 1;
-    } else {
-        character.bytes[0] = static_cast<char>(0xC0 | (code >> 6));
-        character.bytes[1] = static_cast<char>(0x80 | (code & 0x3F));
-        character.size = 2;
-    }
+    character.size = static_cast<std::size_t>(utf8::append(character.bytes, code) - character.bytes);
     return character;
 }
 

@@ -2,7 +2,7 @@
 
 #include <unicode/uchar.h>
 
-#include "cli/utf8_walk.h"
+#include "library/utf8.h"
 
 namespace korvida::cli {
 
@@ -35,7 +35,7 @@ std::string printableText(std::string_view text)
 {
     std::string result;
     result.reserve(text.size());
-    forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) {
+    utf8::forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) {
         result += c < 0 || isTerminalControl(c) ? kReplacement : bytes;
     });
     return result;
@@ -44,7 +44,7 @@ std::string printableText(std::string_view text)
 std::size_t displayWidth(std::string_view printable)
 {
     std::size_t width = 0;
-    forEachCodePoint(printable, [&](UChar32 c, std::string_view) { width += c < 0 ? 1 : columnsOf(c); });
+    utf8::forEachCodePoint(printable, [&](UChar32 c, std::string_view) { width += c < 0 ? 1 : columnsOf(c); });
     return width;
 }
 
@@ -58,7 +58,7 @@ std::string fitToWidth(const std::string& printable, std::size_t width)
     std::string kept;
     std::size_t used = 0;
     bool full = false;
-    forEachCodePoint(printable, [&](UChar32 c, std::string_view bytes) {
+    utf8::forEachCodePoint(printable, [&](UChar32 c, std::string_view bytes) {
         const std::size_t columns = c < 0 ? 1 : columnsOf(c);
         if (full || used + columns > width - 1) {
             full = true;

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/display_text.h"
-#include "cli/utf8_walk.h"
+#include "library/utf8.h"
 
 namespace korvida::cli {
 
@@ -40,9 +40,9 @@ void appendEscaped(std::string& out, char c)
 void appendJsonString(std::string& out, std::string_view text)
 {
     out += '"';
-    forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) {
+    utf8::forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) {
         if (c < 0)
-            out += "\xEF\xBF\xBD";  // U+FFFD for an ill-formed sequence
+            out += utf8::kReplacementBytes;  // for an ill-formed sequence
         else if (c < 0x80)
             appendEscaped(out, static_cast<char>(c));
         else if (isTerminalControl(c))

@@ -2,16 +2,9 @@
 
 #include <cstdio>
 
+#include "library/utf8.h"
+
 namespace korvida {
-
-namespace {
-
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-} // namespace
 
 std::string replaceUnsafeCharacters(const std::string& field)
 {
@@ -21,7 +14,7 @@ std::string replaceUnsafeCharacters(const std::string& field)
         const auto c = static_cast<unsigned char>(field[i]);
         // U+0080 to U+009F are C2 80 to C2 9F in UTF-8.
         const bool c1 = c == 0xC2 && i + 1 < field.size() && static_cast<unsigned char>(field[i + 1]) <= 0x9F &&
-                        isContinuationByte(field[i + 1]);
+                        utf8::isContinuationByte(field[i + 1]);
         if (c == '/')
             replaced += ':';
         else if (c < 0x20 || c == 0x7F)
@@ -37,12 +30,7 @@ std::string replaceUnsafeCharacters(const std::string& field)
 
 std::string cutAtCharacter(const std::string& text, std::size_t limit)
 {
-    if (text.size() <= limit)
-        return text;
-    std::size_t end = limit;
-    while (end > 0 && isContinuationByte(text[end]))
-        --end;
-    return text.substr(0, end);
+    return std::string(utf8::cutAtCharacter(text, limit));
 }
 
 std::string fitComponent(const std::string& stem, const std::string& tail)

@@ -1,78 +1,23 @@
 #include "devicedb/device_text.h"
 
+#include "library/utf8.h"
+
 namespace korvida {
 
 namespace {
 
 constexpr std::size_t kMaxByteText = 499;
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Writes the UTF-8 bytes of a code point and returns the position after them.
-char* appendCodePoint(char* out, char32_t code)
-{
-    if (code < 0x80) {
-        *out++ = static_cast<char>(code);
-    } else if (code < 0x800) {
-        *out++ = static_cast<char>(0xC0 | (code >> 6));
-        *out++ = static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        *out++ = static_cast<char>(0xE0 | (code >> 12));
-        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xF0 | (code >> 18));
-        *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return out;
-}
-
 bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-// Length of the well-formed UTF-8 sequence at the start of bytes, or 0 when it is not one.
-std::size_t sequenceLength(std::string_view bytes)
-{
-    const auto byte = [&bytes](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
-    const std::uint8_t lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    std::uint8_t low = 0x80, high = 0xBF; // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0; // no overlong forms
-        if (lead == 0xED)
-            high = 0x9F; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F; // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (bytes.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    return length;
-}
 
 // A text cut at its length limit must not end in the first bytes of a character.
 void dropCutCharacter(std::string& text)
 {
     std::size_t lead = text.size();
-    while (lead > 0 && text.size() - lead < 3 && (static_cast<std::uint8_t>(text[lead - 1]) & 0xC0) == 0x80)
+    while (lead > 0 && text.size() - lead < 3 && utf8::isContinuationByte(text[lead - 1]))
         --lead;
     if (lead > 0 && static_cast<std::uint8_t>(text[lead - 1]) >= 0xC0 &&
-        sequenceLength(std::string_view(text).substr(lead - 1)) == 0)
+        utf8::sequenceLength(std::string_view(text).substr(lead - 1)) == 0)
         text.resize(lead - 1);
 }
 
@@ -105,8 +50,8 @@ DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, st
         }
         if (pendingHigh != 0) {
             const bool paired = isLowSurrogate(unit);
-            out = appendCodePoint(out, paired ? 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00)
-                                              : kReplacement);
+            out = utf8::append(out, paired ? 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00)
+                                              : utf8::kReplacementCharacter);
             pendingHigh = 0;
             if (paired)
                 continue;
@@ -116,10 +61,10 @@ DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, st
         else if (isHighSurrogate(unit))
             pendingHigh = unit;
         else
-            out = appendCodePoint(out, isLowSurrogate(unit) ? kReplacement : unit);
+            out = utf8::append(out, isLowSurrogate(unit) ? utf8::kReplacementCharacter : unit);
     }
     if (pendingHigh != 0)
-        out = appendCodePoint(out, kReplacement);
+        out = utf8::append(out, utf8::kReplacementCharacter);
     text.text.resize(static_cast<std::size_t>(out - text.text.data()));
     return text;
 }
@@ -142,24 +87,7 @@ ByteText readByteText(ByteView data, std::size_t start, const TagSet& ends)
     }
     if (kept.size() == kMaxByteText)
         dropCutCharacter(kept);
-    return {wellFormedUtf8(kept), position < data.size() ? position : data.size()};
-}
-
-std::string wellFormedUtf8(std::string_view bytes)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    while (!bytes.empty()) {
-        const std::size_t length = sequenceLength(bytes);
-        if (length == 0) {
-            out += "\xEF\xBF\xBD"; // U+FFFD
-            bytes.remove_prefix(1);
-        } else {
-            out.append(bytes.substr(0, length));
-            bytes.remove_prefix(length);
-        }
-    }
-    return out;
+    return {utf8::wellFormed(kept), position < data.size() ? position : data.size()};
 }
 
 } // namespace korvida

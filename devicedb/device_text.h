@@ -31,8 +31,4 @@ struct ByteText {
 // 499 bytes are kept.
 ByteText readByteText(ByteView data, std::size_t start, const TagSet& ends);
 
-// The text with every byte that does not belong to a well-formed UTF-8 sequence replaced
-// by U+FFFD.
-std::string wellFormedUtf8(std::string_view bytes);
-
 } // namespace korvida

@@ -2,6 +2,7 @@
 
 #include "devicedb/device_path.h"
 #include "devicedb/device_text.h"
+#include "library/utf8.h"
 #include "devicedb/file_type.h"
 #include "tools/device_writer/device_writer.h"
 
@@ -82,5 +83,5 @@ TEST(DeviceText, ByteTextDropsTheMarkAndStopsAt499Bytes)
     const std::vector<std::uint8_t> longBytes(longText.begin(), longText.end());
     EXPECT_EQ(korvida::readByteText(longBytes, 0, ends).text, std::string(498, 'a'));
 
-    EXPECT_EQ(korvida::wellFormedUtf8("a\xFF" "b\xE6\x9D"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(korvida::utf8::wellFormed("a\xFF" "b\xE6\x9D"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD");
 }
