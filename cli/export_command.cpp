@@ -1,9 +1,9 @@
 #include "cli/export_command.h"
 
 #include <filesystem>
-#include <map>
 #include <optional>
 
+#include "cli/choice_arguments.h"
 #include "cli/copy_run_watch.h"
 #include "cli/device_path.h"
 #include "cli/display_text.h"
@@ -25,46 +25,17 @@ struct ExportOptions {
     bool help = false;
 };
 
-const std::map<std::string, int, std::less<>> kTypeNames = {
-    {"music", InMedia::kMusic}, {"movies", InMedia::kMovie}, {"photos", InMedia::kPhoto}};
-
 // The options, or nothing after telling `err` what is wrong.
 std::optional<ExportOptions> parseArguments(const std::vector<std::string>& arguments, std::ostream& err)
 {
+    const auto parsed = parseChoiceArguments("korvida export", arguments, {"--no-track-numbers"}, err);
+    if (!parsed)
+        return std::nullopt;
     ExportOptions options;
-    std::vector<std::string> operands;
-    bool onlyOperands = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        const bool takesValue = argument == "--type" || argument == "--playlist" || argument == "--match";
-        if (onlyOperands || argument.size() < 2 || argument[0] != '-') {
-            operands.push_back(argument);
-        } else if (argument == "--") {
-            onlyOperands = true;
-        } else if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "--no-track-numbers") {
-            options.trackNumbers = false;
-        } else if (takesValue && i + 1 == arguments.size()) {
-            err << "korvida export: " << argument << " needs a value\n";
-            return std::nullopt;
-        } else if (argument == "--type") {
-            const auto type = kTypeNames.find(arguments[++i]);
-            if (type == kTypeNames.end()) {
-                err << "korvida export: unknown type " << printableText(arguments[i])
-                    << " (music, movies or photos)\n";
-                return std::nullopt;
-            }
-            options.choice.mediaTypes.insert(type->second);
-        } else if (argument == "--playlist") {
-            options.choice.playlist = arguments[++i];
-        } else if (argument == "--match") {
-            options.choice.match = arguments[++i];
-        } else {
-            err << "korvida export: unknown option " << printableText(argument) << '\n';
-            return std::nullopt;
-        }
-    }
+    options.choice = parsed->choice;
+    options.help = parsed->help;
+    options.trackNumbers = parsed->flags.empty();
+    const std::vector<std::string>& operands = parsed->operands;
     if (options.help)
         return options;
     if (operands.size() != 2) {

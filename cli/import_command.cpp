@@ -1,10 +1,10 @@
 #include "cli/import_command.h"
 
 #include <atomic>
-#include <map>
 #include <optional>
 #include <ostream>
 
+#include "cli/choice_arguments.h"
 #include "cli/copy_run_watch.h"
 #include "cli/device_path.h"
 #include "cli/display_text.h"
@@ -29,43 +29,18 @@ struct ImportOptions {
     bool help = false;
 };
 
-const std::map<std::string, int, std::less<>> kTypeNames = {
-    {"music", InMedia::kMusic}, {"movies", InMedia::kMovie}, {"photos", InMedia::kPhoto}};
-
 // The options, or nothing after telling `err` what is wrong.
 std::optional<ImportOptions> parseArguments(const std::vector<std::string>& arguments, std::ostream& err)
 {
+    const auto parsed = parseChoiceArguments(kCommand, arguments, {}, err);
+    if (!parsed)
+        return std::nullopt;
     ImportOptions options;
-    std::vector<std::string> operands;
-    bool onlyOperands = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        const bool takesValue = argument == "--type" || argument == "--playlist" || argument == "--match";
-        if (onlyOperands || argument.size() < 2 || argument[0] != '-') {
-            operands.push_back(argument);
-        } else if (argument == "--") {
-            onlyOperands = true;
-        } else if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (takesValue && i + 1 == arguments.size()) {
-            err << kCommand << ": " << argument << " needs a value\n";
-            return std::nullopt;
-        } else if (argument == "--type") {
-            const auto type = kTypeNames.find(arguments[++i]);
-            if (type == kTypeNames.end()) {
-                err << kCommand << ": unknown type " << printableText(arguments[i]) << " (music, movies or photos)\n";
-                return std::nullopt;
-            }
-            options.choice.mediaTypes.insert(type->second);
-        } else if (argument == "--playlist") {
-            options.playlists.push_back(arguments[++i]);
-        } else if (argument == "--match") {
-            options.choice.match = arguments[++i];
-        } else {
-            err << kCommand << ": unknown option " << printableText(argument) << '\n';
-            return std::nullopt;
-        }
-    }
+    options.choice = parsed->choice;
+    options.choice.playlist.reset(); // the playlists are ticked as import targets, not a choice
+    options.playlists = parsed->playlists;
+    options.help = parsed->help;
+    const std::vector<std::string>& operands = parsed->operands;
     if (!options.help && operands.size() != 1) {
         err << kCommand << ": " << (operands.empty() ? "DEVICE is needed" : "too many operands") << '\n';
         return std::nullopt;
