@@ -332,5 +332,9 @@ public:
 
 private:
     void buildInterface();
+    // The parts of the interface: the main window, its two sheets, full-screen mode.
+    void buildMainWindow();
+    void buildSheets();
+    void buildFullScreen();
     void connectInterface();
 };

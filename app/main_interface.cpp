@@ -77,6 +77,13 @@ std::unique_ptr<TableView> makeOneColumnTable(const std::string& identifier, con
 
 void MainApp::buildInterface()
 {
+    buildMainWindow();
+    buildSheets();
+    buildFullScreen();
+}
+
+void MainApp::buildMainWindow()
+{
     // Main window. The picture view's corner anchors the media area to its right.
     mainWindow = std::make_unique<Window>();
     mainWindow->setTitle("Korvida");
@@ -130,7 +137,10 @@ void MainApp::buildInterface()
     untagButton = makeButton(ButtonKind::Push, "Untag", makeRect(415, 40, 60, 20));
     untagButton->setTag(0);
     selectAllButton = makeButton(ButtonKind::Push, "Select All", makeRect(480, 40, 60, 20));
+}
 
+void MainApp::buildSheets()
+{
     // Preferences sheet: two check boxes and the pair of import alternatives.
     preferencesPanel = makePanel("Preferences", makeRect(0, 0, 360, 200));
     fadingWindowsTagg = makeButton(ButtonKind::CheckBox, "Fade windows", makeRect(20, 150, 320, 20));
@@ -152,7 +162,10 @@ void MainApp::buildInterface()
     iTunesPlayListsTableView->setFrame(makeRect(20, 50, 380, 235));
     doImportButton = makeButton(ButtonKind::Push, "Import", makeRect(330, 12, 70, 24));
     cancelImportButton = makeButton(ButtonKind::Push, "Cancel", makeRect(250, 12, 70, 24));
+}
 
+void MainApp::buildFullScreen()
+{
     // Full-screen content and control panels.
     fullScreenPanel = makePanel("", makeRect(0, 0, 800, 600));
     fullScreenMovieView = std::make_unique<korvida::MovieView>();

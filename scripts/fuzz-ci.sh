@@ -7,16 +7,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)" --target itunesdb_fuzz photodb_fuzz
-for target in itunesdb photodb; do
+targets=(itunesdb photodb id3_picture)
+cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]/%/_fuzz}"
+for target in "${targets[@]}"; do
   echo "== fuzz $target for ${seconds}s"
   work=$(mktemp -d)
   artifacts="build-fuzz/artifacts-$target"
   mkdir -p "$artifacts"
-  cp -r "fuzz/corpus/$target/." "$work/"
+  [ -d "fuzz/corpus/$target" ] && cp -r "fuzz/corpus/$target/." "$work/"
   inputs=("$work")
   [ -d "fuzz/regressions/$target" ] && inputs+=("fuzz/regressions/$target")
-  if ! "build-fuzz/${target}_fuzz" "${inputs[@]}" -dict="fuzz/$target.dict" -max_len=1048576 \
+  options=()
+  [ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
+  if ! "build-fuzz/${target}_fuzz" "${inputs[@]}" "${options[@]}" -max_len=1048576 \
       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$artifacts/" \
       -print_final_stats=1 >"$work.log" 2>&1; then
     tail -n 80 "$work.log"
