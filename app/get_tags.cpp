@@ -2,6 +2,7 @@
 
 #include "app/path_text.h"
 #include "devicedb/device_reader.h"
+#include "presentation/fitting.h"
 
 void MainApp::getTags()
 {
@@ -42,9 +43,17 @@ void MainApp::getTags()
     const std::string name = korvida::lastPathComponent(state.iPodPath);
     corentlyPlaing->setStringValue(name);
     inImage = services.images.iconForFile(state.iPodPath);
+    if (inImage) {
+        const korvida::Size window = mainWindow->frame().size;
+        inImage->setSize(korvida::getImageRess(
+            *inImage, korvida::makeRect(550.0f, 105.0f, window.width - 564.0f, window.height - 120.0f)));
+    }
     inImageView->setImageScaling(korvida::ImageScaling::Proportionally);
     inImageView->setImage(inImage);
     mainWindow->setTitle(name);
+    playerWatch.opened(state.iPodPath);
+    // Nothing of the new player is tagged yet.
+    showTagCount();
 
     allButton(nullptr);
 }

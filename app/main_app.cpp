@@ -11,7 +11,10 @@ MainApp::MainApp(const korvida::Services& services) : services(services), defaul
 
 MainApp::~MainApp()
 {
-    // A copy or import still walking the items must end before they go.
+    // A copy or import still walking the items must end before they go. Every queued and
+    // running copy is cancelled first, so the join waits for one chunk, not the whole queue.
+    importStopped.store(true);
+    copyQueue.shutDown(mediasVisible, state.numberOfSaveMedia);
     if (worker.joinable())
         worker.join();
 }

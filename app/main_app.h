@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "app/drop_targets.h"
+#include "app/player_watch.h"
 #include "copy/copy_queue.h"
+#include "import/import_run.h"
 #include "library/browser_rows.h"
 #include "library/in_media.h"
 #include "library/play_list.h"
@@ -113,7 +115,25 @@ public:
     void showCopyCounter();
     korvida::CopyQueue copyQueue;
     std::atomic<bool> importStopped{false};
+    // The player the running copy reads from, noted on the main thread before it starts: no
+    // file is read from outside it.
+    std::string copyPlayerFolder;
     // end Copying
+
+    // Import
+    void connectImport();
+    // The Copy button's import branch: fresh entries for the sheet's list, then the sheet.
+    void openImportSheet();
+    void iTunesImportTagg(korvida::Button* sender);
+    void do_Itunes_iPhotoImport(korvida::Button* sender);
+    void cancel_Itunes_iPhotoImport(korvida::Button* sender);
+    // The import run, on the worker thread; the sheet's two boxes as they were confirmed.
+    void doiTunes_iPhotoImport(bool toMusic, bool toPhotos);
+    void iTunesImport();
+    void iPhotoImport();
+    // What an import run of this controller works with.
+    korvida::ImportRun importRun();
+    // end Import
 
     // Playback
     void playButton(korvida::Button* sender);
@@ -303,6 +323,8 @@ public:
 
     // A folder handed to the program to open (its icon, the command line, "Open With").
     DroppOnIcon droppOnIcon{state};
+    // The title's notices about refused drops and an unplugged player.
+    korvida::PlayerWatch playerWatch;
 
     // The copy or import worker. Joined when the controller goes away.
     std::thread worker;

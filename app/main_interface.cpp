@@ -137,18 +137,18 @@ void MainApp::buildInterface()
     trackNumberTagg = makeButton(ButtonKind::CheckBox, "Track number in front of copied names",
                                  makeRect(20, 120, 320, 20));
     diskImportTagg = makeButton(ButtonKind::CheckBox, "Copy into a folder", makeRect(20, 90, 320, 20));
-    iTunes_iPhotoImportTagg = makeButton(ButtonKind::CheckBox, "Import into iTunes and iPhoto",
+    iTunes_iPhotoImportTagg = makeButton(ButtonKind::CheckBox, "Import into Music, Videos and Pictures",
                                          makeRect(20, 60, 320, 20));
     closePreferences = makeButton(ButtonKind::Push, "OK", makeRect(270, 15, 70, 24));
 
     // Import sheet.
     whereToImportPanel = makePanel("Import", makeRect(0, 0, 420, 360));
-    makeItunesImport = makeButton(ButtonKind::CheckBox, "Import tunes and movies into iTunes",
+    makeItunesImport = makeButton(ButtonKind::CheckBox, "Tunes into Music, films into Videos",
                                   makeRect(20, 320, 380, 20));
-    makeIPhotoImport = makeButton(ButtonKind::CheckBox, "Import pictures into iPhoto", makeRect(20, 295, 380, 20));
+    makeIPhotoImport = makeButton(ButtonKind::CheckBox, "Pictures into Pictures/Korvida", makeRect(20, 295, 380, 20));
     iTunesPlayListsTableView = std::make_unique<TableView>();
     addColumn(*iTunesPlayListsTableView, "taged", "", CellKind::CheckBox, true);
-    addColumn(*iTunesPlayListsTableView, "taggedInPlayList", "Also into playlist");
+    addColumn(*iTunesPlayListsTableView, "taggedInPlayList", "Also as a playlist in Music/Playlists");
     iTunesPlayListsTableView->setFrame(makeRect(20, 50, 380, 235));
     doImportButton = makeButton(ButtonKind::Push, "Import", makeRect(330, 12, 70, 24));
     cancelImportButton = makeButton(ButtonKind::Push, "Cancel", makeRect(250, 12, 70, 24));
@@ -197,6 +197,7 @@ void MainApp::connectInterface()
 
     connectBrowser();
     connectCopying();
+    connectImport();
     connectPlayback();
     connectPresentation();
     closePreferences->setAction([this](Button& sender) { closePreferencesButton(&sender); });

@@ -29,6 +29,10 @@ void MainApp::quit(korvida::Button* /*sender*/)
 
 void MainApp::donateUpdate(korvida::Button* /*sender*/)
 {
-    if (const auto page = services.resources.pathForResource(korvida::kHomePageName, korvida::kHomePageType))
-        services.workspace.openURL(korvida::fileUrlForPath(*page));
+    const auto page = services.resources.pathForResource(korvida::kHomePageName, korvida::kHomePageType);
+    const std::string url = page ? korvida::fileUrlForPath(*page) : std::string();
+    if (page && services.workspace.openURL(url))
+        return;
+    // No browser could show the page: the program tells about itself.
+    services.alert.runAlertPanel(korvida::kAboutTitle, korvida::aboutText(url), "OK", "", "");
 }

@@ -11,12 +11,21 @@ void MainApp::doChecks()
     // Noted before anything below can change the lists; the copy progress uses it.
     const int selectedRow = mediaTableView->selectedRow();
 
+    // The title's notices: a refused drop's time, the open player unplugged.
+    playerWatch.tick(*mainWindow);
+
     // A drop is looked at once. While copies are counted, or a copy or import worker still
     // walks the items (the counter can reach 0 before it has finished), reading a new device
-    // would free the items under it, so the drop is discarded.
+    // would free the items under it, so the drop is discarded. A folder that is not a player
+    // is refused without a message box, but the title says so.
+    bool deviceRead = false;
     if (state.iPodDropped) {
         state.iPodDropped = false;
-        if (state.numberOfSaveMedia.load() == 0 && !workerRunning.load() && korvida::hasSysInfo(state.iPodPath))
+        if (!korvida::hasSysInfo(state.iPodPath))
+            playerWatch.refusedDrop(*mainWindow, state.iPodPath);
+        else if (state.numberOfSaveMedia.load() == 0 && !workerRunning.load())
+            deviceRead = true;
+        if (deviceRead)
             getTags();
     }
 
@@ -24,6 +33,8 @@ void MainApp::doChecks()
     if (fullScreen)
         fullscreenControllPanel();
     moveOnAtEnd();
-    showSelectedCopyProgress(selectedRow);
+    // The row noted before a new device was read belongs to the old lists.
+    if (!deviceRead)
+        showSelectedCopyProgress(selectedRow);
     showCopyCounter();
 }

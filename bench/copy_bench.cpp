@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "copy/media_copy.h"
 #include "library/in_media.h"
 
 namespace fs = std::filesystem;
@@ -61,7 +62,7 @@ void BM_CopyPath(benchmark::State& state)
         const fs::path destination = files.freshDestination();
         state.ResumeTiming();
         for (const fs::path& file : files.files)
-            if (!media.copyPath(file.string(), (destination / file.filename()).string(), numberOfSaveMedia))
+            if (!korvida::copyPath(media, file.string(), (destination / file.filename()).string(), numberOfSaveMedia))
                 state.SkipWithError("copy failed");
     }
     state.SetBytesProcessed(state.iterations() * kFiles * static_cast<std::int64_t>(kFileSize));

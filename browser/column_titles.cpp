@@ -15,11 +15,11 @@ bool isPhoto(const InMedia* media)
 
 } // namespace
 
-std::optional<ColumnTitles> titlesForFirstMedia(std::span<InMedia* const> medias)
+std::optional<ColumnTitles> titlesForShownMedias(std::span<InMedia* const> medias)
 {
     if (medias.empty())
         return std::nullopt;
-    return isPhoto(medias.front()) ? kPhotoTitles : kMusicTitles;
+    return std::all_of(medias.begin(), medias.end(), isPhoto) ? kPhotoTitles : kMusicTitles;
 }
 
 ColumnTitles titlesForPlayList(const PlayList& playList)

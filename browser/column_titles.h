@@ -21,8 +21,10 @@ struct ColumnTitles {
 inline constexpr ColumnTitles kMusicTitles{"Artist", "Album"};
 inline constexpr ColumnTitles kPhotoTitles{"Year", "Month"};
 
-// After a browser click the first item decides; an empty list keeps the titles as they are.
-std::optional<ColumnTitles> titlesForFirstMedia(std::span<InMedia* const> medias);
+// After a browser click: photo titles when the list shown holds photos alone (the All filter
+// shows tunes and photos together), music titles otherwise; an empty list keeps the titles
+// as they are.
+std::optional<ColumnTitles> titlesForShownMedias(std::span<InMedia* const> medias);
 
 // A playlist shows photo titles as soon as one member is a photo.
 ColumnTitles titlesForPlayList(const PlayList& playList);

@@ -45,8 +45,15 @@ TableView* tableViewOf(const MainApp& app, BrowserTable table)
     return nullptr;
 }
 
+void showOwnOrder(TableView& table, TableView& twin)
+{
+    table.setSortIndicator(nullptr, true);
+    twin.setSortIndicator(nullptr, true);
+}
+
 void deselectAndReloadMediaTables(MainApp& app)
 {
+    showOwnOrder(*app.mediaTableView, *app.mediaTableViewFullScreen);
     app.mediaTableView->deselectAll();
     app.mediaTableViewFullScreen->deselectAll();
     reloadMediaTables(app);

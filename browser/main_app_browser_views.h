@@ -15,7 +15,10 @@ class TableView;
 BrowserTable browserTableOf(const MainApp& app, const TableView& table);
 TableView* tableViewOf(const MainApp& app, BrowserTable table);
 
-// Both media tables lose their selection and are reloaded.
+// A table and its twin show a list rebuilt in its own order: no header shows a sort arrow.
+void showOwnOrder(TableView& table, TableView& twin);
+
+// Both media tables show a new list: no sort arrow, no selection, reloaded.
 void deselectAndReloadMediaTables(MainApp& app);
 void reloadMediaTables(MainApp& app);
 

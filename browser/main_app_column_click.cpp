@@ -21,6 +21,7 @@ int validSelection(const TableView& table, const std::vector<Row>& rows)
 
 void resetToFirstRow(TableView& table, TableView& twin)
 {
+    korvida::showOwnOrder(table, twin);
     table.deselectAll();
     twin.deselectAll();
     for (TableView* view : {&table, &twin}) {
@@ -110,7 +111,7 @@ void mediaRowStage(MainApp& app, int row)
 
 void showColumnTitles(MainApp& app)
 {
-    const auto titles = korvida::titlesForFirstMedia(app.medias);
+    const auto titles = korvida::titlesForShownMedias(app.medias);
     if (!titles)
         return;
     for (korvida::TableColumn* column : {app.artistColumn, app.artistColumnControllPanelFullScreen, app.artistColumnMedia})

@@ -34,11 +34,14 @@ void MainApp::tableViewDidClickTableColumn(korvida::TableView* table, korvida::T
     const bool flag = !(prototype && prototype->ascending);
     column->setSortDescriptorPrototype(korvida::SortDescriptor{column->identifier(), flag});
 
+    bool sorted = true;
     switch (korvida::browserTableOf(*this, *table)) {
     case korvida::BrowserTable::Media:
     case korvida::BrowserTable::MediaFullScreen:
         if (const auto order = mediaOrderFor(column->identifier(), flag))
             korvida::sortMedias(medias, *order);
+        else
+            sorted = false;
         break;
     case korvida::BrowserTable::Genere:
     case korvida::BrowserTable::GenereFullScreen:
@@ -53,7 +56,12 @@ void MainApp::tableViewDidClickTableColumn(korvida::TableView* table, korvida::T
         korvida::resortColumnRows(albums, flag);
         break;
     default:
+        sorted = false;
         break;
     }
+    // The arrow shows the order the list is now in: every column but the tag column sorts
+    // descending when its flag is set.
+    if (sorted)
+        table->setSortIndicator(column, column->identifier() == "taged" ? flag : !flag);
     table->reloadData();
 }

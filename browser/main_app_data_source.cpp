@@ -82,8 +82,12 @@ void MainApp::tableViewSetObjectValueForTableColumnRow(const TableView& table, c
     switch (korvida::browserTableOf(*this, table)) {
     case BrowserTable::Media:
     case BrowserTable::MediaFullScreen:
-        if (InMedia* media = entryAt(medias, row))
+        if (InMedia* media = entryAt(medias, row)) {
             korvida::takeValueForKey(*media, column.identifier(), value);
+            // The line of tagged counts follows every tick of a check box.
+            if (column.identifier() == "taged")
+                showTagCount();
+        }
         break;
     case BrowserTable::ImportTargets:
         if (PlayList* playList = entryAt(state.iTunesImportPlaylists, row))

@@ -9,5 +9,6 @@ void MainApp::searchFieldAction(korvida::TextField* sender)
     const std::string typed = sender != nullptr ? sender->stringValue() : std::string();
     medias = korvida::searchResult(searchMedias, typed);
     korvida::showFilesCount(*this);
+    korvida::showOwnOrder(*mediaTableView, *mediaTableViewFullScreen);
     korvida::reloadMediaTables(*this);
 }

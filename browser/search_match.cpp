@@ -3,6 +3,7 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
+#include "browser/base_letters.h"
 #include "browser/media_compare.h"
 #include "library/in_media.h"
 
@@ -30,24 +31,50 @@ std::string lowerCased(std::string_view text)
     return lowered;
 }
 
+namespace {
+
+// Whether the field's first bytes, as many as the prefix has, are all ASCII.
+bool hasAsciiHead(std::string_view field, std::string_view prefix)
+{
+    const std::size_t examined = std::min(field.size(), prefix.size());
+    for (std::size_t i = 0; i < examined; ++i)
+        if (!isAscii(field[i]))
+            return false;
+    return true;
+}
+
+// An ASCII head lower-cases (and is its own base letters) byte by byte, so it is compared
+// in place.
+bool asciiBeginsWith(std::string_view field, std::string_view prefix)
+{
+    if (field.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (asciiLower(field[i]) != prefix[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
+SearchText::SearchText(std::string_view typed) : lowered(lowerCased(typed)), folded(baseLetters(lowered)) {}
+
 bool beginsWithLowerCased(std::string_view field, std::string_view loweredPrefix)
 {
-    // ASCII letters lower-case alone, whatever surrounds them, so a field whose first
-    // bytes are ASCII is compared in place. Anything else goes through the full mapping,
-    // which may change lengths and depends on context (the Greek final sigma).
-    const std::size_t examined = std::min(field.size(), loweredPrefix.size());
-    bool asciiHead = true;
-    for (std::size_t i = 0; i < examined && asciiHead; ++i)
-        asciiHead = isAscii(field[i]);
-    if (asciiHead) {
-        if (field.size() < loweredPrefix.size())
-            return false;
-        for (std::size_t i = 0; i < examined; ++i)
-            if (asciiLower(field[i]) != loweredPrefix[i])
-                return false;
-        return true;
-    }
+    // Anything but an ASCII head goes through the full mapping, which may change lengths
+    // and depends on context (the Greek final sigma).
+    if (hasAsciiHead(field, loweredPrefix))
+        return asciiBeginsWith(field, loweredPrefix);
     return lowerCased(field).starts_with(loweredPrefix);
+}
+
+bool beginsWithSearchText(std::string_view field, const SearchText& text)
+{
+    // An ASCII field has no accents: it can only begin with the typed text's base letters.
+    if (hasAsciiHead(field, text.folded))
+        return asciiBeginsWith(field, text.folded);
+    const std::string lowered = lowerCased(field);
+    return lowered.starts_with(text.lowered) || baseLetters(lowered).starts_with(text.folded);
 }
 
 bool searchMatches(const InMedia& media, std::string_view loweredText)
@@ -56,12 +83,18 @@ bool searchMatches(const InMedia& media, std::string_view loweredText)
         || beginsWithLowerCased(media.getAlbum(), loweredText) || beginsWithLowerCased(media.getGenere(), loweredText);
 }
 
+bool searchMatches(const InMedia& media, const SearchText& text)
+{
+    return beginsWithSearchText(media.getName(), text) || beginsWithSearchText(media.getArtist(), text)
+        || beginsWithSearchText(media.getAlbum(), text) || beginsWithSearchText(media.getGenere(), text);
+}
+
 std::vector<InMedia*> searchResult(std::span<InMedia* const> source, std::string_view typed)
 {
-    const std::string lowered = lowerCased(typed);
+    const SearchText text(typed);
     std::vector<InMedia*> found;
     for (InMedia* media : source)
-        if (searchMatches(*media, lowered))
+        if (searchMatches(*media, text))
             found.push_back(media);
     sortMedias(found, MediaOrder::AlbumtDown);
     return found;

@@ -8,8 +8,16 @@
 class InMedia;
 
 // The search of the media list: an item matches when its displayed name, artist, album
-// or genre begins with the typed text, both lower-cased by the full Unicode mapping.
+// or genre begins with the typed text, both lower-cased by the full Unicode mapping, or
+// begins with it once both are also reduced to their base letters (accents ignored).
 namespace korvida {
+
+// The typed text, lower-cased and reduced to base letters once for the whole search.
+struct SearchText {
+    explicit SearchText(std::string_view typed);
+    std::string lowered;
+    std::string folded;
+};
 
 // Full Unicode lower-case mapping with no locale rules.
 std::string lowerCased(std::string_view text);
@@ -17,7 +25,13 @@ std::string lowerCased(std::string_view text);
 // Whether the lower-cased field begins with the already lower-cased prefix.
 bool beginsWithLowerCased(std::string_view field, std::string_view loweredPrefix);
 
+// Whether a field begins with the typed text, ignoring case, and ignoring accents too.
+bool beginsWithSearchText(std::string_view field, const SearchText& text);
+
+// Case is ignored; accents count.
 bool searchMatches(const InMedia& media, std::string_view loweredText);
+// Case and accents are ignored.
+bool searchMatches(const InMedia& media, const SearchText& text);
 
 // The items of the source that match the typed text, ordered by album descending.
 std::vector<InMedia*> searchResult(std::span<InMedia* const> source, std::string_view typed);

@@ -7,6 +7,7 @@
 
 #include "cli/display_text.h"
 #include "cli/export_command.h"
+#include "cli/import_command.h"
 #include "cli/list_command.h"
 
 namespace korvida::cli {
@@ -25,6 +26,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"list", kListUsage, listCommand},
     {"export", kExportUsage, exportCommand},
+    {"import", kImportUsage, importCommand},
 };
 
 const Command* findCommand(std::string_view name)

@@ -10,11 +10,6 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-bool isControl(UChar32 c)
-{
-    return c < 0x20 || (c >= 0x7F && c < 0xA0);
-}
-
 std::size_t columnsOf(UChar32 c)
 {
     if (c >= 0x20 && c < 0x7F)
@@ -28,12 +23,20 @@ std::size_t columnsOf(UChar32 c)
 
 }  // namespace
 
+bool isTerminalControl(UChar32 c)
+{
+    const bool c0DelOrC1 = c < 0x20 || (c >= 0x7F && c < 0xA0);
+    // The bidirectional embeddings, overrides and isolates reorder what follows them.
+    const bool bidi = (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+    return c0DelOrC1 || bidi;
+}
+
 std::string printableText(std::string_view text)
 {
     std::string result;
     result.reserve(text.size());
     forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) {
-        result += c < 0 || isControl(c) ? kReplacement : bytes;
+        result += c < 0 || isTerminalControl(c) ? kReplacement : bytes;
     });
     return result;
 }

@@ -3,13 +3,20 @@
 #include <string>
 #include <string_view>
 
+#include <unicode/umachine.h>
+
 namespace korvida::cli {
 
 // Text from a device is untrusted: it may hold bytes that are not UTF-8 and control
 // characters (a terminal escape sequence in a title). These helpers make it safe to print.
 
-// The text with ill-formed sequences and control characters (C0, DEL, C1) replaced by
-// U+FFFD, so that printing it cannot move the cursor or change the terminal's state.
+// A code point a terminal acts on instead of showing: C0, DEL, C1 (U+009B is a CSI) and
+// the bidirectional controls (U+202A to U+202E, U+2066 to U+2069), which reorder the text
+// that follows.
+bool isTerminalControl(UChar32 c);
+
+// The text with ill-formed sequences and terminal controls replaced by U+FFFD, so that
+// printing it cannot move the cursor, change the terminal's state or reorder the line.
 std::string printableText(std::string_view text);
 
 // The number of terminal columns the printable text takes: wide East Asian characters

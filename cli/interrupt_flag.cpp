@@ -6,34 +6,45 @@ namespace korvida::cli {
 
 namespace {
 
-// Lock-free, so the signal handler may set it.
-std::atomic<bool> interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
+// Lock-free, so the signal handler may change them.
+std::atomic<int> firstSignal{0};
+std::atomic<int> signalsSeen{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
-void raiseInterruptFlag(int)
+void noteSignal(int signalNumber)
 {
-    interrupted.store(true);
+    int none = 0;
+    firstSignal.compare_exchange_strong(none, signalNumber);
+    signalsSeen.fetch_add(1);
 }
 
 } // namespace
 
 InterruptFlag::InterruptFlag()
 {
-    interrupted.store(false);
+    firstSignal.store(0);
+    signalsSeen.store(0);
     struct sigaction action {};
-    action.sa_handler = raiseInterruptFlag;
+    action.sa_handler = noteSignal;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous);
+    for (int i = 0; i < 3; ++i)
+        sigaction(kSignals[i], &action, &previous[i]);
 }
 
 InterruptFlag::~InterruptFlag()
 {
-    sigaction(SIGINT, &previous, nullptr);
+    for (int i = 0; i < 3; ++i)
+        sigaction(kSignals[i], &previous[i], nullptr);
 }
 
-bool InterruptFlag::raised() const
+int InterruptFlag::signalNumber() const
 {
-    return interrupted.load();
+    return firstSignal.load();
+}
+
+bool InterruptFlag::raisedAgain() const
+{
+    return signalsSeen.load() >= 2;
 }
 
 } // namespace korvida::cli

@@ -2,11 +2,19 @@
 
 #include <cstdio>
 
+#include "cli/display_text.h"
 #include "cli/utf8_walk.h"
 
 namespace korvida::cli {
 
 namespace {
+
+void appendCodePointEscape(std::string& out, UChar32 c)
+{
+    char escape[16];
+    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+    out += escape;
+}
 
 void appendEscaped(std::string& out, char c)
 {
@@ -20,10 +28,8 @@ void appendEscaped(std::string& out, char c)
     case '\t': out += "\\t"; return;
     default: break;
     }
-    if (static_cast<unsigned char>(c) < 0x20) {
-        char escape[8];
-        std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-        out += escape;
+    if (isTerminalControl(static_cast<unsigned char>(c))) {
+        appendCodePointEscape(out, static_cast<unsigned char>(c));
         return;
     }
     out += c;
@@ -39,6 +45,8 @@ void appendJsonString(std::string& out, std::string_view text)
             out += "\xEF\xBF\xBD";  // U+FFFD for an ill-formed sequence
         else if (c < 0x80)
             appendEscaped(out, static_cast<char>(c));
+        else if (isTerminalControl(c))
+            appendCodePointEscape(out, c);  // a reader that prints the value is not steered
         else
             out += bytes;
     });

@@ -1,6 +1,8 @@
 #include "cli/library_json.h"
 
 #include <optional>
+#include <ostream>
+#include <sstream>
 #include <unordered_map>
 
 #include "cli/json_text.h"
@@ -87,9 +89,18 @@ void appendPlayList(std::string& out, const PlayList& list,
 
 }  // namespace
 
-std::string libraryJson(const Library& library)
+void writeLibraryJson(const Library& library, std::ostream& stream)
 {
+    // Written in pieces of about this size, so that no copy of the whole document is held.
+    constexpr std::size_t kPiece = 64 * 1024;
     std::string out = "{";
+    out.reserve(kPiece + 4096);
+    const auto flushIfFull = [&out, &stream] {
+        if (out.size() >= kPiece) {
+            stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+            out.clear();
+        }
+    };
     appendText(out, "device", library.playLists.empty() ? std::string() : library.playLists.front()->getCleanListName());
     out += ", \"items\": [";
     std::unordered_map<const InMedia*, std::size_t> indexOf;
@@ -99,15 +110,24 @@ std::string libraryJson(const Library& library)
         if (i > 0)
             out += ", ";
         appendItem(out, *library.mediasVisible[i]);
+        flushIfFull();
     }
     out += "], \"playlists\": [";
     for (std::size_t i = 0; i < library.playLists.size(); ++i) {
         if (i > 0)
             out += ", ";
         appendPlayList(out, *library.playLists[i], indexOf);
+        flushIfFull();
     }
     out += "]}";
-    return out;
+    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+}
+
+std::string libraryJson(const Library& library)
+{
+    std::ostringstream out;
+    writeLibraryJson(library, out);
+    return std::move(out).str();
 }
 
 }  // namespace korvida::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 struct Library;
@@ -10,5 +11,8 @@ namespace korvida::cli {
 // {"device": ..., "items": [...], "playlists": [...]}. Playlist members are given as
 // indexes into "items".
 std::string libraryJson(const Library& library);
+
+// The same document written to a stream as it is made.
+void writeLibraryJson(const Library& library, std::ostream& out);
 
 }  // namespace korvida::cli

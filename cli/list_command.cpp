@@ -71,9 +71,15 @@ int listCommand(const std::vector<std::string>& arguments, std::ostream& out, st
     if (!isPlayerFolder(iPodPath, "korvida list", err))
         return 2;
 
-    const Library library = readDevice(iPodPath);
-    if (options->json)
-        out << libraryJson(library) << '\n';
+    UnreadDatabases unread;
+    const Library library = readDevice(iPodPath, &unread);
+    for (const UnreadDatabase& database : unread)
+        err << "korvida list: " << printableText(database.path) << " was not read: " << database.error.message()
+            << '\n';
+    if (options->json) {
+        writeLibraryJson(library, out);
+        out << '\n';
+    }
     else
         printLibraryTable(library, iPodPath, out);
     if (!out.flush()) {

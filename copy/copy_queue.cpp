@@ -1,5 +1,6 @@
 #include "copy/copy_queue.h"
 
+#include "copy/media_export.h"
 #include "library/in_media.h"
 
 namespace korvida {
@@ -7,12 +8,21 @@ namespace korvida {
 void CopyQueue::queueTagged(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia)
 {
     std::lock_guard lock(mutex);
+    if (closed)
+        return;
     for (const auto& item : items) {
         if (!item->getTaged())
             continue;
         item->setShouldStartCopy(true);
         numberOfSaveMedia.fetch_add(1, std::memory_order_relaxed);
     }
+}
+
+void CopyQueue::queueItem(InMedia& item, std::atomic<int>& numberOfSaveMedia)
+{
+    std::lock_guard lock(mutex);
+    item.setShouldStartCopy(true);
+    numberOfSaveMedia.fetch_add(1, std::memory_order_relaxed);
 }
 
 void CopyQueue::exportQueued(std::span<const std::unique_ptr<InMedia>> items, const RunFolders& folders,
@@ -22,8 +32,8 @@ void CopyQueue::exportQueued(std::span<const std::unique_ptr<InMedia>> items, co
         if (!startItem(*item))
             continue;
         const CopyOutcome outcome = item->getMediaType() == InMedia::kPhoto
-                                        ? item->exportPicture(folders.photos, delegat)
-                                        : item->exportMusicMovie(folders.musicMovies, delegat);
+                                        ? exportPicture(*item, folders.photos, delegat)
+                                        : exportMusicMovie(*item, folders.musicMovies, delegat);
         finishItem(*item);
         if (itemDone)
             itemDone(*item, outcome);
@@ -39,6 +49,14 @@ void CopyQueue::cancel(InMedia& item, std::atomic<int>& numberOfSaveMedia)
 void CopyQueue::cancelAll(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia)
 {
     std::lock_guard lock(mutex);
+    for (const auto& item : items)
+        cancelLocked(*item, numberOfSaveMedia);
+}
+
+void CopyQueue::shutDown(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia)
+{
+    std::lock_guard lock(mutex);
+    closed = true;
     for (const auto& item : items)
         cancelLocked(*item, numberOfSaveMedia);
 }

@@ -27,6 +27,9 @@ public:
     // Marks every tagged item queued and adds it to `numberOfSaveMedia`.
     void queueTagged(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia);
 
+    // Marks one item queued and adds it to `numberOfSaveMedia`.
+    void queueItem(InMedia& item, std::atomic<int>& numberOfSaveMedia);
+
     // Exports, in order, every item that is still queued: pictures into the pictures
     // folder, everything else into the tunes-and-movies folder. `itemDone`, when given,
     // hears the outcome of every exported item.
@@ -42,12 +45,16 @@ public:
     // copied is asked to stop at its next chunk (its copy counts itself down).
     void cancel(InMedia& item, std::atomic<int>& numberOfSaveMedia);
     void cancelAll(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia);
+    // Cancels everything and queues nothing from now on: the controller is going away, and a
+    // run that has only just started must not queue its items after this.
+    void shutDown(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia);
 
 private:
     void cancelLocked(InMedia& item, std::atomic<int>& numberOfSaveMedia);
 
     std::mutex mutex;
     InMedia* current = nullptr;
+    bool closed = false;
 };
 
 } // namespace korvida

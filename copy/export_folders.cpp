@@ -1,19 +1,41 @@
 #include "copy/export_folders.h"
 
-#include <filesystem>
-
 namespace korvida {
 
-std::string makeExportFolders(const std::string& runFolder, const ExportPlace& place)
+ExportFolders makeExportFolders(DestinationFileSystem& fileSystem, const std::string& runFolder,
+                                const ExportPlace& place)
 {
-    std::string folder = runFolder;
+    ExportFolders result{runFolder, {}, false};
     for (const std::string& level : place.folders) {
-        folder = joinPath(folder, level);
-        std::error_code ignored;
-        if (!std::filesystem::exists(std::filesystem::symlink_status(folder, ignored)))
-            std::filesystem::create_directory(folder, ignored);
+        std::string folder = joinPath(result.folder, result.portable ? portableName(level) : level);
+        std::error_code error = fileSystem.makeFolder(folder);
+        if (error == std::errc::invalid_argument) {
+            result.portable = true;
+            folder = joinPath(result.folder, portableName(level));
+            error = fileSystem.makeFolder(folder);
+        }
+        if (!error)
+            result.made.push_back(folder);
+        result.folder = folder;
     }
-    return joinPath(folder, place.fileName);
+    return result;
+}
+
+std::string acceptedFileName(DestinationFileSystem& fileSystem, const ExportFolders& folders,
+                             const std::string& fileName)
+{
+    const std::string portable = portableName(fileName);
+    if (portable == fileName)
+        return fileName;
+    if (folders.portable || !acceptsName(fileSystem, folders.folder, fileName))
+        return portable;
+    return fileName;
+}
+
+void removeMadeFolders(DestinationFileSystem& fileSystem, const ExportFolders& folders)
+{
+    for (auto folder = folders.made.rbegin(); folder != folders.made.rend(); ++folder)
+        fileSystem.removeEmptyFolder(*folder);
 }
 
 } // namespace korvida

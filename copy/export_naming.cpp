@@ -4,21 +4,57 @@
 
 namespace korvida {
 
-std::string replaceSlashes(const std::string& field)
+namespace {
+
+bool isContinuationByte(char c)
 {
-    std::string replaced = field;
-    for (char& c : replaced) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+} // namespace
+
+std::string replaceUnsafeCharacters(const std::string& field)
+{
+    std::string replaced;
+    replaced.reserve(field.size());
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const auto c = static_cast<unsigned char>(field[i]);
+        // U+0080 to U+009F are C2 80 to C2 9F in UTF-8.
+        const bool c1 = c == 0xC2 && i + 1 < field.size() && static_cast<unsigned char>(field[i + 1]) <= 0x9F &&
+                        isContinuationByte(field[i + 1]);
         if (c == '/')
-            c = ':';
-        else if (c == '\0')
-            c = '_';
+            replaced += ':';
+        else if (c < 0x20 || c == 0x7F)
+            replaced += '_';
+        else if (c1) {
+            replaced += '_';
+            ++i;
+        } else
+            replaced += static_cast<char>(c);
     }
     return replaced;
 }
 
+std::string cutAtCharacter(const std::string& text, std::size_t limit)
+{
+    if (text.size() <= limit)
+        return text;
+    std::size_t end = limit;
+    while (end > 0 && isContinuationByte(text[end]))
+        --end;
+    return text.substr(0, end);
+}
+
+std::string fitComponent(const std::string& stem, const std::string& tail)
+{
+    if (tail.size() >= kMaxComponentBytes)
+        return cutAtCharacter(stem + tail, kMaxComponentBytes);
+    return cutAtCharacter(stem, kMaxComponentBytes - tail.size()) + tail;
+}
+
 std::string exportComponent(const std::string& field)
 {
-    std::string component = replaceSlashes(field);
+    std::string component = cutAtCharacter(replaceUnsafeCharacters(field), kMaxComponentBytes);
     if (component.empty() || component == "." || component == "..")
         return kComponentStandIn;
     return component;
@@ -26,28 +62,37 @@ std::string exportComponent(const std::string& field)
 
 std::vector<std::string> exportFolderLevels(const std::string& field)
 {
-    std::vector<std::string> levels;
+    std::vector<std::string> pieces;
     std::string::size_type start = 0;
     for (;;) {
         const auto slash = field.find('/', start);
-        levels.push_back(exportComponent(field.substr(start, slash - start)));
+        const std::string piece = field.substr(start, slash - start);
+        // Past the last level allowed, the pieces are joined as the naming joins a "/".
+        if (pieces.size() == kMaxPictureLevels)
+            pieces.back() += ":" + piece;
+        else
+            pieces.push_back(piece);
         if (slash == std::string::npos)
-            return levels;
+            break;
         start = slash + 1;
     }
+    std::vector<std::string> levels;
+    for (const std::string& piece : pieces)
+        levels.push_back(exportComponent(piece));
+    return levels;
 }
 
 std::string musicMovieFileName(const std::string& name, const std::string& fileType, int tuneOnCdNr,
                                bool withTrackNumber)
 {
-    // The extension comes from the player too: keep a "/" in it from opening a folder.
-    std::string fileName = exportComponent(name) + "." + replaceSlashes(fileType);
+    std::string prefix;
     if (withTrackNumber && tuneOnCdNr > 0) {
         char number[16];
         std::snprintf(number, sizeof number, "%02d ", tuneOnCdNr);
-        fileName = number + fileName;
+        prefix = number;
     }
-    return fileName;
+    // The extension comes from the player too: keep a "/" in it from opening a folder.
+    return fitComponent(prefix + exportComponent(name), "." + replaceUnsafeCharacters(fileType));
 }
 
 ExportPlace musicMoviePlace(const std::string& artist, const std::string& album, const std::string& fileName)
@@ -63,13 +108,22 @@ ExportPlace picturePlace(const std::string& year, const std::string& month, cons
         auto levels = exportFolderLevels(*field);
         place.folders.insert(place.folders.end(), levels.begin(), levels.end());
     }
-    place.fileName = exportComponent(nameWithType);
+    const auto [stem, extension] = splitExtension(replaceUnsafeCharacters(nameWithType));
+    place.fileName = exportComponent(fitComponent(stem, extension));
     return place;
 }
 
 std::string joinPath(const std::string& folder, const std::string& name)
 {
     return folder + "/" + name;
+}
+
+std::pair<std::string, std::string> splitExtension(const std::string& fileName)
+{
+    const auto dot = fileName.rfind('.');
+    if (dot == std::string::npos || dot == 0)
+        return {fileName, ""};
+    return {fileName.substr(0, dot), fileName.substr(dot)};
 }
 
 } // namespace korvida

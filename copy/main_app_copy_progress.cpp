@@ -16,9 +16,7 @@ void MainApp::showCopyingProgress(int value)
 
 void MainApp::showSelectedCopyProgress(int row)
 {
-    // Right after a device was read the player holds no movie, so a row noted before the
-    // read is never used.
-    if (row < 0 || !visibleMovie || static_cast<std::size_t>(row) >= medias.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= medias.size())
         return;
     const InMedia& media = *medias[row];
     if (media.getIsCopying()) {
@@ -40,5 +38,6 @@ void MainApp::showCopyCounter()
         copyingTextField->setHidden(true);
         canselAllCopying->setHidden(true);
         canselCopying->setHidden(true);
+        copyingProgressIndicator->setHidden(true);
     }
 }

@@ -1,6 +1,7 @@
 #include <cstdlib>
 
 #include "app/main_app.h"
+#include "copy/player_file.h"
 #include "copy/run_folders.h"
 
 namespace {
@@ -23,9 +24,10 @@ void MainApp::connectCopying()
 
 void MainApp::copyButton(korvida::Button* /*sender*/)
 {
-    // Any other choice imports; that sheet belongs to the import flow.
-    if (state.whereToImport.load() != 0)
+    if (state.whereToImport.load() != 0) {
+        openImportSheet();
         return;
+    }
     services.folderChooser.chooseFolder(*mainWindow, korvida::FolderRequest{"Save", homeFolder()},
                                         [this](std::optional<std::string> folder) {
                                             openPanelDidEnd(folder, folder ? 1 : 0);
@@ -38,6 +40,13 @@ void MainApp::openPanelDidEnd(const std::optional<std::string>& chosenFolder, in
     // when the first run started must not start another worker.
     if (returnCode != 1 || !chosenFolder || workerRunning.load())
         return;
+    // The player is only ever read.
+    if (!state.iPodPath.empty() && korvida::liesWithin(*chosenFolder, state.iPodPath)) {
+        services.alert.runAlertPanel("Choose a folder outside the player",
+                                     "Nothing is ever written onto the player.", "OK", "", "");
+        return;
+    }
+    copyPlayerFolder = state.iPodPath;
     copy->setEnabled(false);
     startWorker([this, folder = *chosenFolder] { saveMediaAtPath(folder); });
 }
@@ -53,7 +62,8 @@ void MainApp::saveMediaAtPath(const std::string& path)
     mainThread.post([this] { mediaTableView->reloadData(); });
 
     const korvida::ExportDelegate delegat{state.numberOfSaveMedia, state.saveWithTrackNumber,
-                                          [this, &mainThread] { mainThread.post([this] { updateMediaTableView(); }); }};
+                                          [this, &mainThread] { mainThread.post([this] { updateMediaTableView(); }); },
+                                          copyPlayerFolder};
     copyQueue.exportQueued(mediasVisible, folders, delegat);
 
     mainThread.post([this] { copy->setEnabled(true); });

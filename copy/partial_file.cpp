@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <mutex>
 #include <random>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +29,21 @@ std::string randomSuffix()
     for (char& c : suffix)
         c = digits[generator() % (sizeof digits - 1)];
     return suffix;
+}
+
+// The hidden files of the copies under way, so that a process ending at once can remove
+// them. The lock also covers the rename of a finished copy, so a removal never meets a file
+// half-way to its final name.
+struct UnfinishedCopies {
+    std::mutex mutex;
+    std::set<std::string> paths;
+    bool closed = false;
+};
+
+UnfinishedCopies& unfinishedCopies()
+{
+    static UnfinishedCopies instance;
+    return instance;
 }
 
 // The error numbers by which a file system says it does not offer an operation.
@@ -57,8 +74,22 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to)
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+void removeUnfinishedCopies()
+{
+    UnfinishedCopies& copies = unfinishedCopies();
+    std::lock_guard lock(copies.mutex);
+    copies.closed = true;
+    for (const std::string& path : copies.paths)
+        ::unlink(path.c_str());
+    copies.paths.clear();
+}
+
 PartialFile::PartialFile(const std::string& destinationPath) : destination(destinationPath)
 {
+    UnfinishedCopies& copies = unfinishedCopies();
+    std::lock_guard lock(copies.mutex);
+    if (copies.closed)
+        return;
     const std::string folder = folderOf(destination);
     for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
         temporaryPath = folder + "/.korvida-" + randomSuffix() + ".part";
@@ -68,13 +99,19 @@ PartialFile::PartialFile(const std::string& destinationPath) : destination(desti
     }
     if (fd < 0)
         temporaryPath.clear();
+    else
+        copies.paths.insert(temporaryPath);
 }
 
 PartialFile::~PartialFile()
 {
     if (fd >= 0)
         ::close(fd);
-    if (!temporaryPath.empty())
+    if (temporaryPath.empty())
+        return;
+    UnfinishedCopies& copies = unfinishedCopies();
+    std::lock_guard lock(copies.mutex);
+    if (copies.paths.erase(temporaryPath) > 0)
         ::unlink(temporaryPath.c_str());
 }
 
@@ -88,11 +125,17 @@ bool PartialFile::commit()
 {
     if (fd < 0)
         return false;
-    // A delayed write error (a full disk on some file systems) shows only at close.
+    // The data reaches the disk before the file gets its final name, so a crash or a pulled
+    // drive right after the copy cannot leave a short file under that name. A delayed write
+    // error (a full disk on some file systems) shows here or at close.
+    const bool durable = ::fdatasync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     fd = -1;
-    if (!closed || !renameWithoutReplacing(temporaryPath, destination))
+    UnfinishedCopies& copies = unfinishedCopies();
+    std::lock_guard lock(copies.mutex);
+    if (copies.closed || !durable || !closed || !renameWithoutReplacing(temporaryPath, destination))
         return false;
+    copies.paths.erase(temporaryPath);
     temporaryPath.clear();
     return true;
 }

@@ -23,8 +23,9 @@ public:
     // extending it one by one. A file system that cannot do so simply grows the file.
     void reserve(std::uint64_t size);
 
-    // Closes the file and moves it to the destination's name. Refuses, and keeps nothing,
-    // when something already stands there: an existing file is never replaced.
+    // Flushes the data to the disk, closes the file and moves it to the destination's name.
+    // Refuses, and keeps nothing, when something already stands there: an existing file is
+    // never replaced.
     bool commit();
 
 private:
@@ -32,6 +33,11 @@ private:
     std::string temporaryPath;
     int fd = -1;
 };
+
+// Removes the hidden file of every copy still under way, and keeps any from being made or
+// given its final name from now on: for a process about to end at once, so that it leaves
+// no hidden file behind (a later run would never remove it).
+void removeUnfinishedCopies();
 
 // Gives `from` the name `to` unless something already stands at `to`.
 bool renameWithoutReplacing(const std::string& from, const std::string& to);

@@ -1,13 +1,12 @@
 #include "copy/run_folders.h"
 
-#include <filesystem>
-
 #include "copy/export_naming.h"
 #include "library/in_media.h"
 
 namespace korvida {
 
-RunFolders prepareRunFolders(std::span<const std::unique_ptr<InMedia>> items, const std::string& chosenFolder)
+RunFolders prepareRunFolders(std::span<const std::unique_ptr<InMedia>> items, const std::string& chosenFolder,
+                             DestinationFileSystem& fileSystem)
 {
     bool tunesOrMovies = false;
     bool pictures = false;
@@ -22,9 +21,11 @@ RunFolders prepareRunFolders(std::span<const std::unique_ptr<InMedia>> items, co
     if (!tunesOrMovies || !pictures)
         return {chosenFolder, chosenFolder};
     RunFolders folders{joinPath(chosenFolder, "Music:Movies"), joinPath(chosenFolder, "Photos")};
-    std::error_code ignored;
-    std::filesystem::create_directory(folders.musicMovies, ignored);
-    std::filesystem::create_directory(folders.photos, ignored);
+    if (fileSystem.makeFolder(folders.musicMovies) == std::errc::invalid_argument) {
+        folders.musicMovies = joinPath(chosenFolder, portableName("Music:Movies"));
+        fileSystem.makeFolder(folders.musicMovies);
+    }
+    fileSystem.makeFolder(folders.photos);
     return folders;
 }
 

@@ -2,7 +2,6 @@
 
 #include "devicedb/device_text.h"
 #include "devicedb/photodb_records.h"
-#include "devicedb/tag_finder.h"
 #include "devicedb/tag_set.h"
 
 namespace korvida {
@@ -14,22 +13,26 @@ namespace {
 // section header, whose bytes are no part of the name.
 const TagSet& albumNameEnds()
 {
-    static const TagSet tags{"mhod", "mhia", "mhba", "mhsd"};
+    static const TagSet tags{"mhod", "mhia", "mhba", "mhsd", "mhif"};
     return tags;
 }
 
+// A member is one pointer: eight bytes of the file pay for one.
+constexpr std::size_t kFileBytesPerMember = 8;
+
 } // namespace
 
-AlbumScan::AlbumScan(const std::vector<std::unique_ptr<InMedia>>& medias, const PhotoScan& photos,
+AlbumScan::AlbumScan(ByteView data, const std::vector<std::unique_ptr<InMedia>>& medias, const PhotoScan& photos,
                      std::vector<std::unique_ptr<PlayList>>& playLists)
-    : medias(medias), photos(photos), playLists(playLists)
+    : data(data), medias(medias), photos(photos), playLists(playLists), places(data, fullResolutionAt, ':'),
+      memberBudget(data.size() / kFileBytesPerMember)
 {
 }
 
 // The string record that names the album whose header is at p, or the data's size. A walk
 // that meets a second further album header gives up: a damaged file with many headers
 // and no names would otherwise give every one of them the same far-away name.
-std::size_t AlbumScan::nameRecordAfter(ByteView data, std::size_t p)
+std::size_t AlbumScan::nameRecordAfter(std::size_t p)
 {
     int headersPassed = 0;
     for (std::size_t q = nextByte(data, p + 22, 'm'); q < data.size(); q = nextByte(data, q + 1, 'm')) {
@@ -43,31 +46,44 @@ std::size_t AlbumScan::nameRecordAfter(ByteView data, std::size_t p)
     return data.size();
 }
 
-void AlbumScan::addMembers(ByteView data, std::size_t from, PlayList& album) const
+void AlbumScan::addPhotosOf(std::uint16_t shortId, PlayList& album)
 {
+    if (idInAlbum.empty())
+        idInAlbum.resize(UINT16_MAX + 1);
+    if (idInAlbum[shortId])
+        return;
+    idInAlbum[shortId] = true;
+    idsTaken.push_back(shortId);
     const ShortIdIndex& shortIds = photos.shortIds();
-    for (std::size_t q = nextByte(data, from, 'm'); q < data.size(); q = nextByte(data, q + 1, 'm')) {
-        if (tagAt(data, q, "mhba") || tagAt(data, q, "mhsd"))
-            return;
-        if (!albumItemAt(data, q))
-            continue;
-        const auto shortId = static_cast<std::uint16_t>(data[q + 16] | (data[q + 17] << 8));
-        for (std::uint32_t photo = shortIds.first(shortId); photo != ShortIdIndex::kNone; photo = shortIds.next(photo))
-            album.addMedia(medias[photos.firstPhoto() + photo].get());
-    }
+    for (std::uint32_t photo = shortIds.first(shortId); photo != ShortIdIndex::kNone && memberBudget > 0;
+         photo = shortIds.next(photo), --memberBudget)
+        album.addMedia(medias[photos.firstPhoto() + photo].get());
 }
 
-void AlbumScan::read(ByteView data, std::size_t p)
+void AlbumScan::addMembers(std::size_t from, PlayList& album)
 {
-    const std::size_t record = nameRecordAfter(data, p);
+    for (std::size_t q = nextByte(data, from, 'm'); q < data.size(); q = nextByte(data, q + 1, 'm')) {
+        if (tagAt(data, q, "mhba") || tagAt(data, q, "mhsd"))
+            break;
+        if (albumItemAt(data, q))
+            addPhotosOf(static_cast<std::uint16_t>(data[q + 16] | (data[q + 17] << 8)), album);
+    }
+    for (std::uint16_t shortId : idsTaken)
+        idInAlbum[shortId] = false;
+    idsTaken.clear();
+}
+
+void AlbumScan::read(std::size_t p)
+{
+    const std::size_t record = nameRecordAfter(p);
     if (record >= data.size())
         return;
-    const ByteText name = readByteText(data, record + 27, albumNameEnds());
+    const ByteText name = readByteText(data.first(places.nextFrom(record + 1)), record + 27, albumNameEnds());
     if (name.text == "Dissolve")
         return;
     auto album = std::make_unique<PlayList>();
     album->setListName(name.text);
-    addMembers(data, name.end, *album);
+    addMembers(name.end, *album);
     if (!album->getMedias().empty())
         playLists.push_back(std::move(album));
 }

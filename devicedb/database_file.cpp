@@ -1,26 +1,97 @@
 #include "devicedb/database_file.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace korvida {
 
-DatabaseBytes readWholeFile(const std::string& path)
+namespace {
+
+// Closes the descriptor when the read is done; a mapping outlives it.
+struct OpenFile {
+    int descriptor;
+    ~OpenFile()
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+    }
+};
+
+std::error_code lastError()
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    return {errno, std::generic_category()};
+}
+
+// Whether the file of the descriptor may be mapped whole, and its size.
+std::error_code checkFile(int descriptor, std::size_t& size)
+{
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        return lastError();
+    if (S_ISDIR(status.st_mode))
+        return std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(status.st_mode))
+        return std::make_error_code(std::errc::not_supported);
+    if (status.st_size < 0 || static_cast<std::uintmax_t>(status.st_size) > kMaxDatabaseSize)
+        return std::make_error_code(std::errc::file_too_large);
+    size = static_cast<std::size_t>(status.st_size);
+    return {};
+}
+
+} // namespace
+
+DatabaseBytes::DatabaseBytes(DatabaseBytes&& other) noexcept
+    : bytes(std::exchange(other.bytes, nullptr)), count(std::exchange(other.count, 0))
+{
+}
+
+DatabaseBytes& DatabaseBytes::operator=(DatabaseBytes&& other) noexcept
+{
+    std::swap(bytes, other.bytes);
+    std::swap(count, other.count);
+    return *this;
+}
+
+DatabaseBytes::~DatabaseBytes()
+{
+    if (bytes)
+        ::munmap(const_cast<std::uint8_t*>(bytes), count);
+}
+
+void DatabaseBytes::releaseBefore(std::size_t position) const
+{
+    const auto pageSize = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const std::size_t length = std::min(position, count) / pageSize * pageSize;
+    if (bytes && length > 0)
+        ::madvise(const_cast<std::uint8_t*>(bytes), length, MADV_DONTNEED);
+}
+
+DatabaseBytes readWholeFile(const std::string& path, std::error_code& error)
+{
+    error.clear();
+    // Not blocking: a FIFO in the database's place must not wait for a writer.
+    const OpenFile file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    if (file.descriptor < 0) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            error = lastError();
         return {};
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    }
+    std::size_t size = 0;
+    error = checkFile(file.descriptor, size);
     if (error || size == 0)
         return {};
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.descriptor, 0);
+    if (mapped == MAP_FAILED) {
+        error = lastError();
         return {};
-    // Not zero-filled first: the read fills it, and only what was read is used.
-    auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(size);
-    const std::size_t read = std::fread(bytes.get(), 1, size, file.get());
-    return {std::move(bytes), read};
+    }
+    ::madvise(mapped, size, MADV_SEQUENTIAL);
+    return {static_cast<const std::uint8_t*>(mapped), size};
 }
 
 } // namespace korvida

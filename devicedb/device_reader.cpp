@@ -1,7 +1,6 @@
 #include "devicedb/device_reader.h"
 
 #include <filesystem>
-#include <system_error>
 
 #include "devicedb/database_file.h"
 #include "devicedb/itunesdb_reader.h"
@@ -9,11 +8,24 @@
 
 namespace korvida {
 
-Library readTunes(const std::string& iPodPath)
+namespace {
+
+DatabaseBytes readDatabase(const std::string& path, UnreadDatabases* unread)
+{
+    std::error_code error;
+    DatabaseBytes bytes = readWholeFile(path, error);
+    if (error && unread)
+        unread->push_back({path, error});
+    return bytes;
+}
+
+} // namespace
+
+Library readTunes(const std::string& iPodPath, UnreadDatabases* unread)
 {
     Library library;
-    const DatabaseBytes database = readWholeFile(iPodPath + "/iPod_Control/iTunes/iTunesDB");
-    readITunesDB(database, iPodPath, library);
+    const DatabaseBytes database = readDatabase(iPodPath + "/iPod_Control/iTunes/iTunesDB", unread);
+    readITunesDB(database, iPodPath, library, [&database](std::size_t p) { database.releaseBefore(p); });
     return library;
 }
 
@@ -23,17 +35,17 @@ bool hasPhotos(const std::string& iPodPath)
     return std::filesystem::exists(iPodPath + "/Photos/Full Resolution", error);
 }
 
-void readPhotos(const std::string& iPodPath, Library& library)
+void readPhotos(const std::string& iPodPath, Library& library, UnreadDatabases* unread)
 {
-    const DatabaseBytes database = readWholeFile(iPodPath + "/Photos/Photo Database");
-    readPhotoDatabase(database, iPodPath, library);
+    const DatabaseBytes database = readDatabase(iPodPath + "/Photos/Photo Database", unread);
+    readPhotoDatabase(database, iPodPath, library, [&database](std::size_t p) { database.releaseBefore(p); });
 }
 
-Library readDevice(const std::string& iPodPath)
+Library readDevice(const std::string& iPodPath, UnreadDatabases* unread)
 {
-    Library library = readTunes(iPodPath);
+    Library library = readTunes(iPodPath, unread);
     if (hasPhotos(iPodPath))
-        readPhotos(iPodPath, library);
+        readPhotos(iPodPath, library, unread);
     return library;
 }
 

@@ -24,9 +24,10 @@ std::string deviceEntryName(bool movie, bool music)
 
 } // namespace
 
-void readITunesDB(ByteView data, const std::string& iPodPath, Library& library)
+void readITunesDB(ByteView data, const std::string& iPodPath, Library& library, const ScanProgress& progress)
 {
-    TrackScan tracks(iPodPath, library.mediasVisible);
+    ProgressSteps steps(progress);
+    TrackScan tracks(data, iPodPath, library.mediasVisible);
     PlaylistScan playlists(data, library.mediasVisible, tracks.shortIds(), library.playLists);
     int sections = 0;
 
@@ -37,6 +38,7 @@ void readITunesDB(ByteView data, const std::string& iPodPath, Library& library)
         const std::size_t p = sections == 0 ? std::min(nextM, nextColon) : nextM;
         if (p >= data.size())
             break;
+        steps.at(p);
         if (playlistListHeaderAt(data, p) && ++sections > 1)
             break;
         if (sections == 1) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "devicedb/byte_view.h"
+#include "devicedb/scan_progress.h"
 #include "library/library.h"
 
 namespace korvida {
@@ -10,6 +11,6 @@ namespace korvida {
 // Adds the tracks and playlists of an iTunesDB, read whole into memory, to the library and
 // puts the device entry ("Music/Movies", "Music", "Movies" or "Empty") at the head of its
 // playlists. Media paths are built under iPodPath. Empty data stands for a missing file.
-void readITunesDB(ByteView data, const std::string& iPodPath, Library& library);
+void readITunesDB(ByteView data, const std::string& iPodPath, Library& library, const ScanProgress& progress = {});
 
 } // namespace korvida

@@ -15,7 +15,7 @@ constexpr std::size_t kMaxPlaceUnits = 4096;
 
 const TagSet& placeEnds()
 {
-    static const TagSet tags{"mhii", "mhod", "mhsd"};
+    static const TagSet tags{"mhii", "mhod", "mhsd", "mhba", "mhia", "mhif"};
     return tags;
 }
 
@@ -27,8 +27,9 @@ const TagSet& nameEnds()
 
 } // namespace
 
-PhotoScan::PhotoScan(const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias)
-    : fullResolutionFolder(iPodPath + "/Photos/Full Resolution"), medias(medias), start(medias.size())
+PhotoScan::PhotoScan(ByteView data, const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias)
+    : fullResolutionFolder(iPodPath + "/Photos/Full Resolution"), medias(medias), start(medias.size()),
+      places(data, fullResolutionAt, ':')
 {
 }
 
@@ -41,7 +42,7 @@ void PhotoScan::imageHeader(ByteView data, std::size_t p)
 void PhotoScan::nameRecord(ByteView data, std::size_t p)
 {
     if (imageNameRecordAt(data, p))
-        currentName = readByteText(data, p + 28, nameEnds()).text;
+        currentName = readByteText(upToNextPlace(data, p), p + 28, nameEnds()).text;
 }
 
 void PhotoScan::makePhoto(ByteView data, std::size_t p)
@@ -50,7 +51,7 @@ void PhotoScan::makePhoto(ByteView data, std::size_t p)
     // an empty piece, then year, month, day and file name. Missing pieces are empty; of
     // more pieces the last is the file name, the one the path ends in.
     std::vector<std::string> pieces =
-        splitAtColons(readUnitText(data, p + 32, placeEnds(), kMaxPlaceUnits).text);
+        splitAtColons(readUnitText(upToNextPlace(data, p), p + 32, placeEnds(), kMaxPlaceUnits).text);
     const std::string path = pathInside(fullResolutionFolder, {pieces.begin() + 1, pieces.end()});
     pieces.resize(std::max<std::size_t>(pieces.size(), 5));
     const std::string& fileName = pieces.back();

@@ -7,15 +7,17 @@
 
 #include "devicedb/byte_view.h"
 #include "devicedb/short_id_index.h"
+#include "devicedb/tag_finder.h"
 #include "library/in_media.h"
 
 namespace korvida {
 
 // The images of a Photo Database: each full-resolution text makes a photo whose artist,
-// album and day are the year, month and day folders it is stored in.
+// album and day are the year, month and day folders it is stored in. Every text of the
+// file ends where the next full-resolution text begins, so no byte is read into two texts.
 class PhotoScan {
 public:
-    PhotoScan(const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias);
+    PhotoScan(ByteView data, const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias);
 
     void imageHeader(ByteView data, std::size_t p);
     void nameRecord(ByteView data, std::size_t p);
@@ -25,11 +27,15 @@ public:
     const ShortIdIndex& shortIds() const { return index; }
     std::size_t firstPhoto() const { return start; }
 
+    // The data as far as a text that starts after p may reach.
+    ByteView upToNextPlace(ByteView data, std::size_t p) { return data.first(places.nextFrom(p + 1)); }
+
 private:
     std::string fullResolutionFolder;
     std::vector<std::unique_ptr<InMedia>>& medias;
     std::size_t start;
     ShortIdIndex index;
+    TagFinder places;
     std::string currentName; // kept for every later photo once a name record was read
     std::uint8_t byte1 = 0;
     std::uint8_t byte2 = 0;

@@ -9,15 +9,16 @@
 
 namespace korvida {
 
-void readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& library)
+void readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& library, const ScanProgress& progress)
 {
+    ProgressSteps steps(progress);
     auto entry = std::make_unique<PlayList>();
     entry->setListName("Photos");
     entry->setIsSubList(true);
     library.playLists.push_back(std::move(entry));
 
-    PhotoScan photos(iPodPath, library.mediasVisible);
-    AlbumScan albums(library.mediasVisible, photos, library.playLists);
+    PhotoScan photos(data, iPodPath, library.mediasVisible);
+    AlbumScan albums(data, library.mediasVisible, photos, library.playLists);
     bool albumSection = false;
 
     // Only positions that can start a record ("m") or a full-resolution text (":") need a look.
@@ -27,6 +28,7 @@ void readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& libr
         const std::size_t p = std::min(nextM, nextColon);
         if (p >= data.size() || tagAt(data, p, "mhif"))
             break;
+        steps.at(p);
         if (!albumSection && tagAt(data, p, "mhii"))
             photos.imageHeader(data, p);
         if (!albumSection && tagAt(data, p, "mhod")) {
@@ -35,7 +37,7 @@ void readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& libr
             photos.makePhoto(data, p);
         } else if (tagAt(data, p, "mhba")) {
             albumSection = true;
-            albums.read(data, p);
+            albums.read(p);
         }
         if (p == nextM)
             nextM = nextByte(data, p + 1, 'm');

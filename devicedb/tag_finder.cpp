@@ -16,10 +16,9 @@ std::size_t TagFinder::nextFrom(std::size_t from)
 {
     if (from >= lastFrom && from <= lastFound)
         return lastFound;
-    // Every record tag starts with "m".
-    std::size_t position = nextByte(data, from, 'm');
+    std::size_t position = nextByte(data, from, lead);
     while (position < data.size() && !match(data, position))
-        position = nextByte(data, position + 1, 'm');
+        position = nextByte(data, position + 1, lead);
     lastFrom = from;
     lastFound = position;
     return position;

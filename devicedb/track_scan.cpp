@@ -23,9 +23,15 @@ bool isMovieType(const std::string& type)
 
 } // namespace
 
-TrackScan::TrackScan(const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias)
-    : musicFolder(iPodPath + "/iPod_Control/Music"), medias(medias)
+TrackScan::TrackScan(ByteView data, const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias)
+    : musicFolder(iPodPath + "/iPod_Control/Music"), medias(medias), locations(data, locationAt, ':')
 {
+}
+
+// The data as far as the text of the record or location at p may reach.
+ByteView TrackScan::upToNextLocation(ByteView data, std::size_t p)
+{
+    return data.first(locations.nextFrom(p + 1));
 }
 
 void TrackScan::examine(ByteView data, std::size_t p)
@@ -59,7 +65,7 @@ void TrackScan::readString(ByteView data, std::size_t p)
     case 5: field = Genre; break;
     default: return;
     }
-    std::string text = readUnitText(data, p + 38, iTunesDBRecordTags()).text;
+    std::string text = readUnitText(upToNextLocation(data, p), p + 38, iTunesDBRecordTags()).text;
     if (text.empty())
         return;
     // A string after the location belongs to the track already made from this record,
@@ -76,7 +82,8 @@ void TrackScan::readString(ByteView data, std::size_t p)
 void TrackScan::makeTrack(ByteView data, std::size_t p)
 {
     // The text starts with the ":" before the folder.
-    const std::string relative = readUnitText(data, p + 38, iTunesDBRecordTags(), kMaxLocationUnits, true).text;
+    const std::string relative =
+        readUnitText(upToNextLocation(data, p), p + 38, iTunesDBRecordTags(), kMaxLocationUnits, true).text;
     const std::string path = pathInside(musicFolder, splitAtColons(relative));
 
     auto media = std::make_unique<InMedia>();

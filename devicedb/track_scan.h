@@ -8,16 +8,18 @@
 
 #include "devicedb/byte_view.h"
 #include "devicedb/short_id_index.h"
+#include "devicedb/tag_finder.h"
 #include "library/in_media.h"
 
 namespace korvida {
 
 // The track section of an iTunesDB, examined one byte position at a time. A track is made
 // at its location text, in file order, and takes the strings of its own track record,
-// those before the location and those after it up to the next track header.
+// those before the location and those after it up to the next track header. Every text
+// ends where the next location begins, so no byte of the file is read into two texts.
 class TrackScan {
 public:
-    TrackScan(const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias);
+    TrackScan(ByteView data, const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias);
 
     void examine(ByteView data, std::size_t p);
 
@@ -32,10 +34,12 @@ private:
     void readString(ByteView data, std::size_t p);
     void makeTrack(ByteView data, std::size_t p);
     static void setField(InMedia& media, Field field, const std::string& text);
+    ByteView upToNextLocation(ByteView data, std::size_t p);
 
     std::string musicFolder;
     std::vector<std::unique_ptr<InMedia>>& medias;
     ShortIdIndex index;
+    TagFinder locations;
 
     std::array<std::string, FieldCount> current; // strings read for a track not made yet
     InMedia* recordTrack = nullptr;              // the track made in the current record

@@ -26,3 +26,9 @@ void InMedia::setName(const std::string& value)
     std::lock_guard lock(nameMutex);
     name = value;
 }
+
+void InMedia::prefixName(const std::string& prefix)
+{
+    std::lock_guard lock(nameMutex);
+    name = prefix + name;
+}

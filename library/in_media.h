@@ -6,12 +6,6 @@
 #include <optional>
 #include <string>
 
-namespace korvida {
-enum class CopyOutcome : int;
-class CopySource;
-struct ExportDelegate;
-} // namespace korvida
-
 // One tune, movie or photo of the opened player.
 //
 // The copy-state fields (flags, size and position) are written by the copy and import
@@ -32,11 +26,15 @@ public:
     void setIsPlaying(bool value) { isPlaying.store(value, std::memory_order_relaxed); }
 
     bool getIsCopying() const { return isCopying.load(std::memory_order_relaxed); }
+    void setIsCopying(bool value) { isCopying.store(value, std::memory_order_relaxed); }
 
     bool getShouldStartCopy() const { return shouldStartCopy.load(std::memory_order_relaxed); }
     void setShouldStartCopy(bool value) { shouldStartCopy.store(value, std::memory_order_relaxed); }
 
     void setShouldStopCopy(bool value) { shouldStopCopy.store(value, std::memory_order_relaxed); }
+    bool getShouldStopCopy() const { return shouldStopCopy.load(std::memory_order_relaxed); }
+    // Reads and clears the cancel request in one step, so a request made meanwhile is not lost.
+    bool takeShouldStopCopy() { return shouldStopCopy.exchange(false, std::memory_order_relaxed); }
 
     bool getIsBroken() const { return isBroken.load(std::memory_order_relaxed); }
     void setIsBroken(bool value) { isBroken.store(value, std::memory_order_relaxed); }
@@ -44,6 +42,9 @@ public:
     // Size and progress in tens of bytes, the unit of the copy progress indicator.
     std::uint64_t getFileSize() const { return fileSize.load(std::memory_order_relaxed) / 10; }
     std::uint64_t getPosisjon() const { return posisjon.load(std::memory_order_relaxed) / 10; }
+    // The copy publishes its size and position in bytes.
+    void setFileSizeInBytes(std::uint64_t value) { fileSize.store(value, std::memory_order_relaxed); }
+    void setPosisjonInBytes(std::uint64_t value) { posisjon.store(value, std::memory_order_relaxed); }
 
     void setNameWithType(const std::string& value) { nameWithType = value; }
     const std::optional<std::string>& getNameWithType() const { return nameWithType; }
@@ -52,6 +53,8 @@ public:
     std::string getName() const;
     std::string getCleanName() const;
     void setName(const std::string& value);
+    // Puts `prefix` in front of the stored title in one step, while a reader may be drawing it.
+    void prefixName(const std::string& prefix);
 
     const std::string& getArtist() const { return artist; }
     void setArtist(const std::string& value) { artist = value; }
@@ -75,8 +78,9 @@ public:
     int getTuneOnCdNr() const { return tuneOnCdNr; }
     void setTuneOnCdNr(int value) { tuneOnCdNr = value; }
 
-    bool getTaged() const { return taged; }
-    void setTaged(bool value) { taged = value; }
+    // Ticked on the main thread while a copy or import worker reads it.
+    bool getTaged() const { return taged.load(std::memory_order_relaxed); }
+    void setTaged(bool value) { taged.store(value, std::memory_order_relaxed); }
 
     std::uint8_t getByte1mediaID() const { return byte1mediaID; }
     void setByte1mediaID(std::uint8_t value) { byte1mediaID = value; }
@@ -84,16 +88,6 @@ public:
     void setByte2mediaID(std::uint8_t value) { byte2mediaID = value; }
     // The low 16 bits of the item's database record ID, by which members are resolved.
     std::uint16_t shortId() const { return static_cast<std::uint16_t>(byte1mediaID | (byte2mediaID << 8)); }
-
-    // Copying (defined in copy/). Each copy attempt lowers `numberOfSaveMedia` once,
-    // whatever its outcome; a copy that is not whole leaves nothing under `destination`.
-    bool copyPath(const std::string& source, const std::string& destination, std::atomic<int>& numberOfSaveMedia);
-    korvida::CopyOutcome copyFrom(korvida::CopySource& source, const std::string& destination,
-                                  std::atomic<int>& numberOfSaveMedia);
-    // Copy this item under its readable name into the run folder; the delegate is asked to
-    // reload the media tables at the end.
-    korvida::CopyOutcome exportMusicMovie(const std::string& runFolder, const korvida::ExportDelegate& delegat);
-    korvida::CopyOutcome exportPicture(const std::string& runFolder, const korvida::ExportDelegate& delegat);
 
 private:
     std::atomic<bool> isPlaying{false};
@@ -115,10 +109,7 @@ private:
     std::string path;
     int mediaType = 0;
     int tuneOnCdNr = 0;
-    bool taged = false;
+    std::atomic<bool> taged{false};
     std::uint8_t byte1mediaID = 0;
     std::uint8_t byte2mediaID = 0;
-
-    korvida::CopyOutcome exportTo(const std::string& destination, std::atomic<int>& numberOfSaveMedia);
-    korvida::CopyOutcome markBroken(std::atomic<int>& numberOfSaveMedia);
 };

@@ -1,15 +1,22 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "platform/geometry.h"
 
+class InMedia;
+class PlayList;
+
 // The small desktop services the controller asks for. Each has a desktop implementation in
 // the Qt binding and a fake in the tests.
 namespace korvida {
+
+enum class CopyOutcome : int;
 
 class Window;
 
@@ -20,11 +27,27 @@ public:
     virtual bool openURL(const std::string& url) = 0;
 };
 
+// What a script that names items of the open player may use: those items (a runner that
+// carries the script out itself acts only on files that are among them), the player's
+// playlists (whose order a runner keeps), whom to tell how each item's import ended, and a
+// request to stop between items.
+struct ScriptContext {
+    std::span<const std::unique_ptr<InMedia>> library;
+    std::span<const std::unique_ptr<PlayList>> playLists;
+    std::function<void(const InMedia&, CopyOutcome)> itemDone;
+    const std::atomic<bool>* stopRequested = nullptr;
+};
+
 // Runs a script for another application. Answers whether it ran without error.
 class ScriptRunner {
 public:
     virtual ~ScriptRunner() = default;
     virtual bool executeScript(const std::string& source) = 0;
+    // A script of the import; a runner that only hands scripts on needs no more than the text.
+    virtual bool executeImportScript(const std::string& source, const ScriptContext& /*context*/)
+    {
+        return executeScript(source);
+    }
 };
 
 struct FolderRequest {

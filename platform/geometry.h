@@ -39,6 +39,7 @@ struct Color {
     static Color whiteColor() { return {1.0f, 1.0f, 1.0f, 1.0f}; }
     static Color grayColor() { return {0.5f, 0.5f, 0.5f, 1.0f}; }
     static Color lightGrayColor() { return {2.0f / 3.0f, 2.0f / 3.0f, 2.0f / 3.0f, 1.0f}; }
+    static Color darkGrayColor() { return {1.0f / 3.0f, 1.0f / 3.0f, 1.0f / 3.0f, 1.0f}; }
     static Color greenColor() { return {0.0f, 1.0f, 0.0f, 1.0f}; }
     static Color redColor() { return {1.0f, 0.0f, 0.0f, 1.0f}; }
     static Color blueColor() { return {0.0f, 0.0f, 1.0f, 1.0f}; }

@@ -81,6 +81,15 @@ void TableView::clampSelection()
         lastSelected = selection.empty() ? -1 : *selection.rbegin();
 }
 
+void TableView::setSortIndicator(TableColumn* column, bool ascending)
+{
+    if (column == indicatorColumn && ascending == indicatorAscending)
+        return;
+    indicatorColumn = column;
+    indicatorAscending = ascending;
+    notify(Change::Content);
+}
+
 void TableView::scrollRowToVisible(int row)
 {
     scrollTarget = row;

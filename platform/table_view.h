@@ -45,6 +45,12 @@ public:
 
     void reloadData();
     void scrollRowToVisible(int row);
+
+    // The column whose header shows the sort arrow and the order it shows, or no column
+    // while the list is in an order of its own.
+    TableColumn* sortIndicatorColumn() const { return indicatorColumn; }
+    bool sortIndicatorAscending() const { return indicatorAscending; }
+    void setSortIndicator(TableColumn* column, bool ascending);
     // The row last asked to be scrolled into view, -1 before any.
     int scrolledRow() const { return scrollTarget; }
 
@@ -66,6 +72,8 @@ private:
     Action clickAction;
     Action doubleClickAction;
     HeaderAction headerClickAction;
+    TableColumn* indicatorColumn = nullptr;
+    bool indicatorAscending = true;
     int lastSelected = -1;
     int scrollTarget = -1;
     bool multipleSelection = false;

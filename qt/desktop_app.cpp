@@ -8,7 +8,10 @@
 #include <QMenuBar>
 #include <QVideoWidget>
 
+#include "app/path_text.h"
+#include "app/player_folder.h"
 #include "qt/full_screen_keys.h"
+#include "qt/interface/browser_keys.h"
 #include "qt/main_window.h"
 #include "qt/widgets/movie_widget.h"
 #include "qt/widgets/flipped_container.h"
@@ -47,6 +50,8 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
     ui->afterResize = [this] { followMainWindowSize(); };
     ui->mainWindow->onCloseRequest = [this] { app->quit(nullptr); };
     buildMenus();
+    addBrowserKeys(*app, *ui);
+    describeButtons();
     watchFullScreenGestures();
     mpris = std::make_unique<MprisService>(QDBusConnection::sessionBus(),
                                            mediaControlsOf(*app, [this] { raiseMainWindow(); }, covers));
@@ -71,7 +76,16 @@ void DesktopApp::launch()
 
 void DesktopApp::openFolder(const QString& path)
 {
-    app->droppOnIcon.readFromFile(QDir::cleanPath(QFileInfo(path).absoluteFilePath()).toStdString(), "folder");
+    const std::string folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath()).toStdString();
+    // Asked for by name (the File menu, the command line, Open With): a folder that is not
+    // a player is told about at once, naming what it lacks.
+    if (const auto missing = whyNotAPlayer(folder)) {
+        alert.runAlertPanel("Not a player",
+                            "\u201C" + lastPathComponent(folder) + "\u201D cannot be opened: " + *missing + ".", "OK",
+                            "", "");
+        return;
+    }
+    app->droppOnIcon.readFromFile(folder, "folder");
 }
 
 void DesktopApp::chooseFolderToOpen()

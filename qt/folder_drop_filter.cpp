@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
@@ -14,7 +15,12 @@ std::vector<std::string> localFileNames(const QMimeData* data)
     std::vector<std::string> names;
     if (data == nullptr || !data->hasUrls())
         return names;
-    for (const QUrl& url : data->urls()) {
+    const QList<QUrl> urls = data->urls();
+    // The first entry is the one opened: when it is not a local folder the drag is refused
+    // rather than opening whatever comes next.
+    if (urls.isEmpty() || !urls.front().isLocalFile() || !QFileInfo(urls.front().toLocalFile()).isDir())
+        return names;
+    for (const QUrl& url : urls) {
         if (url.isLocalFile())
             names.push_back(url.toLocalFile().toStdString());
     }

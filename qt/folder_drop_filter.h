@@ -10,8 +10,8 @@ class QMimeData;
 
 namespace korvida::qt {
 
-// The local file names a drag carries, in the order given; empty when it carries none
-// (a text snippet, a web address).
+// The local file names a drag carries, in the order given; empty when its first entry is
+// not a local folder (a text snippet, a web address, a file).
 std::vector<std::string> localFileNames(const QMimeData* data);
 
 // Makes a widget a drop point for folders from the file manager: every drag that enters

@@ -17,6 +17,8 @@ QPushButton { background: #262a31; border: 1px solid #3a404a; border-radius: 5px
 QPushButton:hover { background: #2f343c; }
 QPushButton:pressed { background: #1d2026; }
 QPushButton:disabled { color: #5d6673; }
+QPushButton:checked { background: #1d2026; border-color: #7cc4ff; color: #ffffff; }
+QPushButton:focus { border-color: #7cc4ff; }
 QPushButton[accent="true"] { background: #245a8a; border-color: #3d7fb8; }
 QPushButton[accent="true"]:hover { background: #2b6aa1; }
 QLineEdit { background: #1a1d22; border: 1px solid #3a404a; border-radius: 11px; padding: 2px 8px;
@@ -24,9 +26,8 @@ QLineEdit { background: #1a1d22; border: 1px solid #3a404a; border-radius: 11px;
 QLineEdit:focus { border-color: #3d7fb8; }
 QTableView { background: #121417; alternate-background-color: #16191d; border: 1px solid #23272e;
              selection-background-color: #24486a; selection-color: #ffffff; outline: none; }
-QTableView::indicator { width: 12px; height: 12px; border: 1px solid #6b7380; border-radius: 3px;
-                        background: #1a1d22; }
-QTableView::indicator:checked { background: #7cc4ff; border-color: #7cc4ff; }
+QTableView:focus { border-color: #3d7fb8; }
+QSlider:focus, QCheckBox:focus, QRadioButton:focus { background: #1d2733; }
 QHeaderView::section { background: #1b1e23; color: #aab2bd; border: none; border-right: 1px solid #262a31;
                        border-bottom: 1px solid #262a31; padding: 3px 6px; }
 QHeaderView::section:hover { color: #ffffff; }

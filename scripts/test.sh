@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test: the normal build
 # (with the Qt front end under the offscreen platform), then the core tests under
-# AddressSanitizer + UndefinedBehaviorSanitizer and under ThreadSanitizer.
+# AddressSanitizer + UndefinedBehaviorSanitizer and under ThreadSanitizer, and a minute of
+# fuzzing of each database reader on its committed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,3 +15,5 @@ for preset in default asan tsan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+echo "== fuzz"
+scripts/fuzz-ci.sh 60

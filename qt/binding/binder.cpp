@@ -17,7 +17,7 @@
 #include <limits>
 #include <memory>
 
-#include "qt/binding/table_model.h"
+#include "qt/binding/echo.h"
 #include "qt/coordinates.h"
 #include "qt/services/qt_images.h"
 #include "qt/widgets/flipped_container.h"
@@ -61,21 +61,6 @@ protected:
 
 private:
     std::function<void()> changed;
-};
-
-// True while the binder itself changes a widget or a control, so that the change does not
-// travel back the other way.
-class Echo {
-public:
-    bool active() const { return depth > 0; }
-    auto guard()
-    {
-        ++depth;
-        return std::unique_ptr<Echo, void (*)(Echo*)>(this, [](Echo* echo) { --echo->depth; });
-    }
-
-private:
-    int depth = 0;
 };
 
 }  // namespace
@@ -146,11 +131,12 @@ void Binder::bindButton(Button& button, QAbstractButton* widget, FlippedContaine
 {
     remember(button, widget);
     auto* picture = qobject_cast<ImageButton*>(widget);
-    widget->setCheckable(button.kind() != ButtonKind::Push);
     auto apply = [this, &button, widget, picture, container](Change change) {
         switch (change) {
         case Change::Content: {
             const QSignalBlocker quiet(widget);
+            // A push button whose state is on (the type filter in force) looks pressed.
+            widget->setCheckable(button.kind() != ButtonKind::Push || button.state() != 0);
             widget->setChecked(button.state() != 0);
             if (picture != nullptr)
                 picture->setPicture(button.image());
@@ -246,85 +232,6 @@ void Binder::bindImageView(ImageView& view, PictureWidget* widget, FlippedContai
 void Binder::bindMovieView(MovieView& view, MovieWidget* widget, FlippedContainer* container)
 {
     observeView(view, widget, container, [&view, widget] { widget->setMovie(view.movie()); });
-}
-
-void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContainer* container)
-{
-    remember(table, widget);
-    auto* model = new DataSourceTableModel(table, widget);
-    widget->setModel(model);
-    widget->setSelectionBehavior(QAbstractItemView::SelectRows);
-    widget->setSelectionMode(table.allowsMultipleSelection() ? QAbstractItemView::ExtendedSelection
-                                                             : QAbstractItemView::SingleSelection);
-    widget->setSortingEnabled(false);
-    auto echo = std::make_shared<Echo>();
-
-    auto showSelection = [&table, widget, model, echo] {
-        const auto quiet = echo->guard();
-        QItemSelection selection;
-        for (const int row : table.selectedRowIndexes())
-            selection.select(model->index(row, 0), model->index(row, model->columnCount() - 1));
-        QItemSelectionModel* selected = widget->selectionModel();
-        selected->select(selection, QItemSelectionModel::ClearAndSelect);
-        if (table.selectedRow() >= 0)
-            selected->setCurrentIndex(model->index(table.selectedRow(), 0), QItemSelectionModel::NoUpdate);
-    };
-
-    auto apply = [this, &table, widget, model, container, showSelection, echo](Change change) {
-        switch (change) {
-        case Change::Reload:
-            model->reload();
-            showSelection();
-            break;
-        case Change::Selection:
-            // A selection the user has just made is already on screen; showing it again
-            // would disturb a selection still being extended.
-            if (!echo->active())
-                showSelection();
-            break;
-        case Change::Scroll:
-            if (table.scrolledRow() >= 0 && table.scrolledRow() < model->rowCount())
-                widget->scrollTo(model->index(table.scrolledRow(), 0));
-            break;
-        case Change::Content:
-            widget->viewport()->update();
-            break;
-        default:
-            mirrorView(table, widget, container, change);
-        }
-    };
-    table.setObserver(apply);
-    for (const auto& column : table.tableColumns()) {
-        column->setObserver([model](Change) { model->refreshHeaders(); });
-        bound.append(column.get());
-    }
-    for (Change change : {Change::Reload, Change::Frame, Change::Visibility})
-        apply(change);
-
-    // The user's selection becomes the table's, the row they acted on last.
-    connect(widget->selectionModel(), &QItemSelectionModel::selectionChanged, this, [&table, widget, echo] {
-        if (echo->active())
-            return;
-        const auto quiet = echo->guard();
-        std::set<int> rows;
-        for (const QModelIndex& index : widget->selectionModel()->selectedRows())
-            rows.insert(index.row());
-        const int current = widget->selectionModel()->currentIndex().row();
-        if (rows.contains(current)) {
-            rows.erase(current);
-            table.selectRowIndexes(rows, false);
-            table.selectRow(current, true);
-        } else {
-            table.selectRowIndexes(rows, false);
-        }
-    });
-    connect(widget, &QTableView::clicked, this, [&table] { table.performClick(); });
-    connect(widget, &QTableView::doubleClicked, this, [&table] { table.performDoubleClick(); });
-    widget->horizontalHeader()->setSectionsClickable(true);
-    connect(widget->horizontalHeader(), &QHeaderView::sectionClicked, this, [&table, model](int section) {
-        if (TableColumn* column = model->columnAt(section))
-            table.performHeaderClick(*column);
-    });
 }
 
 void Binder::bindWindow(Window& window, QWidget* topLevel, QWidget* frameWidget, QWidget* host,

@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
 #include "platform/button.h"
 #include "platform/image_view.h"
@@ -22,6 +23,8 @@ class QWidget;
 
 namespace korvida::qt {
 
+class DataSourceTableModel;
+class Echo;
 class FlippedContainer;
 class MovieWidget;
 class PictureWidget;
@@ -70,6 +73,9 @@ private:
     void mirrorView(const View& view, QWidget* widget, FlippedContainer* container, Change change);
     // Binds a view whose only own change is its content, shown by `showContent`.
     void observeView(View& view, QWidget* widget, FlippedContainer* container, std::function<void()> showContent);
+    // The user's selection, clicks, keys and header clicks on a table's widget.
+    void connectTableView(TableView& table, QTableView* widget, DataSourceTableModel* model,
+                          const std::shared_ptr<Echo>& echo);
 
     QHash<const Control*, QWidget*> widgets;
     QList<Control*> bound;

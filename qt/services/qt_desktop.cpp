@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -35,9 +36,29 @@ bool QtWorkspace::openURL(const std::string& url)
     return QDesktopServices::openUrl(QUrl(toQString(url)));
 }
 
-bool QtScriptRunner::executeScript(const std::string&)
+namespace {
+
+std::string standardFolder(QStandardPaths::StandardLocation location)
 {
-    return false;
+    return QStandardPaths::writableLocation(location).toStdString();
+}
+
+} // namespace
+
+QtScriptRunner::QtScriptRunner()
+    : runner(ImportFolders{standardFolder(QStandardPaths::MusicLocation), standardFolder(QStandardPaths::MoviesLocation),
+                           standardFolder(QStandardPaths::PicturesLocation)})
+{
+}
+
+bool QtScriptRunner::executeScript(const std::string& source)
+{
+    return runner.executeScript(source);
+}
+
+bool QtScriptRunner::executeImportScript(const std::string& source, const ScriptContext& context)
+{
+    return runner.executeImportScript(source, context);
 }
 
 void QtFolderChooser::chooseFolder(Window& sheetParent, const FolderRequest& request, Completion done)

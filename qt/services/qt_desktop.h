@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "import/desktop_script_runner.h"
 #include "platform/desktop.h"
 
 class QWidget;
@@ -19,12 +20,17 @@ public:
     bool openURL(const std::string& url) override;
 };
 
-// Linux has no AppleScript, and the applications the import scripts address do not exist
-// here: the scripts are not run. Each counts as failed, which the import treats like any
-// script error: silently.
+// Linux has no AppleScript and none of the programs the import scripts address: the
+// scripts are carried out by the program itself, into the folders the desktop names for
+// music, videos and pictures (which follow the user's XDG user directories).
 class QtScriptRunner : public ScriptRunner {
 public:
+    QtScriptRunner();
     bool executeScript(const std::string& source) override;
+    bool executeImportScript(const std::string& source, const ScriptContext& context) override;
+
+private:
+    DesktopScriptRunner runner;
 };
 
 // The folder chooser as a sheet: a directory dialog, modal for its window, that starts in

@@ -90,9 +90,22 @@ TEST_F(Quit, TheHomePageOpensFromTheShippedFileInTheBrowser)
 {
     app->donateUpdate(nullptr);
     EXPECT_TRUE(fakes.workspace.openedURLs.empty()) << "nothing to open without the page";
+    EXPECT_EQ(fakes.alert.calls.size(), 1u) << "the About box instead";
 
     fakes.resources.paths["HomePage.html"] = "/usr/share/korvida/Home Page.html";
     app->donateUpdate(nullptr);
     EXPECT_EQ(fakes.workspace.openedURLs,
               (std::vector<std::string>{"file:///usr/share/korvida/Home%20Page.html"}));
+    EXPECT_EQ(fakes.alert.calls.size(), 1u) << "no About box when the browser shows the page";
+}
+
+TEST_F(Quit, WithoutABrowserTheHomePageCommandShowsAnAboutBox)
+{
+    fakes.resources.paths["HomePage.html"] = "/usr/share/korvida/HomePage.html";
+    fakes.workspace.browserStarts = false;
+    app->donateUpdate(nullptr);
+    ASSERT_EQ(fakes.alert.calls.size(), 1u);
+    EXPECT_EQ(fakes.alert.calls[0].title, "About Korvida");
+    EXPECT_NE(fakes.alert.calls[0].message.find("file:///usr/share/korvida/HomePage.html"), std::string::npos);
+    EXPECT_EQ(fakes.alert.calls[0].alternateButton, "") << "one button only";
 }

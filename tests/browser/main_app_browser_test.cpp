@@ -131,6 +131,11 @@ TEST_F(MainAppBrowser, TypeButtonsNarrowTheLibraryAndPhotosRetitleTheColumns)
     app.musicFilterButton->performClick();
     EXPECT_EQ(app.medias.size(), 4u);
     EXPECT_EQ(mediaTitles(), "Artist/Album Artist/Album Artist/Album");
+    // Only the button of the filter in force is shown pressed.
+    EXPECT_EQ(app.musicFilterButton->state(), 1);
+    EXPECT_EQ(app.pictureFilterButton->state() + app.movieFilterButton->state() + app.allFilterButton->state(), 0);
+    app.musicAndMovies();
+    EXPECT_EQ(app.musicFilterButton->state(), 0);
 }
 
 TEST_F(MainAppBrowser, GenreArtistAndAlbumClicksRebuildTheLevelsBelow)
@@ -283,7 +288,7 @@ TEST_F(MainAppBrowser, CellValuesEditsAndColoursFollowTheTables)
     EXPECT_TRUE(first->getTaged());
     EXPECT_EQ(app.tableViewObjectValueForTableColumn(*app.mediaTableView, column(*app.mediaTableView, "taged"), 0),
               korvida::CellValue(true));
-    EXPECT_EQ(app.mediaTaged->stringValue(), ""); // refreshed only by the next count
+    EXPECT_EQ(app.mediaTaged->stringValue(), "    1 photos  TagGed") << "the line follows every tick";
 
     // Rows the lists do not have are neither read nor written.
     app.tableViewSetObjectValueForTableColumnRow(*app.mediaTableView, true, taged, 6);

@@ -61,7 +61,7 @@ TEST(SearchMatch, TextLongerThanEveryFieldFindsNothing)
     library.add("ab", "ab", "ab", "ab");
     library.add("", "", "", "");
     EXPECT_TRUE(searchResult(library.all(), "abc").empty());
-    EXPECT_TRUE(searchResult(library.all(), "\xC3\xA4").empty());
+    EXPECT_TRUE(searchResult(library.all(), "\xCF\x83").empty()); // σ, as long as "ab"
 }
 
 TEST(SearchMatch, PrefixTestOnFieldsThatStartInAsciiAndGoOn)
@@ -73,4 +73,22 @@ TEST(SearchMatch, PrefixTestOnFieldsThatStartInAsciiAndGoOn)
     // The dotted capital I lowers to two characters, i and a combining dot.
     EXPECT_TRUE(beginsWithLowerCased("\xC4\xB0stanbul", "i\xCC\x87s"));
     EXPECT_EQ(lowerCased("\xC4\xB0"), "i\xCC\x87");
+}
+
+TEST(SearchMatch, IgnoresAccentsOnBothSidesButStaysAPrefixMatch)
+{
+    TestLibrary library;
+    library.add("Caf\xC3\xA9 del Mar", "y", "a", "z");          // Café del Mar
+    library.add("x", "Sj\xC3\xB8" "bris", "y", "z");            // Sjøbris
+    library.add("x", "y", "\xC3\x86" "bleskud", "z");           // Æbleskud
+    library.add("x", "The B\xC3\xA9" "atles", "y", "z");        // The Béatles
+    library.add("cafeteria", "y", "b", "z");
+    const auto all = library.all();
+    EXPECT_EQ(namesOf(searchResult(all, "cafe")), (Names{"cafeteria", "Caf\xC3\xA9 del Mar"}));
+    EXPECT_EQ(namesOf(searchResult(all, "CAF\xC3\x89")), (Names{"cafeteria", "Caf\xC3\xA9 del Mar"}));
+    EXPECT_EQ(searchResult(all, "sjo").size(), 1u);
+    EXPECT_EQ(searchResult(all, "SJ\xC3\x98").size(), 1u);
+    EXPECT_EQ(searchResult(all, "aeble").size(), 1u);
+    EXPECT_TRUE(searchResult(all, "bea").empty()) << "the artist only contains it";
+    EXPECT_TRUE(searchResult(all, "caff").empty());
 }

@@ -54,15 +54,17 @@ TEST(TableRows, TwinsShareTheirListAndUnknownTablesShowGenres)
     EXPECT_EQ(twinOf(BrowserTable::ImportTargets), BrowserTable::ImportTargets);
 }
 
-TEST(ColumnTitles, FirstMediaDecidesAndEmptyListKeepsTitles)
+TEST(ColumnTitles, PhotosAloneGiveYearAndMonthAndEmptyListKeepsTitles)
 {
     TestLibrary library;
-    EXPECT_EQ(titlesForFirstMedia(library.all()), std::nullopt);
+    EXPECT_EQ(titlesForShownMedias(library.all()), std::nullopt);
     library.add("photo", "2004", "07", "Photos", 0, InMedia::kPhoto);
+    EXPECT_EQ(titlesForShownMedias(library.all()), kPhotoTitles);
+    // A mixed list, whichever comes first, shows artist and album names.
     library.add("tune", "a", "b", "c");
-    EXPECT_EQ(titlesForFirstMedia(library.all()), kPhotoTitles);
+    EXPECT_EQ(titlesForShownMedias(library.all()), kMusicTitles);
     std::swap(library.items[0], library.items[1]);
-    EXPECT_EQ(titlesForFirstMedia(library.all()), kMusicTitles);
+    EXPECT_EQ(titlesForShownMedias(library.all()), kMusicTitles);
 }
 
 TEST(PlayListBrowsing, OnePhotoMemberGivesPhotoTitles)

@@ -18,7 +18,18 @@ TEST(JsonString, EscapesQuotesBackslashesAndEveryControlCharacter)
     EXPECT_EQ(jsonString("a\nb\tc\rd\be\ff"), R"("a\nb\tc\rd\be\ff")");
     EXPECT_EQ(jsonString(std::string("\x01\x1f\x1b", 3)), R"("\u0001\u001f\u001b")");
     EXPECT_EQ(jsonString(std::string("nul\0end", 7)), R"("nul\u0000end")");
-    EXPECT_EQ(jsonString("/ and \x7f stay"), "\"/ and \x7f stay\"");
+    EXPECT_EQ(jsonString("/ stays"), "\"/ stays\"");
+}
+
+TEST(JsonString, EscapesDeleteC1AndBidirectionalControls)
+{
+    EXPECT_EQ(jsonString("a\x7f" "b"), R"("a\u007fb")");
+    EXPECT_EQ(jsonString("\xC2\x80\xC2\x9B" "2J\xC2\x9F"), R"("\u0080\u009b2J\u009f")");
+    EXPECT_EQ(jsonString("\xE2\x80\xAA\xE2\x80\xAEtxt.exe\xE2\x81\xA6\xE2\x81\xA9"),
+              R"("\u202a\u202etxt.exe\u2066\u2069")");
+    // Their neighbours are ordinary text.
+    EXPECT_EQ(jsonString("\xC2\xA0\xE2\x80\xA9\xE2\x80\xAF\xE2\x81\xA5\xE2\x81\xAA"),
+              "\"\xC2\xA0\xE2\x80\xA9\xE2\x80\xAF\xE2\x81\xA5\xE2\x81\xAA\"");
 }
 
 TEST(JsonString, PassesUtf8ThroughAndReplacesIllFormedBytes)
@@ -36,6 +47,7 @@ TEST(PrintableText, ReplacesControlCharactersSoATitleCannotDriveTheTerminal)
     EXPECT_EQ(printableText("line\nbreak"), "line" + kReplacement + "break");
     EXPECT_EQ(printableText("\xC2\x9B" "2J"), kReplacement + "2J");  // C1 control sequence introducer
     EXPECT_EQ(printableText("Café"), "Café");
+    EXPECT_EQ(printableText("evil\xE2\x80\xAEgpj.exe\xE2\x81\xA7"), "evil" + kReplacement + "gpj.exe" + kReplacement);
 }
 
 TEST(DisplayWidth, CountsColumnsNotBytes)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -155,22 +156,73 @@ TEST_F(ExportCommand, RefusesBadArgumentsAndFoldersThatAreNotPlayers)
     EXPECT_EQ(run({player.string(), (root.path() / "file").string()}).status, 2);
 }
 
-TEST_F(ExportCommand, CtrlCCancelsAllAndRemovesThePartialFile)
+namespace {
+
+// Waits until the first copy's hidden file exists: from then on the command handles the
+// signals itself.
+void waitForPartialFile(const fs::path& destination)
 {
-    fs::resize_file(trackFile("A1.mp3"), 1u << 30); // sparse: large but cheap
-    ExportRun result;
-    std::thread command([&] { result = exportTo({"--type", "music"}); });
-    // Once the first copy's partial file exists the command handles Ctrl-C itself.
     for (bool copying = false; !copying; std::this_thread::yield()) {
         std::error_code ignored;
         for (const auto& entry : fs::recursive_directory_iterator(destination, ignored))
             copying = copying || entry.path().filename().string().starts_with(".korvida-");
     }
-    ::kill(::getpid(), SIGINT);
-    command.join();
+}
 
-    EXPECT_EQ(result.status, 130);
-    EXPECT_EQ(result.out,
-              "0 copied, 0 skipped (already there), 0 missing on the player, 0 failed, 2 not copied (interrupted)\n");
+} // namespace
+
+TEST_F(ExportCommand, CtrlCTermAndHangUpCancelAllAndRemoveThePartialFile)
+{
+    fs::resize_file(trackFile("A1.mp3"), 1u << 30); // sparse: large but cheap
+    for (const auto& [signal, status] : std::vector<std::pair<int, int>>{{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
+        SCOPED_TRACE(signal);
+        ExportRun result;
+        std::thread command([&] { result = exportTo({"--type", "music"}); });
+        waitForPartialFile(destination);
+        ::kill(::getpid(), signal);
+        command.join();
+
+        EXPECT_EQ(result.status, status);
+        EXPECT_EQ(result.out,
+                  "0 copied, 0 skipped (already there), 0 missing on the player, 0 failed, 2 not copied (interrupted)\n");
+        EXPECT_TRUE(files().empty());
+        for (const auto& entry : fs::recursive_directory_iterator(destination))
+            EXPECT_FALSE(entry.path().filename().string().starts_with(".korvida-")) << entry.path();
+    }
+}
+
+TEST_F(ExportCommand, SecondCtrlCEndsAtOnceLeavingNoHiddenFile)
+{
+    fs::resize_file(trackFile("A1.mp3"), 1u << 30);
+    EXPECT_EXIT(
+        {
+            // Both signals come within one look of the command's loop: it ends from there
+            // rather than waiting for the running copy and returning (which exits 0 here).
+            std::thread command([&] {
+                exportTo({"--type", "music"});
+                std::_Exit(0);
+            });
+            waitForPartialFile(destination);
+            ::raise(SIGINT);
+            ::raise(SIGINT);
+            command.join();
+        },
+        ::testing::ExitedWithCode(130), "");
+    for (const auto& entry : fs::recursive_directory_iterator(destination))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".korvida-")) << entry.path();
     EXPECT_TRUE(files().empty());
+}
+
+TEST_F(ExportCommand, DestinationOnThePlayerIsRefusedBeforeAnythingIsMade)
+{
+    for (const fs::path& inside : {player, player / "Copies", player / "iPod_Control/../Copies"}) {
+        const ExportRun result = run({player.string(), inside.string()});
+        EXPECT_EQ(result.status, 2);
+        EXPECT_NE(result.err.find("never written"), std::string::npos) << result.err;
+    }
+    EXPECT_FALSE(fs::exists(player / "Copies"));
+    fs::create_directory_symlink(player, root.path() / "link-to-player");
+    EXPECT_EQ(run({player.string(), (root.path() / "link-to-player/Copies").string()}).status, 2);
+    // A sibling whose name starts like the player's is not inside it.
+    EXPECT_EQ(run({player.string(), (root.path() / "player2").string()}).status, 0);
 }

@@ -110,6 +110,19 @@ TEST_F(ListCommand, PlayerWithoutDatabasesListsTheEmptyDeviceEntry)
               "\n");
 }
 
+TEST_F(ListCommand, UnreadableDatabaseIsToldOnStandardErrorAndListsAsMissing)
+{
+    writer::Device device;
+    device.withITunesDB = false;
+    ASSERT_TRUE(writer::writeDevice(dir.path(), device));
+    std::filesystem::create_directories(dir.path() / "iPod_Control" / "iTunes" / "iTunesDB");
+    const Listing listing = list({root(), "--json"});
+    EXPECT_EQ(listing.status, 0);
+    EXPECT_EQ(listing.out.rfind(R"({"device": "Empty", "items": [])", 0), 0u) << listing.out;
+    EXPECT_NE(listing.err.find("iPod_Control/iTunes/iTunesDB was not read: Is a directory"), std::string::npos)
+        << listing.err;
+}
+
 TEST_F(ListCommand, JsonGivesEveryItemAndPlaylistMembersAsIndexes)
 {
     ASSERT_TRUE(writer::writeDevice(dir.path(), smallDevice()));

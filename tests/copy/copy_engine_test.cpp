@@ -9,6 +9,7 @@
 
 #include "copy/copy_outcome.h"
 #include "copy/file_copy_source.h"
+#include "copy/media_copy.h"
 #include "copy_files.h"
 #include "library/in_media.h"
 #include "support/temp_dir.h"
@@ -68,7 +69,7 @@ TEST_F(CopyEngine, CopiesFilesAroundTheChunkSizeByteForByte)
         const auto destination = path(("copy-" + std::to_string(size)).c_str());
         const auto bytes = writePatternFile(source, size);
         const int before = counter.load();
-        EXPECT_TRUE(media.copyPath(source, destination, counter));
+        EXPECT_TRUE(korvida::copyPath(media, source, destination, counter));
         EXPECT_EQ(readWholeFile(destination), bytes);
         EXPECT_EQ(counter.load(), before - 1);
         EXPECT_FALSE(media.getIsCopying());
@@ -79,24 +80,24 @@ TEST_F(CopyEngine, ReadsInChunksAndAdvancesByTheLengthAskedFor)
 {
     writePatternFile(path("small"), 10000);
     ScriptedSource small(path("small"));
-    ASSERT_EQ(media.copyFrom(small, path("small-copy"), counter), CopyOutcome::copied);
+    ASSERT_EQ(korvida::copyFrom(media, small, path("small-copy"), counter), CopyOutcome::copied);
     EXPECT_EQ(small.requests, (decltype(small.requests){{0, 10000}}));
     EXPECT_EQ(media.getPosisjon(), 1000u);
 
     writePatternFile(path("two"), 20000);
     ScriptedSource two(path("two"));
-    ASSERT_EQ(media.copyFrom(two, path("two-copy"), counter), CopyOutcome::copied);
+    ASSERT_EQ(korvida::copyFrom(media, two, path("two-copy"), counter), CopyOutcome::copied);
     EXPECT_EQ(two.requests, (decltype(two.requests){{0, 16384}, {16384, 16384}}));
     EXPECT_EQ(media.getFileSize(), 2000u);
     EXPECT_EQ(media.getPosisjon(), 3276u); // 32768 bytes: above the size after the last chunk
 
     writePatternFile(path("exact"), 16384);
-    EXPECT_TRUE(media.copyPath(path("exact"), path("exact-copy"), counter));
+    EXPECT_TRUE(korvida::copyPath(media, path("exact"), path("exact-copy"), counter));
     EXPECT_EQ(media.getFileSize(), 1638u);
     EXPECT_EQ(media.getPosisjon(), 1638u);
 
     ScriptedSource empty((writePatternFile(path("empty"), 0), path("empty")));
-    EXPECT_EQ(media.copyFrom(empty, path("empty-copy"), counter), CopyOutcome::copied);
+    EXPECT_EQ(korvida::copyFrom(media, empty, path("empty-copy"), counter), CopyOutcome::copied);
     EXPECT_TRUE(empty.requests.empty());
     EXPECT_TRUE(std::filesystem::exists(path("empty-copy")));
 }
@@ -105,17 +106,17 @@ TEST_F(CopyEngine, CancelBeforeTheFirstChunkCopiesNothingAndClearsTheRequest)
 {
     const auto bytes = writePatternFile(path("source"), 50000);
     media.setShouldStopCopy(true);
-    EXPECT_FALSE(media.copyPath(path("source"), path("copy"), counter));
+    EXPECT_FALSE(korvida::copyPath(media, path("source"), path("copy"), counter));
     EXPECT_EQ(counter.load(), 4);
     EXPECT_EQ(treeOf(dir.path()), std::set<std::string>{"source"});
     // The request was used up: the next copy runs to its end.
-    EXPECT_TRUE(media.copyPath(path("source"), path("copy"), counter));
+    EXPECT_TRUE(korvida::copyPath(media, path("source"), path("copy"), counter));
     EXPECT_EQ(readWholeFile(path("copy")), bytes);
 }
 
 TEST_F(CopyEngine, SourceThatCannotBeOpenedFailsAndCountsDownOnce)
 {
-    EXPECT_FALSE(media.copyPath(path("missing"), path("copy"), counter));
+    EXPECT_FALSE(korvida::copyPath(media, path("missing"), path("copy"), counter));
     EXPECT_EQ(media.getFileSize(), 0u);
     EXPECT_FALSE(media.getIsCopying());
     EXPECT_EQ(counter.load(), 4);
@@ -123,9 +124,9 @@ TEST_F(CopyEngine, SourceThatCannotBeOpenedFailsAndCountsDownOnce)
     // A pipe or a folder at the source's path is refused at once instead of blocking or
     // reading what is not a file.
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(media.copyPath(path("pipe"), path("copy"), counter));
+    EXPECT_FALSE(korvida::copyPath(media, path("pipe"), path("copy"), counter));
     std::filesystem::create_directory(path("folder"));
-    EXPECT_FALSE(media.copyPath(path("folder"), path("copy"), counter));
+    EXPECT_FALSE(korvida::copyPath(media, path("folder"), path("copy"), counter));
     EXPECT_EQ(counter.load(), 2);
     EXPECT_EQ(treeOf(dir.path()), (std::set<std::string>{"folder", "pipe"}));
 }
@@ -137,7 +138,7 @@ TEST_F(CopyEngine, ReadFailingOrEndingMidFileIsAFailureThatLeavesNothing)
         writePatternFile(path("source"), 60000);
         ScriptedSource source(path("source"), 2, failure);
         const int before = counter.load();
-        EXPECT_EQ(media.copyFrom(source, path("copy"), counter), CopyOutcome::failed);
+        EXPECT_EQ(korvida::copyFrom(media, source, path("copy"), counter), CopyOutcome::failed);
         EXPECT_EQ(source.requests.size(), failure == Failure::shrinks ? 4u : 3u);
         EXPECT_EQ(counter.load(), before - 1);
         EXPECT_FALSE(media.getIsCopying());
@@ -154,7 +155,7 @@ TEST_F(CopyEngine, DestinationThatRefusesToGrowIsAFailureThatLeavesNothing)
     rlimit limited = saved;
     limited.rlim_cur = 20000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const bool copied = media.copyPath(path("source"), path("copy"), counter);
+    const bool copied = korvida::copyPath(media, path("source"), path("copy"), counter);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -167,7 +168,7 @@ TEST_F(CopyEngine, ExistingDestinationIsNeverReplaced)
 {
     writePatternFile(path("source"), 30000);
     std::ofstream(path("copy")) << "keep me";
-    EXPECT_FALSE(media.copyPath(path("source"), path("copy"), counter));
+    EXPECT_FALSE(korvida::copyPath(media, path("source"), path("copy"), counter));
     EXPECT_EQ(readWholeFile(path("copy")), "keep me");
     EXPECT_EQ(counter.load(), 4);
     EXPECT_EQ(treeOf(dir.path()), (std::set<std::string>{"copy", "source"}));
@@ -180,7 +181,7 @@ TEST_F(CopyEngine, FilesThatCannotBeMappedAreCopiedThroughABuffer)
         const auto bytes = writePatternFile(path("source"), size);
         korvida::FileCopySource source(path("source"), korvida::FileCopySource::Reading::buffered);
         const auto destination = path(("copy-" + std::to_string(size)).c_str());
-        EXPECT_EQ(media.copyFrom(source, destination, counter), CopyOutcome::copied);
+        EXPECT_EQ(korvida::copyFrom(media, source, destination, counter), CopyOutcome::copied);
         EXPECT_EQ(readWholeFile(destination), bytes);
     }
 }

@@ -53,3 +53,42 @@ TEST(ExportNaming, TuneGoesIntoArtistAndAlbumFolders)
     EXPECT_EQ(place.folders, (std::vector<std::string>{"Night:Day", "_"}));
     EXPECT_EQ(place.fileName, "03 Song.mp3");
 }
+
+TEST(ExportNaming, ControlCharactersBecomeUnderscores)
+{
+    EXPECT_EQ(exportComponent("a\nb"), "a_b");
+    EXPECT_EQ(exportComponent("07 \x1b[31mRED\a\r\t\x7f"), "07 _[31mRED____");
+    // U+0085 (next line) and U+009B (a terminal's CSI) are C1; U+00A0 and U+00E9 are not.
+    EXPECT_EQ(exportComponent("x\xc2\x85y\xc2\x9bz\xc2\xa0\xc3\xa9"), "x_y_z\xc2\xa0\xc3\xa9");
+    EXPECT_EQ(musicMovieFileName("Song", "mp\n3", 1, true), "01 Song.mp_3");
+}
+
+TEST(ExportNaming, LongNamesAreCutAtCharactersKeepingNumberAndType)
+{
+    std::string japanese;
+    for (int i = 0; i < 100; ++i)
+        japanese += "\xe6\x97\xa5"; // 100 three-byte characters, 300 bytes
+    const std::string fileName = musicMovieFileName(japanese, "mp3", 7, true);
+    EXPECT_LE(fileName.size(), kMaxComponentBytes);
+    EXPECT_TRUE(fileName.starts_with("07 \xe6\x97\xa5"));
+    EXPECT_TRUE(fileName.ends_with("\xe6\x97\xa5.mp3"));
+    EXPECT_EQ((fileName.size() - 3 - 4) % 3, 0u); // whole characters only
+
+    EXPECT_EQ(exportComponent(std::string(300, 'a')), std::string(255, 'a'));
+    EXPECT_EQ(exportComponent("\xc3\xa9" + std::string(254, 'a')).size(), 255u);
+    EXPECT_EQ(exportComponent(std::string(254, 'a') + "\xc3\xa9"), std::string(254, 'a'));
+
+    const auto place = picturePlace("2004", "05", "17", std::string(300, 'p') + ".jpg");
+    EXPECT_EQ(place.fileName, std::string(251, 'p') + ".jpg");
+}
+
+TEST(ExportNaming, PictureFieldsOpenAtMostFourLevels)
+{
+    EXPECT_EQ(exportFolderLevels("a/b/c/d/e/f"), (std::vector<std::string>{"a", "b", "c", "d:e:f"}));
+    std::string dots;
+    for (int i = 0; i < 1500; ++i)
+        dots += "./";
+    const auto levels = exportFolderLevels(dots);
+    ASSERT_EQ(levels.size(), kMaxPictureLevels);
+    EXPECT_EQ(levels[3].size(), kMaxComponentBytes);
+}

@@ -5,6 +5,7 @@
 
 #include "app/main_app.h"
 #include "copy_files.h"
+#include "tools/device_writer/device_writer.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
@@ -203,7 +204,7 @@ TEST_F(CopyRun, ClickingARowShowsThatItemsCopyState)
     EXPECT_TRUE(std::filesystem::is_empty(chosen / "Artist/Album"));
 }
 
-TEST_F(CopyRun, WorkerAndCancelButtonsRacingLeaveOnlyWholeFiles)
+TEST_F(CopyRun, WorkerCancelButtonsAndTaggingRacingLeaveOnlyWholeFiles)
 {
     constexpr int kItems = 2000;
     for (int i = 0; i < kItems; ++i)
@@ -212,6 +213,9 @@ TEST_F(CopyRun, WorkerAndCancelButtonsRacingLeaveOnlyWholeFiles)
     std::mt19937 random(11);
     for (int clicks = 0; app->workerRunning.load(); ++clicks) {
         app->mediaTableView->selectRow(static_cast<int>(random() % kItems), false);
+        // Ticking boxes and the tag buttons while the worker reads the tags.
+        app->medias[random() % kItems]->setTaged(clicks % 2 == 0);
+        app->tagSelectedButton(clicks % 3 == 0 ? app->untagButton.get() : app->tagButton.get());
         app->canselCopyingButton(app->canselCopying.get());
         EXPECT_GE(app->state.numberOfSaveMedia.load(), 0);
         if (clicks % 64 == 0) {
@@ -234,4 +238,116 @@ TEST_F(CopyRun, WorkerAndCancelButtonsRacingLeaveOnlyWholeFiles)
     }
     for (const auto& name : treeOf(chosen))
         EXPECT_EQ(name.find(".korvida-"), std::string::npos) << name;
+}
+
+namespace {
+
+// A controller launched without the start-up sound, as after a player has been opened:
+// nothing is loaded in the movie view.
+class CopyFromPlayer : public ::testing::Test {
+protected:
+    CopyFromPlayer()
+    {
+        std::filesystem::create_directory(chosen);
+        app = std::make_unique<MainApp>(fakes.services());
+        app->applicationDidFinishLaunching();
+    }
+
+    // Writes a player of `titles`, drops it and lets the tick read it.
+    void readPlayer(const std::vector<std::string>& titles)
+    {
+        korvida::devicewriter::Device device;
+        device.withMediaFiles = true;
+        std::uint32_t id = 100;
+        for (const std::string& title : titles) {
+            korvida::devicewriter::Track track;
+            track.title = title;
+            track.artist = "Artist";
+            track.album = "Album";
+            track.location = ":iPod_Control:Music:F00:T" + std::to_string(id) + ".mp3";
+            track.id = id++;
+            device.tracks.push_back(track);
+        }
+        ASSERT_TRUE(korvida::devicewriter::writeDevice(player, device));
+        ASSERT_TRUE(app->droppOnIcon.readFromFile(player.string(), ""));
+        app->doChecks();
+        ASSERT_EQ(app->mediasVisible.size(), titles.size());
+    }
+
+    void finishRun()
+    {
+        if (app->worker.joinable())
+            app->worker.join();
+        fakes.mainThread.drain();
+    }
+
+    FakeServices fakes;
+    TempDir root;
+    std::filesystem::path player = root.path() / "player";
+    std::filesystem::path chosen = root.path() / "chosen";
+    std::unique_ptr<MainApp> app;
+};
+
+} // namespace
+
+TEST_F(CopyFromPlayer, ProgressBarMovesAndGoesWithTheCancelButtonsWhenTheRunEnds)
+{
+    readPlayer({"Big", "Small"});
+    EXPECT_FALSE(app->visibleMovie);
+    InMedia& big = *app->mediasVisible[0];
+    std::filesystem::resize_file(big.getPath(), 512u << 20); // sparse: large but cheap
+    for (const auto& media : app->mediasVisible)
+        media->setTaged(true);
+
+    app->copyButton(app->copy.get());
+    fakes.folderChooser.choose(chosen.string());
+    while (big.getPosisjon() == 0)
+        std::this_thread::yield();
+    app->mediaTableView->selectRow(0, false);
+    app->mediaTableView->performClick();
+    app->doChecks();
+    EXPECT_FALSE(app->copyingProgressIndicator->isHidden());
+    EXPECT_GT(app->copyingProgressIndicator->doubleValue(), 0.0);
+    EXPECT_FALSE(app->canselAllCopying->isHidden());
+
+    // The big copy is stopped behind the window's back; the small one ends the run while
+    // no row is selected, so only the counter can tell the bar to go.
+    app->copyQueue.cancel(big, app->state.numberOfSaveMedia);
+    app->mediaTableView->deselectAll();
+    finishRun();
+    EXPECT_TRUE(std::filesystem::exists(chosen / "Artist/Album/Small.mp3"));
+    app->doChecks();
+    EXPECT_TRUE(app->copyingProgressIndicator->isHidden());
+    EXPECT_TRUE(app->canselCopying->isHidden());
+    EXPECT_TRUE(app->canselAllCopying->isHidden());
+    EXPECT_TRUE(app->copyingTextField->isHidden());
+}
+
+TEST_F(CopyFromPlayer, AFolderOnThePlayerIsRefusedWithAnAlert)
+{
+    readPlayer({"Song"});
+    app->mediasVisible[0]->setTaged(true);
+    app->copyButton(app->copy.get());
+    fakes.folderChooser.choose((player / "iPod_Control/../Notes").string());
+    ASSERT_EQ(fakes.alert.calls.size(), 1u);
+    EXPECT_EQ(fakes.alert.calls[0].title, "Choose a folder outside the player");
+    EXPECT_FALSE(app->worker.joinable());
+    EXPECT_TRUE(app->copy->isEnabled());
+    EXPECT_FALSE(std::filesystem::exists(player / "Notes"));
+}
+
+TEST_F(CopyFromPlayer, TeardownCancelsTheQueueInsteadOfWaitingForIt)
+{
+    readPlayer({"Big", "Second", "Third"});
+    InMedia& big = *app->mediasVisible[0];
+    std::filesystem::resize_file(big.getPath(), 512u << 20);
+    for (const auto& media : app->mediasVisible)
+        media->setTaged(true);
+    app->copyButton(app->copy.get());
+    fakes.folderChooser.choose(chosen.string());
+    while (big.getPosisjon() == 0)
+        std::this_thread::yield();
+
+    app.reset();
+    EXPECT_TRUE(std::filesystem::is_empty(chosen / "Artist/Album"));
 }

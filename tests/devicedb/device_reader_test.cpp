@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "devicedb/device_reader.h"
 #include "support/temp_dir.h"
 #include "tools/device_writer/device_writer.h"
@@ -83,4 +85,39 @@ TEST(DeviceReader, DeviceTestLooksForSysInfo)
     EXPECT_FALSE(korvida::hasSysInfo((folder.path() / "absent").string()));
     ASSERT_TRUE(dw::writeDevice(folder.path(), dw::Device{}));
     EXPECT_TRUE(korvida::hasSysInfo(folder.path().string()));
+}
+
+TEST(DeviceReader, HugeFifoOrFolderDatabasesAreUnreadAndTheOtherDatabaseStillShows)
+{
+    TempDir folder;
+    dw::Device device = sampleDevice();
+    ASSERT_TRUE(dw::writeDevice(folder.path(), device));
+    const auto iTunesDB = folder.path() / "iPod_Control" / "iTunes" / "iTunesDB";
+    const std::string root = folder.path().string();
+
+    // Sparse: no space on disk, but far more than any reader may ask memory for.
+    std::filesystem::resize_file(iTunesDB, std::uintmax_t{1} << 40);
+    korvida::UnreadDatabases unread;
+    Library library = korvida::readDevice(root, &unread);
+    EXPECT_EQ(listNames(library), (std::vector<std::string>{"Empty", "Photos", "Trip"}));
+    ASSERT_EQ(unread.size(), 1u);
+    EXPECT_EQ(unread[0].path, iTunesDB.string());
+    EXPECT_EQ(unread[0].error, std::errc::file_too_large);
+
+    std::filesystem::remove(iTunesDB);
+    ASSERT_EQ(::mkfifo(iTunesDB.c_str(), 0600), 0);
+    unread.clear();
+    library = korvida::readDevice(root, &unread); // must not wait for a writer
+    EXPECT_EQ(listNames(library), (std::vector<std::string>{"Empty", "Photos", "Trip"}));
+    ASSERT_EQ(unread.size(), 1u);
+    EXPECT_EQ(unread[0].error, std::errc::not_supported);
+
+    std::filesystem::remove(iTunesDB);
+    std::filesystem::create_directory(iTunesDB);
+    std::filesystem::remove(folder.path() / "Photos" / "Photo Database");
+    unread.clear();
+    library = korvida::readDevice(root, &unread);
+    EXPECT_EQ(listNames(library), (std::vector<std::string>{"Empty", "Photos"}));
+    ASSERT_EQ(unread.size(), 1u); // a missing database is no fault
+    EXPECT_EQ(unread[0].error, std::errc::is_a_directory);
 }

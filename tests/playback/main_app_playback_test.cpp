@@ -2,6 +2,7 @@
 
 #include "app/app_fixture.h"
 #include "playback/id3_bytes.h"
+#include "presentation/fitting.h"
 #include "tools/device_writer/device_writer.h"
 
 using korvida::makeRect;
@@ -304,4 +305,34 @@ TEST_F(PlaybackTest, DoubleClickPlays)
     app->mediaTableViewFullScreen->performDoubleClick();
     EXPECT_EQ(app->lastPlaydMedia, app->medias[0]);
     EXPECT_TRUE(app->playing);
+}
+
+TEST_F(PlaybackTest, FullScreenBranchesUseTheScreen)
+{
+    addItem("film.m4v", InMedia::kMovie);
+    addItem("tune.m4a", InMedia::kMusic);
+    app->fullScreen = true;
+    app->controllPannelHidden = false;
+    playRow(0);
+    // Screen 1440 x 900; panels shown: the space (205, 130, 1030, 490), a 640 x 480 film in it.
+    EXPECT_EQ(app->fullScreenMovieView->movie(), app->visibleMovie);
+    EXPECT_EQ(app->fullScreenMovieView->frame(), korvida::getScreenRess(korvida::Size{640, 480},
+                                                                        makeRect(205, 130, 1030, 490)));
+    EXPECT_TRUE(movie().started);
+
+    app->controllPanelFullScreen->orderFront();
+    playRow(1);
+    EXPECT_TRUE(app->fullScreenMovieView->isHidden());
+    EXPECT_EQ(app->inImageViewFullScreen->image(), app->inImage);
+    EXPECT_FLOAT_EQ(app->inImage->size().width, 1440.0f / 3.5f);
+}
+
+TEST_F(PlaybackTest, TheDevicePictureIsSizedForThePictureArea)
+{
+    app->state.iPodPath = writePlayer("NANO", {"a"});
+    app->state.iPodDropped = true;
+    fakes.timers.fire();
+    ASSERT_NE(app->inImage, nullptr);
+    // The window is 1120 wide: the area is 556 wide, and the square icon stays square.
+    EXPECT_EQ(app->inImage->size(), (korvida::Size{556, 556}));
 }

@@ -1,6 +1,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <sys/stat.h>
 #include <QLabel>
 #include <QMimeData>
 #include <QTableView>
@@ -93,4 +99,77 @@ TEST(SingleInstanceTest, ASecondStartHandsItsFolderToTheFirst)
     while (received.isEmpty() && waited.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(received, QStringList{QStringLiteral("/media/anna/Ännas IPOD")});
+}
+
+TEST_F(DeviceDropTest, ADragWhoseFirstEntryIsNotALocalFolderIsRefused)
+{
+    desktop->launch();
+    const QString player = writePlayer("MINI");
+    QMimeData remoteFirst;
+    remoteFirst.setUrls({QUrl(QStringLiteral("sftp://host/player")), QUrl::fromLocalFile(player)});
+    EXPECT_FALSE(dragOnto(widget("inImageView"), remoteFirst));
+    QMimeData fileFirst;
+    folderData(fileFirst, {player + QStringLiteral("/iPod_Control/Device/SysInfo"), player});
+    EXPECT_FALSE(dragOnto(widget("inImageView"), fileFirst));
+    EXPECT_FALSE(app().state.iPodDropped);
+}
+
+namespace {
+
+QStringList waitForFolders(const QStringList& received, int count)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (received.size() < count && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    return received;
+}
+
+}  // namespace
+
+TEST(SingleInstanceTest, AFolderArrivesWholeAndARelativeOneIsIgnored)
+{
+    const QString serverName = QStringLiteral("korvida-test-frames-%1").arg(QCoreApplication::applicationPid());
+    korvida::qt::SingleInstance first(serverName);
+    QStringList received;
+    ASSERT_TRUE(first.listen([&received](const QString& folder) { received.append(folder); }));
+
+    // Sent by hand: a relative path, which the receiver would open from its own folder.
+    QLocalSocket raw;
+    raw.connectToServer(serverName);
+    ASSERT_TRUE(raw.waitForConnected(1000));
+    const QByteArray relative = "iPod/../x";
+    QByteArray frame(4, '\0');
+    qToBigEndian(static_cast<quint32>(relative.size()), frame.data());
+    raw.write(frame + relative);
+    raw.waitForBytesWritten(1000);
+    raw.disconnectFromServer();
+
+    korvida::qt::SingleInstance second(serverName);
+    EXPECT_TRUE(second.handToRunning(QStringLiteral("/media/anna/a\nb")));
+    EXPECT_EQ(waitForFolders(received, 1), QStringList{QStringLiteral("/media/anna/a\nb")});
+}
+
+TEST(SingleInstanceTest, TheSocketLivesInAPrivateRuntimeFolderNamedAfterTheSession)
+{
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    ::chmod(QFile::encodeName(runtime.path()).constData(), 0700);
+    EXPECT_EQ(korvida::qt::SingleInstance::serverNameFor(runtime.path(), QStringLiteral(":1")),
+              runtime.path() + QStringLiteral("/korvida-:1.socket"));
+    EXPECT_NE(korvida::qt::SingleInstance::serverNameFor(runtime.path(), QStringLiteral(":0")),
+              korvida::qt::SingleInstance::serverNameFor(runtime.path(), QStringLiteral(":1")));
+    EXPECT_EQ(korvida::qt::SingleInstance::serverNameFor(runtime.path(), QStringLiteral("/run/wl/0")),
+              runtime.path() + QStringLiteral("/korvida-_run_wl_0.socket"));
+
+    // Not to be trusted: a folder others may enter, a missing one, none at all.
+    ::chmod(QFile::encodeName(runtime.path()).constData(), 0755);
+    EXPECT_TRUE(korvida::qt::SingleInstance::serverNameFor(runtime.path(), QStringLiteral(":1")).isEmpty());
+    EXPECT_TRUE(korvida::qt::SingleInstance::serverNameFor(runtime.path() + QStringLiteral("/none"), QStringLiteral(":1")).isEmpty());
+    EXPECT_TRUE(korvida::qt::SingleInstance::serverNameFor(QString(), QStringLiteral(":1")).isEmpty());
+
+    // With no trusted socket a second start does not hand over, and listening fails.
+    korvida::qt::SingleInstance untrusted{QString()};
+    EXPECT_FALSE(untrusted.handToRunning(QStringLiteral("/media/x"), 100));
+    EXPECT_FALSE(untrusted.listen([](const QString&) {}));
 }

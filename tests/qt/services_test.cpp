@@ -141,3 +141,52 @@ TEST(QtServicesTest, AFilmKnowsItsNaturalSize)
     film->setMovieTimeValue(500);
     EXPECT_EQ(film->getMovieTime(), 500);
 }
+
+TEST(QtServicesTest, CoversTheTagScanMissesComeFromTheTagLibrary)
+{
+    TempDir folder;
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(40, 30, QImage::Format_RGB32).save(&buffer, "JPG");
+
+    // An ID3 version 2.4 tag, which the program's own scan leaves alone: one APIC frame with
+    // a small enough size that its syncsafe and plain forms agree.
+    QByteArray body = QByteArray(1, '\0') + "image/jpeg" + QByteArray(1, '\0') + QByteArray(1, '\3')
+                      + QByteArray(1, '\0') + jpeg;
+    ASSERT_LT(body.size(), 127 * 128);
+    const auto syncsafe = [](qsizetype size) {
+        QByteArray bytes;
+        for (int shift = 21; shift >= 0; shift -= 7)
+            bytes.append(static_cast<char>((size >> shift) & 0x7f));
+        return bytes;
+    };
+    const QByteArray frame = "APIC" + syncsafe(body.size()) + QByteArray(2, '\0') + body;
+    const QByteArray tag = "ID3" + QByteArray(1, '\4') + QByteArray(2, '\0') + syncsafe(frame.size()) + frame;
+    const QString tune = pathIn(folder, "v24.MP3");
+    QFile file(tune);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(tag + QByteArray(64, '\xff'));
+    file.close();
+
+    QtImages images;
+    const auto cover = images.embeddedCover(tune.toStdString());
+    ASSERT_NE(cover, nullptr);
+    EXPECT_EQ(cover->naturalSize(), (korvida::Size{40, 30}));
+    EXPECT_EQ(images.embeddedCover(KORVIDA_SOURCE_DIR "/demo/assets/movies/sunrise.m4v"), nullptr)
+        << "a film is not a tune";
+}
+
+TEST(QtServicesTest, FastBackVisiblyGoesBack)
+{
+    QtMovies movies;
+    const auto tune = movies.openMovie(KORVIDA_SOURCE_DIR "/demo/assets/music/harbour_bells.mp3");
+    ASSERT_NE(tune, nullptr);
+    tune->start();
+    ASSERT_TRUE(waitFor([&] { return tune->getMovieTime() > 1500; }));
+    tune->setRate(-6.0f);
+    const auto from = tune->getMovieTime();
+    EXPECT_TRUE(waitFor([&] { return tune->getMovieTime() < from - 500; }));
+    tune->setRate(1.0f);
+    EXPECT_EQ(tune->rate(), 1.0f);
+}

@@ -75,8 +75,12 @@ void InMemoryDefaultsStore::write(const std::string& key, const std::string& val
 
 bool RecordingScriptRunner::executeScript(const std::string& source)
 {
-    std::lock_guard lock(mutex);
-    recorded.push_back(source);
+    {
+        std::lock_guard lock(mutex);
+        recorded.push_back(source);
+    }
+    if (whileRunning)
+        whileRunning(source);
     return succeeds;
 }
 

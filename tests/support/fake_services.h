@@ -91,10 +91,12 @@ public:
 class FakeWorkspace : public korvida::Workspace {
 public:
     std::vector<std::string> openedURLs;
+    // False: as if no browser could be started.
+    bool browserStarts = true;
     bool openURL(const std::string& url) override
     {
         openedURLs.push_back(url);
-        return true;
+        return browserStarts;
     }
 };
 
@@ -102,6 +104,8 @@ public:
 class RecordingScriptRunner : public korvida::ScriptRunner {
 public:
     bool succeeds = true;
+    // Runs, on the runner's thread, after each script is recorded.
+    std::function<void(const std::string&)> whileRunning;
     bool executeScript(const std::string& source) override;
     std::vector<std::string> scripts() const;
 

@@ -1,0 +1,113 @@
+// An import into the user's folders against a plain export of the same items: 24 tunes of
+// 12.5 MB (300 MB) read from the page cache, all in one ticked playlist, written into fresh
+// folders on the same file system. The import should cost the export plus the playlist files.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "copy/copy_queue.h"
+#include "copy/export_delegate.h"
+#include "copy/run_folders.h"
+#include "import/desktop_script_runner.h"
+#include "import/import_run.h"
+#include "library/in_media.h"
+#include "library/play_list.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kTunes = 24;
+constexpr std::size_t kTuneSize = 12'500'000;
+
+struct Player {
+    fs::path root = fs::temp_directory_path() / ("korvida-import-bench-" + std::to_string(::getpid()));
+    std::vector<std::unique_ptr<InMedia>> items;
+    std::vector<std::unique_ptr<PlayList>> playLists;
+    std::vector<std::unique_ptr<PlayList>> entries;
+
+    Player()
+    {
+        fs::create_directories(root / "player");
+        std::string bytes(kTuneSize, '\0');
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>(i * 2654435761u >> 24);
+        playLists.push_back(std::make_unique<PlayList>());
+        playLists.push_back(std::make_unique<PlayList>());
+        playLists[1]->setListName("Road trip");
+        for (int i = 0; i < kTunes; ++i) {
+            auto tune = std::make_unique<InMedia>();
+            tune->setName("Tune " + std::to_string(i));
+            tune->setArtist("Artist");
+            tune->setAlbum("Album " + std::to_string(i % 3));
+            tune->setFileType("mp3");
+            tune->setMediaType(InMedia::kMusic);
+            tune->setTuneOnCdNr(i + 1);
+            tune->setTaged(true);
+            tune->setPath((root / "player" / ("T" + std::to_string(i) + ".mp3")).string());
+            std::ofstream(tune->getPath(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            playLists[1]->addMedia(tune.get());
+            items.push_back(std::move(tune));
+        }
+        entries.push_back(std::make_unique<PlayList>());
+        entries[0]->setListName("Road trip");
+        entries[0]->setTaged(true);
+    }
+    ~Player() { fs::remove_all(root); }
+
+    fs::path fresh(const std::string& name) const
+    {
+        fs::remove_all(root / name);
+        fs::create_directory(root / name);
+        return root / name;
+    }
+};
+
+const Player& player()
+{
+    static const Player instance;
+    return instance;
+}
+
+void BM_Export(benchmark::State& state)
+{
+    const Player& device = player();
+    for (auto _ : state) {
+        const fs::path folder = device.fresh("export");
+        std::atomic<int> count{0};
+        const std::atomic<int> withNumbers{1};
+        const korvida::ExportDelegate delegat{count, withNumbers, [] {}};
+        korvida::CopyQueue queue;
+        queue.queueTagged(device.items, count);
+        queue.exportQueued(device.items, korvida::prepareRunFolders(device.items, folder.string()), delegat);
+    }
+    state.SetBytesProcessed(state.iterations() * kTunes * static_cast<std::int64_t>(kTuneSize));
+}
+
+void BM_Import(benchmark::State& state)
+{
+    const Player& device = player();
+    for (auto _ : state) {
+        const fs::path home = device.fresh("home");
+        korvida::DesktopScriptRunner runner({(home / "Music").string(), (home / "Videos").string(),
+                                             (home / "Pictures").string()});
+        korvida::CopyQueue queue;
+        std::atomic<int> count{0};
+        const std::atomic<bool> stopped{false};
+        const korvida::ImportRun run{device.items, device.entries, device.playLists, queue, count, stopped, runner,
+                                     {}, [] {}};
+        korvida::importQueued(run, korvida::queueForImport(run, true, true), true, true);
+    }
+    state.SetBytesProcessed(state.iterations() * kTunes * static_cast<std::int64_t>(kTuneSize));
+}
+
+} // namespace
+
+BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,0 +1,152 @@
+#include "cli/import_command.h"
+
+#include <atomic>
+#include <map>
+#include <optional>
+#include <ostream>
+
+#include "cli/copy_run_watch.h"
+#include "cli/device_path.h"
+#include "cli/display_text.h"
+#include "cli/export_selection.h"
+#include "copy/copy_queue.h"
+#include "devicedb/device_reader.h"
+#include "import/desktop_script_runner.h"
+#include "import/import_entries.h"
+#include "import/import_run.h"
+#include "import/user_folders.h"
+
+namespace korvida::cli {
+
+namespace {
+
+constexpr const char* kCommand = "korvida import";
+
+struct ImportOptions {
+    std::string device;
+    std::vector<std::string> playlists;
+    ExportChoice choice;
+    bool help = false;
+};
+
+const std::map<std::string, int, std::less<>> kTypeNames = {
+    {"music", InMedia::kMusic}, {"movies", InMedia::kMovie}, {"photos", InMedia::kPhoto}};
+
+// The options, or nothing after telling `err` what is wrong.
+std::optional<ImportOptions> parseArguments(const std::vector<std::string>& arguments, std::ostream& err)
+{
+    ImportOptions options;
+    std::vector<std::string> operands;
+    bool onlyOperands = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool takesValue = argument == "--type" || argument == "--playlist" || argument == "--match";
+        if (onlyOperands || argument.size() < 2 || argument[0] != '-') {
+            operands.push_back(argument);
+        } else if (argument == "--") {
+            onlyOperands = true;
+        } else if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (takesValue && i + 1 == arguments.size()) {
+            err << kCommand << ": " << argument << " needs a value\n";
+            return std::nullopt;
+        } else if (argument == "--type") {
+            const auto type = kTypeNames.find(arguments[++i]);
+            if (type == kTypeNames.end()) {
+                err << kCommand << ": unknown type " << printableText(arguments[i]) << " (music, movies or photos)\n";
+                return std::nullopt;
+            }
+            options.choice.mediaTypes.insert(type->second);
+        } else if (argument == "--playlist") {
+            options.playlists.push_back(arguments[++i]);
+        } else if (argument == "--match") {
+            options.choice.match = arguments[++i];
+        } else {
+            err << kCommand << ": unknown option " << printableText(argument) << '\n';
+            return std::nullopt;
+        }
+    }
+    if (!options.help && operands.size() != 1) {
+        err << kCommand << ": " << (operands.empty() ? "DEVICE is needed" : "too many operands") << '\n';
+        return std::nullopt;
+    }
+    options.device = operands.empty() ? std::string() : operands[0];
+    return options;
+}
+
+// Ticks the entries of the named playlists; false after telling `err` of a name that is
+// no playlist of the player.
+bool tickPlaylists(const std::vector<std::string>& names, const Library& library,
+                   std::vector<std::unique_ptr<PlayList>>& entries, std::ostream& err)
+{
+    for (const std::string& name : names) {
+        bool onPlayer = false;
+        for (const auto& playList : library.playLists)
+            onPlayer = onPlayer || playList->getCleanListName() == name;
+        if (!onPlayer) {
+            err << kCommand << ": no playlist " << printableText(name) << " on the player\n";
+            return false;
+        }
+        for (const auto& entry : entries)
+            if (entry->getCleanListName() == name)
+                entry->setTaged(true);
+    }
+    return true;
+}
+
+} // namespace
+
+int importCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    const std::optional<ImportOptions> options = parseArguments(arguments, err);
+    if (!options) {
+        err << "usage: " << kImportUsage << '\n';
+        return 2;
+    }
+    const ImportFolders folders = userImportFolders();
+    if (options->help) {
+        out << "usage: " << kImportUsage << '\n'
+            << "Imports the items of a player folder as the import sheet does: tunes into " << folders.music
+            << "\nas Artist/Album/07 Title.mp3, films into " << folders.videos << ", photos into "
+            << folders.pictures << "/Korvida,\nand the playlist \"Korvida\" and every --playlist as M3U8 files in "
+            << folders.music << "/Playlists.\nNothing there is replaced; a second import adds nothing twice.\n";
+        return out.flush() ? 0 : 1;
+    }
+    const std::string iPodPath = devicePath(options->device);
+    if (!isPlayerFolder(iPodPath, kCommand, err))
+        return 2;
+    const Library library = readDevice(iPodPath);
+    tagChosenItems(library, options->choice);
+    std::vector<std::unique_ptr<PlayList>> entries = importEntriesOf(library.playLists).entries;
+    if (!tickPlaylists(options->playlists, library, entries, err))
+        return 2;
+
+    const auto& types = options->choice.mediaTypes;
+    const bool toMusic = types.empty() || types.contains(InMedia::kMusic) || types.contains(InMedia::kMovie);
+    const bool toPhotos = types.empty() || types.contains(InMedia::kPhoto);
+    DesktopScriptRunner runner(folders);
+    CopyQueue queue;
+    std::atomic<int> numberOfSaveMedia{0};
+    std::atomic<bool> importStopped{false};
+    CopyRunReport report;
+    const ImportRun run{library.mediasVisible,
+                        entries,
+                        library.playLists,
+                        queue,
+                        numberOfSaveMedia,
+                        importStopped,
+                        runner,
+                        [&](const InMedia& media, CopyOutcome outcome) { report.itemDone(media, outcome); },
+                        [] {}};
+    const ImportQueued queued = queueForImport(run, toMusic, toPhotos);
+    const std::size_t total = static_cast<std::size_t>(queued.tracks + queued.pictures);
+    const int signal = watchCopyRun([&] { importQueued(run, queued, toMusic, toPhotos); },
+                                          [&] {
+                                              importStopped.store(true);
+                                              queue.cancelAll(library.mediasVisible, numberOfSaveMedia);
+                                          },
+                                          report, library, total, err);
+    return finishCopyRun(report, total, signal, kCommand, out, err);
+}
+
+} // namespace korvida::cli

@@ -1,0 +1,36 @@
+#include "copy/player_file.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace korvida {
+
+bool liesWithin(const std::string& path, const std::string& folder)
+{
+    std::error_code error;
+    const auto resolvedFolder = std::filesystem::weakly_canonical(std::filesystem::absolute(folder, error), error);
+    if (error)
+        return false;
+    const auto resolvedPath = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+    if (error)
+        return false;
+    // Compared piece by piece, so "/media/player2" does not lie in "/media/player".
+    auto folderEnd = resolvedFolder.end();
+    if (!resolvedFolder.empty() && std::prev(folderEnd)->empty())
+        --folderEnd; // a trailing "/" leaves an empty last piece
+    const auto mismatch = std::mismatch(resolvedFolder.begin(), folderEnd, resolvedPath.begin(), resolvedPath.end());
+    return mismatch.first == folderEnd;
+}
+
+std::optional<std::string> resolvePlayerFile(const std::string& path, const std::string& playerFolder)
+{
+    std::error_code error;
+    const auto resolved = std::filesystem::canonical(path, error);
+    if (error)
+        return std::nullopt;
+    if (!playerFolder.empty() && !liesWithin(resolved.string(), playerFolder))
+        return std::nullopt;
+    return resolved.string();
+}
+
+} // namespace korvida

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <optional>
+#include <vector>
+
+#include "import/playlist_shelf.h"
+#include "import/script_statements.h"
+#include "import/user_folders.h"
+#include "platform/desktop.h"
+
+// Carries out the import scripts on a desktop with no such scripting: it reads the
+// statements those scripts hold, and only those, and does their work in the user's music,
+// videos and pictures folders. Tunes land in Music as Artist/Album/NN Title.ext, films in
+// Videos under their name, pictures in Pictures/<album>, and every playlist is an M3U8 file
+// in Music/Playlists. Only files of the player's items are read; nothing is ever replaced.
+namespace korvida {
+
+class DesktopScriptRunner final : public ScriptRunner {
+public:
+    explicit DesktopScriptRunner(ImportFolders folders);
+
+    // With no player items a script can only make playlists.
+    bool executeScript(const std::string& source) override;
+    bool executeImportScript(const std::string& source, const ScriptContext& context) override;
+
+private:
+    // What one script asks the music program to do with one file.
+    struct TrackRequest {
+        std::string file;
+        std::string collection;
+        std::optional<std::string> name;
+        std::vector<std::string> playlists;
+    };
+
+    bool runMusicScript(const std::vector<ScriptStatement>& statements, const ScriptContext& context);
+    bool runPhotoScript(const std::vector<ScriptStatement>& statements, const ScriptContext& context);
+    bool importTrack(const TrackRequest& request, const ScriptContext& context);
+    InMedia* findItem(const std::string& key, bool hfs, const ScriptContext& context);
+
+    ImportFolders folders;
+    PlaylistShelf playlists;
+};
+
+} // namespace korvida

@@ -1,0 +1,141 @@
+// The binding of a table: its rows through a table model, its selection both ways, its
+// clicks, header clicks and keys, and the sort arrow of its header.
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+#include <memory>
+
+#include "qt/binding/binder.h"
+#include "qt/binding/echo.h"
+#include "qt/binding/table_keys.h"
+#include "qt/binding/table_model.h"
+
+namespace korvida::qt {
+
+namespace {
+
+// The rows as whole-row ranges, one range for each run of adjacent rows, so that a large
+// selection (every row) is one range and not one a row.
+QItemSelection rowRanges(const std::set<int>& rows, const QAbstractItemModel& model)
+{
+    QItemSelection selection;
+    const int lastColumn = model.columnCount() - 1;
+    for (auto row = rows.begin(); row != rows.end();) {
+        const int first = *row;
+        int last = first;
+        while (++row != rows.end() && *row == last + 1)
+            last = *row;
+        selection.append(QItemSelectionRange(model.index(first, 0), model.index(last, lastColumn)));
+    }
+    return selection;
+}
+
+// The rows of a whole-row selection, read range by range.
+std::set<int> selectedRows(const QItemSelectionModel& selected)
+{
+    std::set<int> rows;
+    for (const QItemSelectionRange& range : selected.selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.insert(rows.end(), row);
+    return rows;
+}
+
+void showSortArrow(const TableView& table, QHeaderView* header, const DataSourceTableModel& model)
+{
+    const TableColumn* sorted = table.sortIndicatorColumn();
+    for (int section = 0; sorted != nullptr && section < model.columnCount(); ++section) {
+        if (model.columnAt(section) != sorted)
+            continue;
+        header->setSortIndicator(section, table.sortIndicatorAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+        header->setSortIndicatorShown(true);
+        return;
+    }
+    header->setSortIndicatorShown(false);
+}
+
+}  // namespace
+
+void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContainer* container)
+{
+    remember(table, widget);
+    auto* model = new DataSourceTableModel(table, widget);
+    widget->setModel(model);
+    widget->setSelectionBehavior(QAbstractItemView::SelectRows);
+    widget->setSelectionMode(table.allowsMultipleSelection() ? QAbstractItemView::ExtendedSelection
+                                                             : QAbstractItemView::SingleSelection);
+    widget->setSortingEnabled(false);
+    auto echo = std::make_shared<Echo>();
+
+    auto showSelection = [&table, widget, model, echo] {
+        const auto quiet = echo->guard();
+        QItemSelectionModel* selected = widget->selectionModel();
+        selected->select(rowRanges(table.selectedRowIndexes(), *model), QItemSelectionModel::ClearAndSelect);
+        if (table.selectedRow() >= 0)
+            selected->setCurrentIndex(model->index(table.selectedRow(), 0), QItemSelectionModel::NoUpdate);
+    };
+
+    auto apply = [this, &table, widget, model, container, showSelection, echo](Change change) {
+        switch (change) {
+        case Change::Reload:
+            model->reload();
+            showSelection();
+            break;
+        case Change::Selection:
+            // A selection the user has just made is already on screen; showing it again
+            // would disturb a selection still being extended.
+            if (!echo->active())
+                showSelection();
+            break;
+        case Change::Scroll:
+            if (table.scrolledRow() >= 0 && table.scrolledRow() < model->rowCount())
+                widget->scrollTo(model->index(table.scrolledRow(), 0));
+            break;
+        case Change::Content:
+            showSortArrow(table, widget->horizontalHeader(), *model);
+            widget->viewport()->update();
+            break;
+        default:
+            mirrorView(table, widget, container, change);
+        }
+    };
+    table.setObserver(apply);
+    for (const auto& column : table.tableColumns()) {
+        column->setObserver([model](Change) { model->refreshHeaders(); });
+        bound.append(column.get());
+    }
+    for (Change change : {Change::Reload, Change::Frame, Change::Visibility, Change::Content})
+        apply(change);
+    connectTableView(table, widget, model, echo);
+}
+
+void Binder::connectTableView(TableView& table, QTableView* widget, DataSourceTableModel* model,
+                              const std::shared_ptr<Echo>& echo)
+{
+    // The user's selection becomes the table's, the row they acted on last.
+    connect(widget->selectionModel(), &QItemSelectionModel::selectionChanged, this, [&table, widget, echo] {
+        if (echo->active())
+            return;
+        const auto quiet = echo->guard();
+        std::set<int> rows = selectedRows(*widget->selectionModel());
+        const int current = widget->selectionModel()->currentIndex().row();
+        if (rows.contains(current)) {
+            rows.erase(current);
+            table.selectRowIndexes(rows, false);
+            table.selectRow(current, true);
+        } else {
+            table.selectRowIndexes(rows, false);
+        }
+    });
+    connect(widget, &QTableView::clicked, this, [&table] { table.performClick(); });
+    connect(widget, &QTableView::doubleClicked, this, [&table] { table.performDoubleClick(); });
+    new TableKeys(widget, table.allowsMultipleSelection() ? std::function<void()>()
+                                                          : std::function<void()>([&table] { table.performClick(); }));
+    widget->horizontalHeader()->setSectionsClickable(true);
+    connect(widget->horizontalHeader(), &QHeaderView::sectionClicked, this, [&table, model](int section) {
+        if (TableColumn* column = model->columnAt(section))
+            table.performHeaderClick(*column);
+    });
+}
+
+}  // namespace korvida::qt

@@ -1,0 +1,127 @@
+// The window as a person uses it: keys that move through the lists and tag, the states the
+// controls show, and folders that are not players.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "browser_window.h"
+#include "qt/main_window.h"
+
+namespace {
+
+class WindowKeysTest : public BrowserWindowTest {
+protected:
+    WindowKeysTest()
+    {
+        QWidget* window = desktop->interface().mainWindow;
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
+    // A key pressed in the widget that has the focus, or in the given one.
+    static void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+
+    QString tagged() const { return widget<QLabel>("mediaTaged")->text(); }
+};
+
+TEST_F(WindowKeysTest, MovingThroughAColumnOrThePlaylistsByKeysActsAsAClick)
+{
+    QTableView* genres = table("genereTableView");
+    QTableView* artists = table("artistTableView");
+    genres->setFocus();
+    press(genres, Qt::Key_Down); // Ambient
+    EXPECT_EQ(selectedRow(genres), 1);
+    EXPECT_EQ(artists->model()->rowCount(), 2) << "the artist column follows the keyboard";
+    press(genres, Qt::Key_End); // Folk, the last row
+    EXPECT_EQ(selectedRow(genres), 2);
+    EXPECT_EQ(artists->model()->rowCount(), 3);
+    EXPECT_EQ(selectedRow(table("genereTableViewFullScreen")), 2);
+    press(genres, Qt::Key_Home);
+    EXPECT_EQ(selectedRow(genres), 0);
+    EXPECT_EQ(table("mediaTableView")->model()->rowCount(), 4);
+
+    QTableView* playLists = table("playListsTableView");
+    playLists->setFocus();
+    press(playLists, Qt::Key_End);
+    ASSERT_EQ(selectedRow(playLists), playLists->model()->rowCount() - 1);
+    EXPECT_EQ(cell(table("mediaTableView"), 0, 1), "Ice Road") << "the playlist's members are shown";
+}
+
+TEST_F(WindowKeysTest, KeysSelectTagUntagAndSearch)
+{
+    QTableView* medias = table("mediaTableView");
+    medias->setFocus();
+    press(medias, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(app().mediaTableView->numberOfSelectedRows(), 4);
+    EXPECT_EQ(medias->selectionModel()->selectedRows().size(), 4);
+    press(medias, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(tagged(), "4 tunes      TagGed");
+    press(medias, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tagged(), "");
+
+    auto* search = widget<QLineEdit>("searchField");
+    press(medias, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(search->hasFocus());
+    QTest::keyClicks(search, "low");
+    EXPECT_EQ(medias->model()->rowCount(), 1);
+    press(search, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(search->selectedText(), "low") << "in the field Ctrl+A selects its text";
+    press(search, Qt::Key_Escape);
+    EXPECT_EQ(search->text(), "");
+    EXPECT_EQ(medias->model()->rowCount(), 4);
+}
+
+TEST_F(WindowKeysTest, TheControlsShowTheirState)
+{
+    auto* music = widget<QAbstractButton>("musicFilterButton");
+    music->click();
+    EXPECT_TRUE(music->isChecked());
+    EXPECT_FALSE(widget<QAbstractButton>("allFilterButton")->isChecked());
+    music->click();
+    EXPECT_TRUE(music->isChecked()) << "a second click leaves it pressed";
+
+    QTableView* medias = table("mediaTableView");
+    QHeaderView* header = medias->horizontalHeader();
+    EXPECT_FALSE(header->isSortIndicatorShown());
+    const int name = 1;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(header->sectionViewportPosition(name) + 5, header->height() / 2));
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), name);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    clickRow(table("genereTableView"), 1);
+    EXPECT_FALSE(header->isSortIndicatorShown()) << "a new list is in its own order";
+
+    ASSERT_TRUE(medias->model()->setData(medias->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(tagged(), "1 tunes      TagGed") << "the line follows a tick at once";
+
+    EXPECT_EQ(widget<QAbstractButton>("fullScreenB")->toolTip(), "Full screen");
+    EXPECT_FALSE(widget<QAbstractButton>("playButtonControllPanel")->toolTip().isEmpty());
+    EXPECT_TRUE(widget<QAbstractButton>("tagButton")->toolTip().contains("Ctrl+T"));
+}
+
+TEST_F(WindowKeysTest, AFolderThatIsNotAPlayerOpenedByNameIsToldAboutAndNothingChanges)
+{
+    std::filesystem::create_directories(folder.path() / "Holiday");
+    QString told;
+    QTimer::singleShot(0, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->text() + " / " + box->informativeText();
+            box->accept();
+        }
+    });
+    desktop->openFolder(QString::fromStdString((folder.path() / "Holiday").string()));
+    EXPECT_TRUE(told.contains("Not a player")) << told.toStdString();
+    EXPECT_TRUE(told.contains("Holiday"));
+    EXPECT_TRUE(told.contains("iPod_Control/Device/SysInfo"));
+    EXPECT_FALSE(app().state.iPodDropped);
+    app().doChecks();
+    EXPECT_EQ(table("mediaTableView")->model()->rowCount(), 4);
+}
+
+} // namespace
