@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 #include <system_error>
+#include <vector>
 
 #include "cli/display_text.h"
 #include "devicedb/device_reader.h"
@@ -47,6 +48,36 @@ bool isPlayerFolder(const std::string& iPodPath, std::string_view command, std::
         return false;
     }
     return true;
+}
+
+std::vector<std::string> playersNamed(const std::string& argument, const std::string& mountTable)
+{
+    std::vector<std::string> matches;
+    std::error_code error;
+    if (argument.empty() || argument.find('/') != std::string::npos ||
+        std::filesystem::symlink_status(argument, error).type() != std::filesystem::file_type::not_found)
+        return matches;
+    for (const MountedPlayer& player : mountedPlayers(readMountTable(mountTable)))
+        if (player.name == argument)
+            matches.push_back(player.mountPoint);
+    return matches;
+}
+
+std::optional<std::string> playerFolder(const std::string& argument, std::string_view command, std::ostream& err,
+                                        const std::string& mountTable)
+{
+    const std::vector<std::string> matches = playersNamed(argument, mountTable);
+    if (matches.size() > 1) {
+        err << command << ": " << printableText(argument) << ": more than one mounted player of that name (";
+        for (std::size_t i = 0; i < matches.size(); ++i)
+            err << (i == 0 ? "" : ", ") << printableText(matches[i]);
+        err << "); give its folder\n";
+        return std::nullopt;
+    }
+    const std::string iPodPath = matches.empty() ? devicePath(argument) : matches.front();
+    if (!isPlayerFolder(iPodPath, command, err))
+        return std::nullopt;
+    return iPodPath;
 }
 
 }  // namespace korvida::cli

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "app/mounted_players.h"
 
 namespace korvida::cli {
 
@@ -14,5 +18,15 @@ std::string devicePath(const std::string& argument);
 // Tells `err`, after the command's name, why the folder cannot be read as a player (it does
 // not exist, is not a folder or holds no iPod_Control/Device/SysInfo); true when it can.
 bool isPlayerFolder(const std::string& iPodPath, std::string_view command, std::ostream& err);
+
+// The mount points of the mounted players (in the mount table file) that an argument names
+// by name: none when it holds a "/" or when something of that name is in the current folder.
+std::vector<std::string> playersNamed(const std::string& argument, const std::string& mountTable = kMountTable);
+
+// The player folder a DEVICE argument names: a folder, or, when nothing of that name is in
+// the current folder and the name holds no "/", the mounted player of that name (found in
+// the mount table file). Nothing, after telling `err` why, when it names no player.
+std::optional<std::string> playerFolder(const std::string& argument, std::string_view command, std::ostream& err,
+                                        const std::string& mountTable = kMountTable);
 
 }  // namespace korvida::cli

@@ -105,9 +105,10 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
             << "button does: Artist/Album/07 Title.mp3, photos by year, month and day.\n";
         return out.flush() ? 0 : 1;
     }
-    const std::string iPodPath = devicePath(options->device);
-    if (!isPlayerFolder(iPodPath, "korvida export", err))
+    const std::optional<std::string> folder = playerFolder(options->device, "korvida export", err);
+    if (!folder)
         return 2;
+    const std::string& iPodPath = *folder;
     const Library library = readDevice(iPodPath);
     const std::optional<std::size_t> total = tagChosenItems(library, options->choice);
     if (!total) {

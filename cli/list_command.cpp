@@ -5,6 +5,7 @@
 
 #include "cli/device_path.h"
 #include "cli/display_text.h"
+#include "cli/exit_status.h"
 #include "cli/library_json.h"
 #include "cli/library_table.h"
 #include "devicedb/device_reader.h"
@@ -59,17 +60,19 @@ int listCommand(const std::vector<std::string>& arguments, std::ostream& out, st
     const std::optional<ListOptions> options = parseArguments(arguments, err);
     if (!options) {
         err << "usage: " << kListUsage << '\n';
-        return 2;
+        return kExitUsage;
     }
     if (options->help) {
         out << "usage: " << kListUsage << '\n'
             << "Prints the tunes, films, photos, playlists and photo albums of a player folder;\n"
+            << "DEVICE is a player's folder or the name of a mounted player (korvida devices);\n"
             << "--json prints them as one JSON document.\n";
-        return out.flush() ? 0 : 1;
+        return out.flush() ? kExitSuccess : kExitSomeFailed;
     }
-    const std::string iPodPath = devicePath(options->device);
-    if (!isPlayerFolder(iPodPath, "korvida list", err))
-        return 2;
+    const std::optional<std::string> folder = playerFolder(options->device, "korvida list", err);
+    if (!folder)
+        return kExitUsage;
+    const std::string& iPodPath = *folder;
 
     UnreadDatabases unread;
     const Library library = readDevice(iPodPath, &unread);
@@ -84,9 +87,9 @@ int listCommand(const std::vector<std::string>& arguments, std::ostream& out, st
         printLibraryTable(library, iPodPath, out);
     if (!out.flush()) {
         err << "korvida list: could not write the listing\n";
-        return 1;
+        return kExitSomeFailed;
     }
-    return 0;
+    return kExitSuccess;
 }
 
 }  // namespace korvida::cli

@@ -10,8 +10,8 @@
 
 #include "app/path_text.h"
 #include "app/player_folder.h"
-#include "qt/full_screen_keys.h"
 #include "qt/interface/browser_keys.h"
+#include "qt/full_screen_keys.h"
 #include "qt/main_window.h"
 #include "qt/widgets/movie_widget.h"
 #include "qt/widgets/flipped_container.h"
@@ -49,7 +49,8 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
     ui = buildMainInterface(*app, binder);
     ui->afterResize = [this] { followMainWindowSize(); };
     ui->mainWindow->onCloseRequest = [this] { app->quit(nullptr); };
-    buildMenus();
+    buildMenus(paths.mountTable);
+    timers.beforeEachFire = [this] { playersMenu->check(); };
     addBrowserKeys(*app, *ui);
     describeButtons();
     watchFullScreenGestures();
@@ -72,6 +73,7 @@ void DesktopApp::launch()
 {
     app->applicationDidFinishLaunching();
     followMainWindowSize();
+    playersMenu->check();
 }
 
 void DesktopApp::openFolder(const QString& path)
@@ -124,7 +126,13 @@ void DesktopApp::watchFullScreenGestures()
     }
 }
 
-void DesktopApp::buildMenus()
+bool DesktopApp::nothingOpen() const
+{
+    // A read player always leaves its device entry at the head of the playlists.
+    return app->state.playLists.empty() && !app->state.iPodDropped;
+}
+
+void DesktopApp::buildMenus(const QString& mountTable)
 {
     QMenuBar* bar = ui->mainWindow->menuBar();
     QMenu* korvida = bar->addMenu(QStringLiteral("&Korvida"));
@@ -141,6 +149,9 @@ void DesktopApp::buildMenus()
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     QAction* open = file->addAction(QStringLiteral("Open Device…"), this, [this] { chooseFolderToOpen(); });
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    playersMenu = std::make_unique<MountedPlayersMenu>(
+        *file, MountedPlayersMenu::Hooks{[this](const QString& folder) { openFolder(folder); }, [this] { return nothingOpen(); }},
+        orDefault(mountTable, QString::fromLatin1(kMountTable)).toStdString());
 }
 
 }  // namespace korvida::qt

@@ -8,6 +8,7 @@
 #include "app/main_app.h"
 #include "qt/binding/binder.h"
 #include "qt/interface/main_interface.h"
+#include "qt/mounted_players_menu.h"
 #include "qt/mpris/controller_media.h"
 #include "qt/mpris/mpris_service.h"
 #include "qt/services/qt_defaults_store.h"
@@ -22,6 +23,7 @@ namespace korvida::qt {
 struct DesktopPaths {
     QString settingsFile;   // empty: the user's configuration folder
     QString resourceCache;  // empty: the user's cache folder
+    QString mountTable;     // empty: the kernel's mount table of this process
 };
 
 // The program on the desktop: the Qt services, the controller, its windows bound to it, and
@@ -50,13 +52,15 @@ public:
 
     MainApp& controller() { return *app; }
     MainInterface& interface() { return *ui; }
+    MountedPlayersMenu& mountedPlayers() { return *playersMenu; }
     Binder& binding() { return binder; }
 
     // The desktop's media controls, while the player is offered on the session bus.
     const MprisService& mediaKeys() const { return *mpris; }
 
 private:
-    void buildMenus();
+    void buildMenus(const QString& mountTable);
+    bool nothingOpen() const;
     // F11, Escape and the keys of full screen; double clicks on the picture and the film.
     void watchFullScreenGestures();
     void followMainWindowSize();
@@ -79,6 +83,7 @@ private:
     QtApplication application;
     std::unique_ptr<MainApp> app;
     std::unique_ptr<MainInterface> ui;
+    std::unique_ptr<MountedPlayersMenu> playersMenu;
     CoverFiles covers;
     std::unique_ptr<MprisService> mpris;
 };

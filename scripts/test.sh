@@ -17,3 +17,5 @@ for preset in default asan tsan; do
 done
 echo "== fuzz"
 scripts/fuzz-ci.sh 60
+# The Debian package: built, checked and (as root, as in CI) installed and run.
+if [ "$(id -u)" -eq 0 ]; then scripts/package.sh; else scripts/package.sh --no-install; fi

@@ -88,6 +88,11 @@ void QtTickDelay::delay(int ticks)
 
 std::unique_ptr<Timer> QtTimers::scheduledTimer(double intervalSeconds, std::function<void()> fire)
 {
+    if (beforeEachFire)
+        fire = [before = beforeEachFire, fire = std::move(fire)] {
+            before();
+            fire();
+        };
     return std::make_unique<QtTimer>(intervalSeconds, std::move(fire));
 }
 

@@ -41,6 +41,10 @@ public:
 class QtTimers : public Timers {
 public:
     std::unique_ptr<Timer> scheduledTimer(double intervalSeconds, std::function<void()> fire) override;
+
+    // Runs just before each firing of the timers made after it is set: the desktop's own
+    // once-a-tick work (the mounted players) that the controller does not know of.
+    std::function<void()> beforeEachFire;
 };
 
 }  // namespace korvida::qt

@@ -22,7 +22,8 @@ void DesktopFixture::restart()
 {
     desktop.reset();
     desktop = std::make_unique<korvida::qt::DesktopApp>(
-        korvida::qt::DesktopPaths{settingsFile(), QString::fromStdString((folder.path() / "cache").string())});
+        korvida::qt::DesktopPaths{settingsFile(), QString::fromStdString((folder.path() / "cache").string()),
+                                  QString::fromStdString((folder.path() / "mountinfo").string())});
 }
 
 QString DesktopFixture::writePlayer(const char* name) const

@@ -11,7 +11,8 @@
 #include "qt/desktop_app.h"
 #include "support/temp_dir.h"
 
-// The whole desktop program, with its preferences and resource copies in a temporary folder.
+// The whole desktop program, with its preferences, resource copies and mount table (the file
+// "mountinfo", missing until a test writes it) in a temporary folder.
 class DesktopFixture : public ::testing::Test {
 protected:
     DesktopFixture();
