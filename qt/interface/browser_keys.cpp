@@ -34,7 +34,7 @@ constexpr ButtonText kButtonTexts[] = {
     {"fastForwardControllPanel", "Fast forward"},
     {"next", "Next"},
     {"nextButtonControllPanel", "Next"},
-    {"fullScreenB", "Full screen (F11)"},
+    {"fullScreenB", "Full screen"},
     {"leaveFullScreenButton", "Back to the window (Escape)"},
     {"hidePanelsButton", "Hide the controls until the mouse moves"},
     {"windowB", "Window"},
