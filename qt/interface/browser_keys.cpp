@@ -35,6 +35,8 @@ constexpr ButtonText kButtonTexts[] = {
     {"next", "Next"},
     {"nextButtonControllPanel", "Next"},
     {"fullScreenB", "Full screen"},
+    {"leaveFullScreenButton", "Back to the window (Escape)"},
+    {"hidePanelsButton", "Hide the controls until the mouse moves"},
     {"windowB", "Window"},
     {"tagButton", "Tag the selected rows (Ctrl+T)"},
     {"untagButton", "Untag the selected rows (Ctrl+Shift+T)"},
