@@ -4,15 +4,17 @@
 
 namespace korvida::qt {
 
-// True while the binder itself changes a widget or a control, so that the change does not
-// travel back the other way.
-class Echo {
+// Guards one binding against its own echo: it is held while the binding passes a change
+// between a control and its widget (a control's new selection shown in the widget, a user's
+// edit set on the control), so that the change does not travel back the other way.
+class MirroringGuard {
 public:
-    bool active() const { return depth > 0; }
-    auto guard()
+    bool mirroring() const { return depth > 0; }
+    auto hold()
     {
         ++depth;
-        return std::unique_ptr<Echo, void (*)(Echo*)>(this, [](Echo* echo) { --echo->depth; });
+        return std::unique_ptr<MirroringGuard, void (*)(MirroringGuard*)>(this,
+                                                                          [](MirroringGuard* guard) { --guard->depth; });
     }
 
 private:
