@@ -30,7 +30,15 @@ std::unique_ptr<MainInterface> InterfaceBuilder::build()
     buildPreferences(*ui);
     buildImportSheet(*ui);
     buildFullScreen(*ui);
+    checkEveryOutletBound();
     return ui;
+}
+
+void InterfaceBuilder::checkEveryOutletBound() const
+{
+    forEachOutlet(app, [this]([[maybe_unused]] const char* name, const Control& control) {
+        Q_ASSERT_X(binder.widgetOf(control) != nullptr, name, "an outlet without a widget");
+    });
 }
 
 QString InterfaceBuilder::outlet(const Control& control) const

@@ -21,6 +21,9 @@ public:
     std::unique_ptr<MainInterface> build();
 
 private:
+    // Every control of the outlet table has its widget (checked in debug builds).
+    void checkEveryOutletBound() const;
+
     // The main window (main_window_area.cpp).
     void buildMainWindow(MainInterface& ui);
     void buildMediaArea(FlippedContainer* area);
