@@ -30,8 +30,9 @@
 #include "platform/window.h"
 
 // The application's one controller. It owns every window and control of the interface (built
-// in app/main_interface.cpp as the interface file would make them), the lists, the process
-// state and the worker thread, and it is the data source of every table.
+// in app/main_interface.cpp as the interface file would make them; app/outlets.h names each
+// control that a widget shows), the lists, the process state and the worker thread, and it is
+// the data source of every table.
 //
 // Operations are declared here and defined in the folder of the subsystem they belong to.
 class MainApp : public korvida::TableDataSource {

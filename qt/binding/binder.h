@@ -24,7 +24,7 @@ class QWidget;
 namespace korvida::qt {
 
 class DataSourceTableModel;
-class Echo;
+class MirroringGuard;
 class FlippedContainer;
 class MovieWidget;
 class PictureWidget;
@@ -36,6 +36,10 @@ class PictureWidget;
 //
 // A view given a container is placed by its frame (flipped there); a view given none lives in
 // a Qt layout, and its frame only sizes picture buttons.
+//
+// Each kind of control is bound in a file of its own: button_binding.cpp, text_field_binding.cpp,
+// slider_binding.cpp (sliders and progress indicators), image_binding.cpp, movie_binding.cpp,
+// table_binding.cpp and window_binding.cpp.
 class Binder : public QObject {
     Q_OBJECT
 public:
@@ -75,7 +79,7 @@ private:
     void observeView(View& view, QWidget* widget, FlippedContainer* container, std::function<void()> showContent);
     // The user's selection, clicks, keys and header clicks on a table's widget.
     void connectTableView(TableView& table, QTableView* widget, DataSourceTableModel* model,
-                          const std::shared_ptr<Echo>& echo);
+                          const std::shared_ptr<MirroringGuard>& guard);
 
     QHash<const Control*, QWidget*> widgets;
     QList<Control*> bound;

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "qt/binding/binder.h"
-#include "qt/binding/echo.h"
+#include "qt/binding/mirroring_guard.h"
 #include "qt/binding/table_keys.h"
 #include "qt/binding/table_model.h"
 
@@ -65,17 +65,17 @@ void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContaine
     widget->setSelectionMode(table.allowsMultipleSelection() ? QAbstractItemView::ExtendedSelection
                                                              : QAbstractItemView::SingleSelection);
     widget->setSortingEnabled(false);
-    auto echo = std::make_shared<Echo>();
+    auto guard = std::make_shared<MirroringGuard>();
 
-    auto showSelection = [&table, widget, model, echo] {
-        const auto quiet = echo->guard();
+    auto showSelection = [&table, widget, model, guard] {
+        const auto held = guard->hold();
         QItemSelectionModel* selected = widget->selectionModel();
         selected->select(rowRanges(table.selectedRowIndexes(), *model), QItemSelectionModel::ClearAndSelect);
         if (table.selectedRow() >= 0)
             selected->setCurrentIndex(model->index(table.selectedRow(), 0), QItemSelectionModel::NoUpdate);
     };
 
-    auto apply = [this, &table, widget, model, container, showSelection, echo](Change change) {
+    auto apply = [this, &table, widget, model, container, showSelection, guard](Change change) {
         switch (change) {
         case Change::Reload:
             model->reload();
@@ -84,7 +84,7 @@ void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContaine
         case Change::Selection:
             // A selection the user has just made is already on screen; showing it again
             // would disturb a selection still being extended.
-            if (!echo->active())
+            if (!guard->mirroring())
                 showSelection();
             break;
         case Change::Scroll:
@@ -106,17 +106,17 @@ void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContaine
     }
     for (Change change : {Change::Reload, Change::Frame, Change::Visibility, Change::Content})
         apply(change);
-    connectTableView(table, widget, model, echo);
+    connectTableView(table, widget, model, guard);
 }
 
 void Binder::connectTableView(TableView& table, QTableView* widget, DataSourceTableModel* model,
-                              const std::shared_ptr<Echo>& echo)
+                              const std::shared_ptr<MirroringGuard>& guard)
 {
     // The user's selection becomes the table's, the row they acted on last.
-    connect(widget->selectionModel(), &QItemSelectionModel::selectionChanged, this, [&table, widget, echo] {
-        if (echo->active())
+    connect(widget->selectionModel(), &QItemSelectionModel::selectionChanged, this, [&table, widget, guard] {
+        if (guard->mirroring())
             return;
-        const auto quiet = echo->guard();
+        const auto held = guard->hold();
         std::set<int> rows = selectedRows(*widget->selectionModel());
         const int current = widget->selectionModel()->currentIndex().row();
         if (rows.contains(current)) {
