@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "cli/display_text.h"
+#include "cli/exit_status.h"
 #include "cli/interrupt_flag.h"
 #include "copy/partial_file.h"
 
@@ -122,11 +123,11 @@ int finishCopyRun(const CopyRunReport& report, std::size_t total, int signal, co
     out << exportSummary(report.counts, total, interrupted) << '\n';
     if (!out.flush()) {
         err << command << ": could not write the summary\n";
-        return 1;
+        return kExitSomeFailed;
     }
     if (interrupted)
         return exitStatusForSignal(signal);
-    return report.counts.missing > 0 || report.counts.failed > 0 ? 1 : 0;
+    return report.counts.missing > 0 || report.counts.failed > 0 ? kExitSomeFailed : kExitSuccess;
 }
 
 } // namespace korvida::cli

@@ -7,6 +7,7 @@
 #include "cli/copy_run_watch.h"
 #include "cli/device_path.h"
 #include "cli/display_text.h"
+#include "cli/exit_status.h"
 #include "cli/export_selection.h"
 #include "copy/copy_queue.h"
 #include "copy/player_file.h"
@@ -68,7 +69,7 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     const std::optional<ExportOptions> options = parseArguments(arguments, err);
     if (!options) {
         err << "usage: " << kExportUsage << '\n';
-        return 2;
+        return kExitUsage;
     }
     if (options->help) {
         out << "usage: " << kExportUsage << '\n'
@@ -78,21 +79,21 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     }
     const std::optional<std::string> folder = playerFolder(options->device, "korvida export", err);
     if (!folder)
-        return 2;
+        return kExitUsage;
     const std::string& iPodPath = *folder;
     const Library library = readDevice(iPodPath);
     const std::optional<std::size_t> total = tagChosenItems(library, options->choice);
     if (!total) {
         err << "korvida export: no playlist " << printableText(*options->choice.playlist) << " on the player\n";
-        return 2;
+        return kExitUsage;
     }
     if (liesWithin(options->destination, iPodPath)) {
         err << "korvida export: " << printableText(options->destination)
             << " lies on the player, which is never written; choose a folder outside it\n";
-        return 2;
+        return kExitUsage;
     }
     if (!prepareDestination(options->destination, err))
-        return 2;
+        return kExitUsage;
 
     std::atomic<int> numberOfSaveMedia{0};
     const std::atomic<int> saveWithTrackNumber{options->trackNumbers ? 1 : 0};

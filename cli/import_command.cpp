@@ -8,6 +8,7 @@
 #include "cli/copy_run_watch.h"
 #include "cli/device_path.h"
 #include "cli/display_text.h"
+#include "cli/exit_status.h"
 #include "cli/export_selection.h"
 #include "copy/copy_queue.h"
 #include "devicedb/device_reader.h"
@@ -76,7 +77,7 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     const std::optional<ImportOptions> options = parseArguments(arguments, err);
     if (!options) {
         err << "usage: " << kImportUsage << '\n';
-        return 2;
+        return kExitUsage;
     }
     const ImportFolders folders = userImportFolders();
     if (options->help) {
@@ -89,12 +90,12 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     }
     const std::string iPodPath = devicePath(options->device);
     if (!isPlayerFolder(iPodPath, kCommand, err))
-        return 2;
+        return kExitUsage;
     const Library library = readDevice(iPodPath);
     tagChosenItems(library, options->choice);
     std::vector<std::unique_ptr<PlayList>> entries = importEntriesOf(library.playLists).entries;
     if (!tickPlaylists(options->playlists, library, entries, err))
-        return 2;
+        return kExitUsage;
 
     const auto& types = options->choice.mediaTypes;
     const bool toMusic = types.empty() || types.contains(InMedia::kMusic) || types.contains(InMedia::kMovie);
