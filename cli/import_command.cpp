@@ -88,9 +88,10 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
             << folders.music << "/Playlists.\nNothing there is replaced; a second import adds nothing twice.\n";
         return out.flush() ? 0 : 1;
     }
-    const std::string iPodPath = devicePath(options->device);
-    if (!isPlayerFolder(iPodPath, kCommand, err))
+    const std::optional<std::string> folder = playerFolder(options->device, kCommand, err);
+    if (!folder)
         return kExitUsage;
+    const std::string& iPodPath = *folder;
     const Library library = readDevice(iPodPath);
     tagChosenItems(library, options->choice);
     std::vector<std::unique_ptr<PlayList>> entries = importEntriesOf(library.playLists).entries;
@@ -113,7 +114,8 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
                         importStopped,
                         runner,
                         [&](const InMedia& media, CopyOutcome outcome) { report.itemDone(media, outcome); },
-                        [] {}};
+                        [] {},
+                        iPodPath};
     const ImportQueued queued = queueForImport(run, toMusic, toPhotos);
     const std::size_t total = static_cast<std::size_t>(queued.tracks + queued.pictures);
     const int signal = watchCopyRun([&] { importQueued(run, queued, toMusic, toPhotos); },

@@ -135,7 +135,7 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
         folder = joinPath(joinPath(folders.music, place.folders[0]), place.folders[1]);
         fileName = place.fileName;
     }
-    const ImportedFile imported = importFile(*item, folder, fileName);
+    const ImportedFile imported = importFile(*item, folder, fileName, context.playerFolder);
     if (context.itemDone)
         context.itemDone(*item, imported.outcome);
     if (imported.outcome != CopyOutcome::copied && imported.outcome != CopyOutcome::skipped)
@@ -166,7 +166,7 @@ bool DesktopScriptRunner::runPhotoScript(const std::vector<ScriptStatement>& sta
             }
             const std::string& path = item->getPath();
             const std::string fileName = item->getNameWithType().value_or(path.substr(path.rfind('/') + 1));
-            const ImportedFile imported = importFile(*item, folder, exportComponent(fileName));
+            const ImportedFile imported = importFile(*item, folder, exportComponent(fileName), context.playerFolder);
             if (context.itemDone)
                 context.itemDone(*item, imported.outcome);
             ran = ran && (imported.outcome == CopyOutcome::copied || imported.outcome == CopyOutcome::skipped);

@@ -18,6 +18,7 @@ struct ImportedFile {
 // name holds another file; a file of the same size already there counts as imported
 // (`skipped`). The copy is the copy engine's, so a stop request ends it and a copy that is
 // not whole leaves nothing behind.
-ImportedFile importFile(InMedia& item, const std::string& folder, const std::string& fileName);
+ImportedFile importFile(InMedia& item, const std::string& folder, const std::string& fileName,
+                        const std::string& playerFolder);
 
 } // namespace korvida

@@ -10,7 +10,7 @@ namespace {
 
 ScriptContext contextOf(const ImportRun& run)
 {
-    return ScriptContext{run.items, run.playLists, run.itemDone, &run.importStopped};
+    return ScriptContext{run.items, run.playLists, run.itemDone, &run.importStopped, run.playerFolder};
 }
 
 } // namespace

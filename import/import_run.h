@@ -29,6 +29,8 @@ struct ImportRun {
     std::function<void(const InMedia&, CopyOutcome)> itemDone;
     // Asks for the media tables to be reloaded; must not wait for it.
     std::function<void()> updateMediaTableView;
+    // Files are read only from inside this folder; empty: no check (items made by hand).
+    std::string playerFolder{};
 };
 
 struct ImportQueued {

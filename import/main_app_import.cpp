@@ -67,7 +67,8 @@ korvida::ImportRun MainApp::importRun()
                               importStopped,
                               services.scripts,
                               {},
-                              [this] { services.mainThread.post([this] { updateMediaTableView(); }); }};
+                              [this] { services.mainThread.post([this] { updateMediaTableView(); }); },
+                              state.iPodPath};
 }
 
 void MainApp::doiTunes_iPhotoImport(bool toMusic, bool toPhotos)

@@ -36,6 +36,9 @@ struct ScriptContext {
     std::span<const std::unique_ptr<PlayList>> playLists;
     std::function<void(const InMedia&, CopyOutcome)> itemDone;
     const std::atomic<bool>* stopRequested = nullptr;
+    // The player's folder: an item's file that lies outside it (a link on the player to a
+    // file of the user's) is never read. Empty: no check.
+    std::string playerFolder{};
 };
 
 // Runs a script for another application. Answers whether it ran without error.

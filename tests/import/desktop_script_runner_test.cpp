@@ -38,7 +38,7 @@ protected:
     bool run(const std::string& script)
     {
         const auto heard = [this](const InMedia&, CopyOutcome outcome) { outcomes.push_back(outcome); };
-        return runner.executeImportScript(script, ScriptContext{library, playLists, heard});
+        return runner.executeImportScript(script, ScriptContext{library, playLists, heard, nullptr, playerFolder});
     }
 
     void importTracks()
@@ -60,6 +60,7 @@ protected:
     std::vector<std::unique_ptr<PlayList>> entries;
     std::vector<std::unique_ptr<PlayList>> playLists;
     std::vector<CopyOutcome> outcomes;
+    std::string playerFolder;
 };
 
 } // namespace
@@ -110,6 +111,20 @@ TEST_F(Runner, AnotherFileOfTheSameNameGetsANumberedNameAndAFailedCopyNoLine)
     EXPECT_EQ(fs::file_size(home / "Music/Artist/Album/07 Song.mp3"), 10u);
     EXPECT_EQ(playlist("Korvida.m3u8"), "#EXTM3U\n#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song (2).mp3\n");
     EXPECT_EQ(treeOf(home / "Music/Artist/Album"), (std::set<std::string>{"07 Song.mp3", "07 Song (2).mp3"}));
+}
+
+TEST_F(Runner, ATuneThatLinksOutOfThePlayerIsMissingAndNotRead)
+{
+    playerFolder = (root.path() / "player").string();
+    add("Song", InMedia::kMusic, "T1.mp3");
+    InMedia& secret = add("Secret", InMedia::kMusic, "T2.mp3");
+    writePatternFile(root.path() / "key", 40);
+    fs::remove(secret.getPath());
+    fs::create_symlink(root.path() / "key", secret.getPath());
+
+    importTracks();
+    EXPECT_EQ(treeOf(home / "Music/Artist/Album"), (std::set<std::string>{"07 Song.mp3"}));
+    EXPECT_EQ(outcomes, (std::vector<CopyOutcome>{CopyOutcome::copied, CopyOutcome::missing}));
 }
 
 TEST_F(Runner, HostileNamesRunNothingAndStayInsideTheFolders)
