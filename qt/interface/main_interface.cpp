@@ -1,5 +1,7 @@
 #include "qt/interface/main_interface.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QHBoxLayout>
@@ -28,9 +30,6 @@ namespace korvida::qt {
 
 namespace {
 
-// The browser side of the main window ends here; the picture view's corner sits just right
-// of it and anchors the media area.
-constexpr int kBrowserWidth = 531;
 constexpr QSize kMinimumWindow(980, 620);
 constexpr int kRowHeight = 20;
 
@@ -73,15 +72,16 @@ QTableView* tableWidget(const char* outlet)
     return table;
 }
 
-// Media tables: a narrow tick column, a wide name.
+// Media tables: a narrow tick column, then Name, Artist and Album narrow enough that the
+// Genre column (the last, which takes the rest) still shows at 1280 x 800.
 void sizeMediaColumns(QTableView* table)
 {
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, 26);
-    header->resizeSection(1, 190);
-    header->resizeSection(2, 120);
-    header->resizeSection(3, 120);
+    header->resizeSection(1, 150);
+    header->resizeSection(2, 100);
+    header->resizeSection(3, 100);
 }
 
 class Builder {
@@ -255,7 +255,7 @@ private:
         sides->addWidget(lists);
         sides->setStretchFactor(0, 1);
         sides->setStretchFactor(1, 3);
-        sides->setSizes({140, 380});
+        sides->setSizes({130, 500});
         column->addWidget(sides, 1);
 
         auto* tagging = new QHBoxLayout;
@@ -272,6 +272,8 @@ private:
         auto* copying = new QHBoxLayout;
         QAbstractButton* copyButton = button(*app.copy, "copy", nullptr);
         copyButton->setProperty("accent", true);
+        // The Copy button keeps its size and place whether the bar beside it shows or not.
+        copyButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         copying->addWidget(copyButton);
         auto* progress = named(new QProgressBar, "copyingProgressIndicator");
         progress->setTextVisible(false);
@@ -281,16 +283,45 @@ private:
         copying->addWidget(field(*app.copyingTextField, "copyingTextField", nullptr));
         copying->addWidget(button(*app.canselCopying, "canselCopying", nullptr));
         copying->addWidget(button(*app.canselAllCopying, "canselAllCopying", nullptr));
+        // Takes the room of the bar while it is hidden (the bar's stretch wins while it shows).
+        copying->addStretch(0);
         column->addLayout(copying);
 
-        // The browser side keeps its width and follows the window's height; then the media
-        // area follows.
-        auto follow = [area, browser, &ui] {
-            browser->setGeometry(0, 0, kBrowserWidth, area->height());
+        splitFromMediaArea(area, browser, ui);
+    }
+
+    // A splitter between the browser side and the media area. The media area's views sit
+    // above its empty right pane at their frames; when the handle moves, the controller
+    // keeps the width and lays the media area out again.
+    void splitFromMediaArea(FlippedContainer* area, QWidget* browser, MainInterface& ui)
+    {
+        auto* split = named(new QSplitter(Qt::Horizontal, area), "browserSplit");
+        split->setChildrenCollapsible(false);
+        split->addWidget(browser);
+        auto* mediaPane = new QWidget;
+        mediaPane->setMinimumWidth(static_cast<int>(kMinimumMediaWidth));
+        mediaPane->setAttribute(Qt::WA_TransparentForMouseEvents);
+        split->addWidget(mediaPane);
+        split->setStretchFactor(1, 1);
+        split->lower();
+        QObject::connect(split, &QSplitter::splitterMoved, split, [this](int position) {
+            app.browserSplitMoved(static_cast<float>(position));
+        });
+        // The splitter fills the window; the browser keeps the controller's width where the
+        // window leaves room for it. Then the media area follows.
+        auto follow = [this, area, split, &ui] {
+            split->setGeometry(0, 0, area->width(), area->height());
+            const int width = static_cast<int>(app.browserWidth);
+            split->setSizes({width, std::max(0, area->width() - width)});
+            app.browserWidth = static_cast<float>(split->sizes().value(0, width));
             if (ui.afterResize)
                 ui.afterResize();
         };
         area->onResized = follow;
+        ui.followBrowserWidth = follow;
+        // No smaller than both sides at their narrowest, so that nothing overlaps.
+        ui.mainWindow->setMinimumSize(std::max(kMinimumWindow.width(), split->minimumSizeHint().width()),
+                                      std::max(kMinimumWindow.height(), split->minimumSizeHint().height()));
         follow();
     }
 
