@@ -213,8 +213,10 @@ public:
     korvida::Point mouseLocation;
     float dragX = 0.0f;
     float dragY = 0.0f;
-    // The width of the browser side; the media area starts right of it.
+    // The width of the browser side as the user chose it (kept in the settings), and as the
+    // window's width lets it show now; the media area starts right of the one shown.
     float browserWidth = korvida::kDefaultBrowserWidth;
+    float shownBrowserWidth = korvida::kDefaultBrowserWidth;
 
     // The repeating one-second timer that runs `doChecks`.
     std::unique_ptr<korvida::Timer> timer;

@@ -29,7 +29,7 @@ void MainApp::dragingWindow()
 void MainApp::windowDidResize()
 {
     // The views that follow the window's edges, as the window's own resizing moves them.
-    const korvida::StretchedFrames frames = korvida::stretchMediaArea(mainWindow->frame().size, browserWidth);
+    const korvida::StretchedFrames frames = korvida::stretchMediaArea(mainWindow->frame().size, shownBrowserWidth);
     inImageView->setFrame(frames.picture);
     timePlayd->setFrame(frames.timePlayd);
     timeSlider->setFrame(frames.timeSlider);
@@ -43,6 +43,7 @@ void MainApp::windowDidResize()
 void MainApp::browserSplitMoved(float width)
 {
     browserWidth = width;
+    shownBrowserWidth = width;
     defaults.setIntegerForKey(static_cast<int>(width), korvida::kBrowserWidthKey);
     windowDidResize();
 }

@@ -304,16 +304,18 @@ private:
         split->addWidget(mediaPane);
         split->setStretchFactor(1, 1);
         split->lower();
-        QObject::connect(split, &QSplitter::splitterMoved, split, [this](int position) {
+        // The builder is gone once the window is built: the lambdas hold the controller itself.
+        QObject::connect(split, &QSplitter::splitterMoved, split, [&app = app](int position) {
             app.browserSplitMoved(static_cast<float>(position));
         });
-        // The splitter fills the window; the browser keeps the controller's width where the
-        // window leaves room for it. Then the media area follows.
-        auto follow = [this, area, split, &ui] {
+        // The splitter fills the window; the browser takes the chosen width where the window
+        // leaves room for it, and the controller learns the width shown. Then the media area
+        // follows.
+        auto follow = [&app = app, area, split, &ui] {
             split->setGeometry(0, 0, area->width(), area->height());
             const int width = static_cast<int>(app.browserWidth);
             split->setSizes({width, std::max(0, area->width() - width)});
-            app.browserWidth = static_cast<float>(split->sizes().value(0, width));
+            app.shownBrowserWidth = static_cast<float>(split->sizes().value(0, width));
             if (ui.afterResize)
                 ui.afterResize();
         };

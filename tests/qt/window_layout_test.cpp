@@ -58,9 +58,9 @@ TEST_F(WindowLayoutTest, SplitterMovesTheMediaAreaAndIsKeptInTheSettings)
     EXPECT_GE(genreLeft, 0);
     EXPECT_LE(genreLeft + 40, media->viewport()->width()) << "the Genre column is cut off";
 
-    const float before = app().browserWidth;
+    const float before = app().shownBrowserWidth;
     dragSplitter(-120);
-    const float after = app().browserWidth;
+    const float after = app().shownBrowserWidth;
     EXPECT_LT(after, before - 60.0f);
     // The media area follows the splitter: the picture starts right of the browser side and
     // the transport row is centred in the wider area.
