@@ -1,7 +1,5 @@
 #include "qt/interface/main_interface.h"
 
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QDialog>
 #include <QHBoxLayout>
@@ -19,6 +17,7 @@
 
 #include "qt/binding/binder.h"
 #include "qt/binding/media_table_keys.h"
+#include "qt/interface/browser_split.h"
 #include "qt/folder_drop_filter.h"
 #include "qt/main_window.h"
 #include "qt/widgets/flipped_container.h"
@@ -287,44 +286,7 @@ private:
         copying->addStretch(0);
         column->addLayout(copying);
 
-        splitFromMediaArea(area, browser, ui);
-    }
-
-    // A splitter between the browser side and the media area. The media area's views sit
-    // above its empty right pane at their frames; when the handle moves, the controller
-    // keeps the width and lays the media area out again.
-    void splitFromMediaArea(FlippedContainer* area, QWidget* browser, MainInterface& ui)
-    {
-        auto* split = named(new QSplitter(Qt::Horizontal, area), "browserSplit");
-        split->setChildrenCollapsible(false);
-        split->addWidget(browser);
-        auto* mediaPane = new QWidget;
-        mediaPane->setMinimumWidth(static_cast<int>(kMinimumMediaWidth));
-        mediaPane->setAttribute(Qt::WA_TransparentForMouseEvents);
-        split->addWidget(mediaPane);
-        split->setStretchFactor(1, 1);
-        split->lower();
-        // The builder is gone once the window is built: the lambdas hold the controller itself.
-        QObject::connect(split, &QSplitter::splitterMoved, split, [&app = app](int position) {
-            app.browserSplitMoved(static_cast<float>(position));
-        });
-        // The splitter fills the window; the browser takes the chosen width where the window
-        // leaves room for it, and the controller learns the width shown. Then the media area
-        // follows.
-        auto follow = [&app = app, area, split, &ui] {
-            split->setGeometry(0, 0, area->width(), area->height());
-            const int width = static_cast<int>(app.browserWidth);
-            split->setSizes({width, std::max(0, area->width() - width)});
-            app.shownBrowserWidth = static_cast<float>(split->sizes().value(0, width));
-            if (ui.afterResize)
-                ui.afterResize();
-        };
-        area->onResized = follow;
-        ui.followBrowserWidth = follow;
-        // No smaller than both sides at their narrowest, so that nothing overlaps.
-        ui.mainWindow->setMinimumSize(std::max(kMinimumWindow.width(), split->minimumSizeHint().width()),
-                                      std::max(kMinimumWindow.height(), split->minimumSizeHint().height()));
-        follow();
+        splitFromMediaArea(app, area, browser, ui, kMinimumWindow);
     }
 
     // A sheet: a dialog over the main window whose controls sit at their frames.
