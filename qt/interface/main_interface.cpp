@@ -17,8 +17,8 @@
 
 #include "qt/binding/binder.h"
 #include "qt/binding/media_table_keys.h"
-#include "qt/interface/browser_split.h"
 #include "qt/folder_drop_filter.h"
+#include "qt/interface/browser_split.h"
 #include "qt/main_window.h"
 #include "qt/widgets/flipped_container.h"
 #include "qt/widgets/image_button.h"
