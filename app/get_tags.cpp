@@ -30,6 +30,7 @@ void MainApp::getTags()
     artists.clear();
     albums.clear();
     state.playLists.clear();
+    copyRunSummary.clear();
     genereTableView->deselectAll();
     updateUI();
 

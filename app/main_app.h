@@ -28,6 +28,7 @@
 #include "platform/text_field.h"
 #include "platform/user_defaults.h"
 #include "platform/window.h"
+#include "presentation/main_window_layout.h"
 
 // The application's one controller. It owns every window and control of the interface (built
 // in app/main_interface.cpp as the interface file would make them; app/outlets.h names each
@@ -119,6 +120,9 @@ public:
     // The player the running copy reads from, noted on the main thread before it starts: no
     // file is read from outside it.
     std::string copyPlayerFolder;
+    // The last copy run's summary line, shown in `copyingTextField` once nothing is pending;
+    // main thread only.
+    std::string copyRunSummary;
     // end Copying
 
     // Import
@@ -161,6 +165,9 @@ public:
     // The window delegate's resize: the media area follows the window's edges, then the
     // layout runs unless in full screen.
     void windowDidResize();
+    // The user has moved the splitter between the browser and the media area: the width is
+    // kept in the settings and the media area follows.
+    void browserSplitMoved(float width);
     void fullScreenButton(korvida::Button* sender);
     void quitFullScreenControllerButton(korvida::Button* sender);
     // The tick's panel logic while in full screen.
@@ -207,6 +214,10 @@ public:
     korvida::Point mouseLocation;
     float dragX = 0.0f;
     float dragY = 0.0f;
+    // The width of the browser side as the user chose it (kept in the settings), and as the
+    // window's width lets it show now; the media area starts right of the one shown.
+    float browserWidth = korvida::kDefaultBrowserWidth;
+    float shownBrowserWidth = korvida::kDefaultBrowserWidth;
 
     // The repeating one-second timer that runs `doChecks`.
     std::unique_ptr<korvida::Timer> timer;

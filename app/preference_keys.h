@@ -6,5 +6,9 @@ namespace korvida {
 inline constexpr const char* kFadeWindowsKey = "fadeWindowsKey";
 inline constexpr const char* kSaveWithTrackNumberKey = "saveWithTrackNumberKey";
 inline constexpr const char* kWhereToImportKey = "whereToImportKey";
+// The width of the browser side of the main window, as the user left the splitter.
+inline constexpr const char* kBrowserWidthKey = "browserWidth";
+// The folder last chosen for a copy, where the next folder sheet starts.
+inline constexpr const char* kLastCopyFolderKey = "lastCopyFolder";
 
 } // namespace korvida

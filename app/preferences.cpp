@@ -16,6 +16,8 @@ void MainApp::loadDefaults()
     state.fadeWindows = defaults.integerForKey(kFadeWindowsKey);
     state.saveWithTrackNumber = defaults.integerForKey(kSaveWithTrackNumberKey);
     state.whereToImport = defaults.integerForKey(kWhereToImportKey);
+    if (defaults.objectForKey(korvida::kBrowserWidthKey))
+        browserWidth = static_cast<float>(defaults.integerForKey(korvida::kBrowserWidthKey));
 }
 
 void MainApp::saveDefaults()

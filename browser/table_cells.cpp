@@ -6,12 +6,13 @@
 namespace korvida {
 namespace {
 
-// Green marks the item that plays, red an item whose file went missing; red wins.
+// Green marks the item that plays, red an item whose file went missing or whose copy
+// failed; red wins.
 std::optional<TextColour> nameColour(const InMedia* media, TextColour plain)
 {
     if (media == nullptr)
         return std::nullopt;
-    if (media->getIsBroken())
+    if (media->getIsBroken() || media->getCopyFailed())
         return TextColour::Red;
     return media->getIsPlaying() ? TextColour::Green : plain;
 }

@@ -11,6 +11,8 @@ void CopyQueue::queueTagged(std::span<const std::unique_ptr<InMedia>> items, std
     if (closed)
         return;
     for (const auto& item : items) {
+        // A failure of the last run is told until this one.
+        item->setCopyFailed(false);
         if (!item->getTaged())
             continue;
         item->setShouldStartCopy(true);
@@ -35,6 +37,8 @@ void CopyQueue::exportQueued(std::span<const std::unique_ptr<InMedia>> items, co
                                         ? exportPicture(*item, folders.photos, delegat)
                                         : exportMusicMovie(*item, folders.musicMovies, delegat);
         finishItem(*item);
+        if (outcome == CopyOutcome::failed)
+            item->setCopyFailed(true);
         if (itemDone)
             itemDone(*item, outcome);
     }

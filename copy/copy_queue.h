@@ -24,14 +24,16 @@ class CopyQueue {
 public:
     using ItemDone = std::function<void(const InMedia&, CopyOutcome)>;
 
-    // Marks every tagged item queued and adds it to `numberOfSaveMedia`.
+    // Marks every tagged item queued and adds it to `numberOfSaveMedia`; the failures of the
+    // last run are forgotten.
     void queueTagged(std::span<const std::unique_ptr<InMedia>> items, std::atomic<int>& numberOfSaveMedia);
 
     // Marks one item queued and adds it to `numberOfSaveMedia`.
     void queueItem(InMedia& item, std::atomic<int>& numberOfSaveMedia);
 
     // Exports, in order, every item that is still queued: pictures into the pictures
-    // folder, everything else into the tunes-and-movies folder. `itemDone`, when given,
+    // folder, everything else into the tunes-and-movies folder. An item whose copy failed is
+    // marked so (`setCopyFailed`). `itemDone`, when given,
     // hears the outcome of every exported item.
     void exportQueued(std::span<const std::unique_ptr<InMedia>> items, const RunFolders& folders,
                       const ExportDelegate& delegat, const ItemDone& itemDone = {});

@@ -23,6 +23,9 @@ public:
     // `destination`. Returns the number of bytes moved, which is less than `length` only
     // at the source's end, or -1 when a read or a write failed.
     virtual std::int64_t copyChunk(std::uint64_t offset, std::size_t length, int destination) = 0;
+    // Gives the open file `destination` the source's modification time, so that a copy
+    // carries the date of its original. A source without one leaves the copy's own.
+    virtual void stampModificationTime(int /*destination*/) {}
 };
 
 // Writes every byte of `bytes` to `fd`, going on after short writes. False when a write

@@ -28,7 +28,8 @@ ExportFolders makeExportFolders(DestinationFileSystem& fileSystem, const std::st
 std::string acceptedFileName(DestinationFileSystem& fileSystem, const ExportFolders& folders,
                              const std::string& fileName);
 
-// Removes the folders made for an item that failed, where they are still empty.
+// Removes the folders made for an item that failed or was cancelled, where they are still
+// empty.
 void removeMadeFolders(DestinationFileSystem& fileSystem, const ExportFolders& folders);
 
 } // namespace korvida

@@ -61,6 +61,16 @@ std::uint64_t FileCopySource::measureSize()
     return end < 0 ? 0 : static_cast<std::uint64_t>(end);
 }
 
+void FileCopySource::stampModificationTime(int destination)
+{
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0)
+        return;
+    // The access time is left as it is; only the modification time is carried over.
+    const std::array<timespec, 2> times{timespec{0, UTIME_OMIT}, status.st_mtim};
+    ::futimens(destination, times.data());
+}
+
 std::int64_t FileCopySource::copyChunk(std::uint64_t offset, std::size_t length, int destination)
 {
     if (reading == Reading::mapped && mapping == nullptr)

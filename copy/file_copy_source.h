@@ -26,6 +26,7 @@ public:
     bool isOpen() const override { return fd >= 0; }
     std::uint64_t measureSize() override;
     std::int64_t copyChunk(std::uint64_t offset, std::size_t length, int destination) override;
+    void stampModificationTime(int destination) override;
 
 private:
     void map();

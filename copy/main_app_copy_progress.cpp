@@ -35,7 +35,9 @@ void MainApp::showCopyCounter()
         copyingTextField->setHidden(false);
         copyingTextField->setIntValue(pending);
     } else {
-        copyingTextField->setHidden(true);
+        // The last run's summary stays until the next run or player.
+        copyingTextField->setStringValue(copyRunSummary);
+        copyingTextField->setHidden(copyRunSummary.empty());
         canselAllCopying->setHidden(true);
         canselCopying->setHidden(true);
         copyingProgressIndicator->setHidden(true);

@@ -1,14 +1,20 @@
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/main_app.h"
+#include "app/preference_keys.h"
+#include "copy/copy_run_counts.h"
 #include "copy/player_file.h"
 #include "copy/run_folders.h"
 
 namespace {
 
-// The folder sheet starts in the user's home folder.
-std::string homeFolder()
+// The folder sheet starts in the folder chosen last time, or else in the user's home folder.
+std::string startFolder(const korvida::UserDefaults& defaults)
 {
+    std::error_code missing;
+    if (auto last = defaults.objectForKey(korvida::kLastCopyFolderKey); last && std::filesystem::is_directory(*last, missing))
+        return *last;
     const char* home = std::getenv("HOME");
     return home != nullptr ? home : "/";
 }
@@ -28,7 +34,7 @@ void MainApp::copyButton(korvida::Button* /*sender*/)
         openImportSheet();
         return;
     }
-    services.folderChooser.chooseFolder(*mainWindow, korvida::FolderRequest{"Save", homeFolder()},
+    services.folderChooser.chooseFolder(*mainWindow, korvida::FolderRequest{"Save", startFolder(defaults)},
                                         [this](std::optional<std::string> folder) {
                                             openPanelDidEnd(folder, folder ? 1 : 0);
                                         });
@@ -46,7 +52,9 @@ void MainApp::openPanelDidEnd(const std::optional<std::string>& chosenFolder, in
                                      "Nothing is ever written onto the player.", "OK", "", "");
         return;
     }
+    defaults.setObjectForKey(*chosenFolder, korvida::kLastCopyFolderKey);
     copyPlayerFolder = state.iPodPath;
+    copyRunSummary.clear();
     copy->setEnabled(false);
     startWorker([this, folder = *chosenFolder] { saveMediaAtPath(folder); });
 }
@@ -64,8 +72,13 @@ void MainApp::saveMediaAtPath(const std::string& path)
     const korvida::ExportDelegate delegat{state.numberOfSaveMedia, state.saveWithTrackNumber,
                                           [this, &mainThread] { mainThread.post([this] { updateMediaTableView(); }); },
                                           copyPlayerFolder};
-    copyQueue.exportQueued(mediasVisible, folders, delegat);
+    korvida::CopyRunCounts counts;
+    copyQueue.exportQueued(mediasVisible, folders, delegat,
+                           [&counts](const InMedia&, korvida::CopyOutcome outcome) { counts.add(outcome); });
 
-    mainThread.post([this] { copy->setEnabled(true); });
+    mainThread.post([this, summary = korvida::summaryLine(counts)] {
+        copyRunSummary = summary;
+        copy->setEnabled(true);
+    });
     state.numberOfSaveMedia.store(0);
 }

@@ -49,8 +49,11 @@ CopyOutcome copyFrom(InMedia& media, CopySource& source, const std::string& dest
             whole = whole && source.measureSize() == size;
             if (media.takeShouldStopCopy())
                 outcome = CopyOutcome::cancelled;
-            else if (whole && partial.commit())
-                outcome = CopyOutcome::copied;
+            else if (whole) {
+                source.stampModificationTime(partial.descriptor());
+                if (partial.commit())
+                    outcome = CopyOutcome::copied;
+            }
         }
         // Leaving the scope removes the partial file unless it was committed.
     }

@@ -49,7 +49,7 @@ CopyOutcome exportTo(InMedia& media, const std::string& source, const std::strin
     } else {
         outcome = copyFrom(media, file, destination.path, delegat.numberOfSaveMedia);
     }
-    if (outcome == CopyOutcome::failed)
+    if (outcome == CopyOutcome::failed || outcome == CopyOutcome::cancelled)
         removeMadeFolders(fileSystem, folders);
     return outcome;
 }

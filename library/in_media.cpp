@@ -10,6 +10,8 @@ std::string InMedia::getName() const
         return (playing ? "Playing and Exporting " : "Imports ") + bare;
     if (waiting)
         return (playing ? "Playing and Waiting " : "Waiting ") + bare;
+    if (getCopyFailed())
+        return (playing ? "Playing and Failed " : "Failed ") + bare;
     if (playing)
         return "Playing " + bare;
     return bare;

@@ -36,6 +36,10 @@ public:
     // Reads and clears the cancel request in one step, so a request made meanwhile is not lost.
     bool takeShouldStopCopy() { return shouldStopCopy.exchange(false, std::memory_order_relaxed); }
 
+    // The last copy run could not copy this item; it says so until the next run.
+    bool getCopyFailed() const { return copyFailed.load(std::memory_order_relaxed); }
+    void setCopyFailed(bool value) { copyFailed.store(value, std::memory_order_relaxed); }
+
     bool getIsBroken() const { return isBroken.load(std::memory_order_relaxed); }
     void setIsBroken(bool value) { isBroken.store(value, std::memory_order_relaxed); }
 
@@ -95,6 +99,7 @@ private:
     std::atomic<bool> shouldStartCopy{false};
     std::atomic<bool> shouldStopCopy{false};
     std::atomic<bool> isBroken{false};
+    std::atomic<bool> copyFailed{false};
     std::atomic<std::uint64_t> fileSize{0};
     std::atomic<std::uint64_t> posisjon{0};
     std::optional<std::string> nameWithType;

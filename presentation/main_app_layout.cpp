@@ -1,4 +1,5 @@
 #include "app/main_app.h"
+#include "app/preference_keys.h"
 
 #include "presentation/fitting.h"
 #include "presentation/main_window_layout.h"
@@ -28,7 +29,7 @@ void MainApp::dragingWindow()
 void MainApp::windowDidResize()
 {
     // The views that follow the window's edges, as the window's own resizing moves them.
-    const korvida::StretchedFrames frames = korvida::stretchMediaArea(mainWindow->frame().size);
+    const korvida::StretchedFrames frames = korvida::stretchMediaArea(mainWindow->frame().size, shownBrowserWidth);
     inImageView->setFrame(frames.picture);
     timePlayd->setFrame(frames.timePlayd);
     timeSlider->setFrame(frames.timeSlider);
@@ -37,4 +38,12 @@ void MainApp::windowDidResize()
     fullScreenB->setFrame(frames.fullScreenButton);
     if (!fullScreen)
         dragingWindow();
+}
+
+void MainApp::browserSplitMoved(float width)
+{
+    browserWidth = width;
+    shownBrowserWidth = width;
+    defaults.setIntegerForKey(static_cast<int>(width), korvida::kBrowserWidthKey);
+    windowDidResize();
 }

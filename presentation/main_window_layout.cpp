@@ -12,8 +12,9 @@ namespace {
 // transport and time rows under it and the title above.
 constexpr float kRightMargin = 14.0f;
 constexpr float kHeightTaken = 120.0f;
-// The picture view's corner, right of the browser; the media area starts a little inside.
-constexpr float kPictureLeft = 541.0f;
+// The picture view's corner sits this far right of the browser; the media area starts a
+// little inside.
+constexpr float kPictureGap = 10.0f;
 constexpr float kPictureBottom = 105.0f;
 constexpr float kInset = 9.0f;
 
@@ -38,13 +39,14 @@ MediaAreaLayout layoutMediaArea(Point pictureOrigin, Size window, std::optional<
     return layout;
 }
 
-StretchedFrames stretchMediaArea(Size window)
+StretchedFrames stretchMediaArea(Size window, float browserWidth)
 {
     const float width = window.width;
+    const float left = browserWidth + kPictureGap;
     return StretchedFrames{
-        makeRect(kPictureLeft, kPictureBottom, width - kPictureLeft - kRightMargin, window.height - kHeightTaken),
-        makeRect(550.0f, 70.0f, 62.0f, 18.0f),
-        makeRect(616.0f, 68.0f, width - 616.0f - 92.0f, 22.0f),
+        makeRect(left, kPictureBottom, width - left - kRightMargin, window.height - kHeightTaken),
+        makeRect(left + kInset, 70.0f, 62.0f, 18.0f),
+        makeRect(left + 75.0f, 68.0f, width - left - 75.0f - 92.0f, 22.0f),
         makeRect(width - 88.0f, 70.0f, 74.0f, 18.0f),
         makeRect(width - 122.0f, 6.0f, 50.0f, 50.0f),
         makeRect(width - 66.0f, 6.0f, 50.0f, 50.0f),

@@ -45,6 +45,12 @@ struct StretchedFrames {
     Rect fullScreenButton;
 };
 
-StretchedFrames stretchMediaArea(Size window);
+// The browser side's width when none has been chosen, and the narrowest media area, which
+// keeps the transport row clear of the window buttons and the time row.
+inline constexpr float kDefaultBrowserWidth = 700.0f;
+inline constexpr float kMinimumMediaWidth = 560.0f;
+
+// `browserWidth` is the width of the browser side, left of the media area.
+StretchedFrames stretchMediaArea(Size window, float browserWidth);
 
 } // namespace korvida

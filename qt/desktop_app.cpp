@@ -72,7 +72,8 @@ DesktopApp::~DesktopApp()
 void DesktopApp::launch()
 {
     app->applicationDidFinishLaunching();
-    followMainWindowSize();
+    // The settings are read now: the browser side takes the width kept there.
+    ui->followBrowserWidth();
     playersMenu->check();
 }
 

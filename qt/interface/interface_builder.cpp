@@ -129,9 +129,9 @@ void sizeMediaColumns(QTableView* table)
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, 26);
-    header->resizeSection(1, 190);
-    header->resizeSection(2, 120);
-    header->resizeSection(3, 120);
+    header->resizeSection(1, 150);
+    header->resizeSection(2, 100);
+    header->resizeSection(3, 100);
 }
 
 MainInterface::~MainInterface()

@@ -25,6 +25,8 @@ struct MainInterface {
     // Runs after the main window's content has changed size and the browser side has
     // followed it.
     std::function<void()> afterResize;
+    // Gives the browser side the controller's width again (after the settings are read).
+    std::function<void()> followBrowserWidth;
 
     ~MainInterface();
 };

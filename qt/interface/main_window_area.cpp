@@ -13,6 +13,7 @@
 #include "qt/binding/binder.h"
 #include "qt/binding/media_table_keys.h"
 #include "qt/folder_drop_filter.h"
+#include "qt/interface/browser_split.h"
 #include "qt/interface/interface_builder.h"
 #include "qt/main_window.h"
 #include "qt/widgets/flipped_container.h"
@@ -23,9 +24,6 @@ namespace korvida::qt {
 
 namespace {
 
-// The browser side of the main window ends here; the picture view's corner sits just right
-// of it and anchors the media area.
-constexpr int kBrowserWidth = 531;
 constexpr QSize kMinimumWindow(980, 620);
 
 // A drop point for device folders: the view itself decides what a drop means.
@@ -87,15 +85,7 @@ void InterfaceBuilder::buildBrowser(MainInterface& ui)
     column->addLayout(browserTagging());
     column->addLayout(browserCopying());
 
-    // The browser side keeps its width and follows the window's height; then the media
-    // area follows.
-    auto follow = [area, browser, &ui] {
-        browser->setGeometry(0, 0, kBrowserWidth, area->height());
-        if (ui.afterResize)
-            ui.afterResize();
-    };
-    area->onResized = follow;
-    follow();
+    splitFromMediaArea(app, area, browser, ui, kMinimumWindow);
 }
 
 QLayout* InterfaceBuilder::browserHeader()
@@ -147,7 +137,7 @@ QWidget* InterfaceBuilder::browserTables()
     sides->addWidget(lists);
     sides->setStretchFactor(0, 1);
     sides->setStretchFactor(1, 3);
-    sides->setSizes({140, 380});
+    sides->setSizes({130, 500});
     return sides;
 }
 
@@ -169,6 +159,8 @@ QLayout* InterfaceBuilder::browserCopying()
     auto* copying = new QHBoxLayout;
     QAbstractButton* copyButton = button(*app.copy, nullptr);
     copyButton->setProperty("accent", true);
+    // The Copy button keeps its size and place whether the bar beside it shows or not.
+    copyButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     copying->addWidget(copyButton);
     auto* progress = named(new QProgressBar, *app.copyingProgressIndicator);
     progress->setTextVisible(false);
@@ -178,6 +170,8 @@ QLayout* InterfaceBuilder::browserCopying()
     copying->addWidget(field(*app.copyingTextField, nullptr));
     copying->addWidget(button(*app.canselCopying, nullptr));
     copying->addWidget(button(*app.canselAllCopying, nullptr));
+    // Takes the room of the bar while it is hidden (the bar's stretch wins while it shows).
+    copying->addStretch(0);
     return copying;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
@@ -74,6 +75,16 @@ TEST_F(CopyEngine, CopiesFilesAroundTheChunkSizeByteForByte)
         EXPECT_EQ(counter.load(), before - 1);
         EXPECT_FALSE(media.getIsCopying());
     }
+}
+
+TEST_F(CopyEngine, CopyKeepsTheModificationTimeOfItsSource)
+{
+    const auto source = path("source");
+    writePatternFile(source, 20000);
+    const auto longAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 400);
+    std::filesystem::last_write_time(source, longAgo);
+    ASSERT_TRUE(korvida::copyPath(media, source, path("copy"), counter));
+    EXPECT_EQ(std::filesystem::last_write_time(path("copy")), longAgo);
 }
 
 TEST_F(CopyEngine, ReadsInChunksAndAdvancesByTheLengthAskedFor)

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "app/main_app.h"
+#include "browser/table_cells.h"
 #include "copy_files.h"
 #include "tools/device_writer/device_writer.h"
 #include "support/fake_services.h"
@@ -81,6 +82,8 @@ TEST_F(CopyRun, CopyButtonAsksForAFolderAndCopiesTheTaggedItemsThere)
     finishRun();
     EXPECT_TRUE(app->copy->isEnabled());
     EXPECT_EQ(app->state.numberOfSaveMedia, 0);
+    app->copyButton(app->copy.get());
+    EXPECT_EQ(fakes.folderChooser.request->startFolder, chosen.string()) << "the next sheet starts where this one ended";
     EXPECT_EQ(treeOf(chosen), (std::set<std::string>{"Music:Movies", "Music:Movies/Artist", "Music:Movies/Artist/Album",
                                                     "Music:Movies/Artist/Album/One.mp3", "Photos", "Photos/Artist",
                                                     "Photos/Artist/Album", "Photos/Artist/Album/01",
@@ -110,6 +113,35 @@ TEST_F(CopyRun, RunWithNothingTaggedEnablesCopyAgainWithACounterOfZero)
     EXPECT_TRUE(app->copy->isEnabled());
     EXPECT_EQ(app->state.numberOfSaveMedia, 0);
     EXPECT_TRUE(std::filesystem::is_empty(chosen));
+}
+
+TEST_F(CopyRun, FailedItemIsMarkedAndTheRunEndsWithItsSummaryUntilTheNextRun)
+{
+    add("Copied");
+    InMedia& blocked = add("Blocked");
+    blocked.setArtist("Clash");
+    // A file where the artist folder must go: that copy cannot be written.
+    writePatternFile((chosen / "Clash").string(), 10);
+    std::filesystem::remove(add("Gone").getPath());
+
+    chooseFolder();
+    finishRun();
+    EXPECT_EQ(blocked.getName(), "Failed Blocked");
+    EXPECT_EQ(korvida::cellTextColour(korvida::BrowserTable::Media, "name", &blocked, nullptr),
+              korvida::TextColour::Red);
+    EXPECT_EQ(app->mediasVisible[0]->getName(), "Copied");
+    app->doChecks();
+    EXPECT_FALSE(app->copyingTextField->isHidden());
+    EXPECT_EQ(app->copyingTextField->stringValue(), "1 copied, 0 skipped, 1 missing, 1 failed");
+
+    // The next run forgets the failure: the way is clear now, and what is there is skipped.
+    std::filesystem::remove(chosen / "Clash");
+    app->mediasVisible[2]->setTaged(false);
+    chooseFolder();
+    finishRun();
+    EXPECT_EQ(blocked.getName(), "Blocked");
+    app->doChecks();
+    EXPECT_EQ(app->copyingTextField->stringValue(), "1 copied, 1 skipped, 0 missing, 0 failed");
 }
 
 TEST_F(CopyRun, TickShowsTheSelectedItemsProgressAndTheCounter)
@@ -148,6 +180,8 @@ TEST_F(CopyRun, CancelButtonsTakeQueuedItemsOffAndStopTheRunningCopy)
 {
     InMedia& big = add("Big", InMedia::kMusic, 0);
     std::filesystem::resize_file(big.getPath(), 512u << 20); // sparse: large but cheap
+    // The cancelled copy's own folders go with it; those another copy filled stay.
+    big.setArtist("Cancelled");
     InMedia& next = add("Next");
     InMedia& last = add("Last");
     app->canselCopyingButton(app->canselCopying.get()); // no row selected: nothing happens
@@ -201,7 +235,7 @@ TEST_F(CopyRun, ClickingARowShowsThatItemsCopyState)
 
     app->canselAllCopyingButton(app->canselAllCopying.get());
     finishRun();
-    EXPECT_TRUE(std::filesystem::is_empty(chosen / "Artist/Album"));
+    EXPECT_TRUE(std::filesystem::is_empty(chosen)) << "a cancelled run leaves no folder it made empty";
 }
 
 TEST_F(CopyRun, WorkerCancelButtonsAndTaggingRacingLeaveOnlyWholeFiles)
@@ -320,7 +354,7 @@ TEST_F(CopyFromPlayer, ProgressBarMovesAndGoesWithTheCancelButtonsWhenTheRunEnds
     EXPECT_TRUE(app->copyingProgressIndicator->isHidden());
     EXPECT_TRUE(app->canselCopying->isHidden());
     EXPECT_TRUE(app->canselAllCopying->isHidden());
-    EXPECT_TRUE(app->copyingTextField->isHidden());
+    EXPECT_EQ(app->copyingTextField->stringValue(), "1 copied, 0 skipped, 0 missing, 0 failed, 1 cancelled");
 }
 
 TEST_F(CopyFromPlayer, AFolderOnThePlayerIsRefusedWithAnAlert)
@@ -349,5 +383,5 @@ TEST_F(CopyFromPlayer, TeardownCancelsTheQueueInsteadOfWaitingForIt)
         std::this_thread::yield();
 
     app.reset();
-    EXPECT_TRUE(std::filesystem::is_empty(chosen / "Artist/Album"));
+    EXPECT_TRUE(std::filesystem::is_empty(chosen));
 }

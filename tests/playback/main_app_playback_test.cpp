@@ -282,6 +282,8 @@ TEST_F(PlaybackTest, LayoutFollowsTheWindowOutsideFullScreen)
     addItem("film.m4v", InMedia::kMovie);
     playRow(0);
     app->mainWindow->setFrame(makeRect(0, 0, 1000, 700));
+    // The browser side as the window shows it: 531 wide, so the picture starts at 541.
+    app->shownBrowserWidth = 531.0f;
     app->windowDidResize();
     // dragX 550, area width 436, centre 768; the play button is 60 wide.
     EXPECT_EQ(app->dragX, 550.0f);

@@ -141,7 +141,8 @@ TEST_F(WindowTest, FramesCountFromTheBottomAndFollowTheWindowHeight)
     EXPECT_EQ(widget("play")->geometry().bottom(), content->height() - 1);
     // The media area stretches with the window: the picture view fills it.
     const korvida::Rect picture = app().inImageView->frame();
-    EXPECT_EQ(picture, makeRect(541.0f, 105.0f, static_cast<float>(content->width()) - 555.0f,
+    const float left = app().shownBrowserWidth + 10.0f;
+    EXPECT_EQ(picture, makeRect(left, 105.0f, static_cast<float>(content->width()) - left - 14.0f,
                                 static_cast<float>(content->height()) - 120.0f));
     EXPECT_EQ(app().mainWindow->frame().size,
               (korvida::Size{static_cast<float>(content->width()), static_cast<float>(content->height())}));

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "copy/copy_outcome.h"
+
+namespace korvida {
+
+// How the items of one copy run ended, for the line the window shows when the run is over.
+struct CopyRunCounts {
+    int copied = 0;
+    int skipped = 0;
+    int missing = 0;
+    int failed = 0;
+    int cancelled = 0;
+
+    void add(CopyOutcome outcome);
+};
+
+// "3 copied, 1 skipped, 0 missing, 1 failed", with ", 2 cancelled" when any were.
+std::string summaryLine(const CopyRunCounts& counts);
+
+} // namespace korvida

@@ -1,0 +1,130 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSplitter>
+#include <QTableView>
+#include <QTimer>
+
+#include <filesystem>
+
+#include "desktop_fixture.h"
+#include "wait_for.h"
+
+namespace {
+
+class WindowLayoutTest : public DesktopFixture {
+protected:
+    MainApp& app() { return desktop->controller(); }
+
+    void resizeWindow(int width, int height)
+    {
+        widget("mainWindow")->resize(width, height);
+        QApplication::processEvents();
+    }
+
+    // Drags the splitter's handle sideways by `dx` with the left button, as a person does.
+    void dragSplitter(int dx)
+    {
+        QSplitterHandle* handle = widget<QSplitter>("browserSplit")->handle(1);
+        const QPoint from = handle->rect().center();
+        const QPoint to = from + QPoint(dx, 0);
+        auto send = [handle](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, handle->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+            QApplication::sendEvent(handle, &event);
+        };
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+        QApplication::processEvents();
+    }
+
+    QRect geometryOf(const char* outlet) { return widget(outlet)->geometry(); }
+};
+
+} // namespace
+
+TEST_F(WindowLayoutTest, SplitterMovesTheMediaAreaAndIsKeptInTheSettings)
+{
+    desktop->launch();
+    widget("mainWindow")->show();
+    resizeWindow(1280, 800);
+    // Name, Artist, Album and Genre all show in the media table.
+    auto* media = widget<QTableView>("mediaTableView");
+    const int genreLeft = media->horizontalHeader()->sectionViewportPosition(4);
+    EXPECT_GE(genreLeft, 0);
+    EXPECT_LE(genreLeft + 40, media->viewport()->width()) << "the Genre column is cut off";
+
+    const float before = app().shownBrowserWidth;
+    dragSplitter(-120);
+    const float after = app().shownBrowserWidth;
+    EXPECT_LT(after, before - 60.0f);
+    // The media area follows the splitter: the picture starts right of the browser side and
+    // the transport row is centred in the wider area.
+    EXPECT_EQ(app().inImageView->frame().origin.x, after + 10.0f);
+    EXPECT_EQ(app().dragX, after + 19.0f);
+    EXPECT_GT(geometryOf("back").left(), geometryOf("browserSplit").left() + static_cast<int>(after));
+
+    restart();
+    desktop->launch();
+    EXPECT_EQ(app().browserWidth, after) << "the splitter's place is kept for the next launch";
+}
+
+TEST_F(WindowLayoutTest, AtTheSmallestWindowNothingOverlaps)
+{
+    desktop->launch();
+    widget("mainWindow")->show();
+    resizeWindow(1, 1);
+    const int browserRight = widget<QSplitter>("browserSplit")->handle(1)->geometry().right();
+    for (const char* outlet : {"inImageView", "back", "timePlayd"})
+        EXPECT_GT(geometryOf(outlet).left(), browserRight) << outlet << " reaches into the browser";
+    const QRect transport = geometryOf("back").united(geometryOf("next"));
+    EXPECT_FALSE(transport.intersects(geometryOf("fullScreenB"))) << "transport over the window buttons";
+    EXPECT_FALSE(transport.intersects(geometryOf("timeSlider")));
+    EXPECT_FALSE(geometryOf("timeSlider").intersects(geometryOf("timeLeft")));
+    EXPECT_FALSE(geometryOf("timePlayd").intersects(geometryOf("timeSlider")));
+}
+
+TEST_F(WindowLayoutTest, CopyRunEndsWithItsSummaryAndTheCopyRowInPlace)
+{
+    desktop->launch();
+    widget("mainWindow")->show();
+    resizeWindow(1280, 800);
+    desktop->openFolder(writePlayerWithMedia("NANO"));
+    app().doChecks();
+    ASSERT_EQ(app().mediasVisible.size(), 2u);
+    for (const auto& item : app().mediasVisible)
+        item->setTaged(true);
+    const QRect copyPlace = geometryOf("copy");
+
+    const auto chosen = folder.path() / "chosen";
+    std::filesystem::create_directory(chosen);
+    qobject_cast<QAbstractButton*>(widget("copy"))->click();
+    auto* dialog = widget("mainWindow")->findChild<QFileDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->testOption(QFileDialog::ReadOnly)) << "the chooser can make a new folder";
+    dialog->selectFile(QString::fromStdString(chosen.string()));
+    static_cast<QDialog*>(dialog)->accept();
+    ASSERT_TRUE(waitFor([&] {
+        app().doChecks();
+        return !app().workerRunning && app().copy->isEnabled();
+    }));
+    app().doChecks();
+    QApplication::processEvents();
+
+    EXPECT_TRUE(widget("copyingProgressIndicator")->isHidden());
+    EXPECT_EQ(geometryOf("copy"), copyPlace) << "the Copy button is back in its place";
+    EXPECT_TRUE(widget("copyingTextField")->isVisible());
+    EXPECT_EQ(app().copyingTextField->stringValue(), "2 copied, 0 skipped, 0 missing, 0 failed");
+
+    // Nothing is queued or copying any more: quitting does not ask.
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->reject();
+    });
+    widget("mainWindow")->close();
+    EXPECT_TRUE(desktop->hasTerminated());
+}
