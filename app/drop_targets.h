@@ -16,7 +16,10 @@ class InImageView : public korvida::ImageView {
 public:
     explicit InImageView(ProcessState& state) : state(state) {}
     korvida::DragOperation draggingEntered(const korvida::Pasteboard&) const { return korvida::DragOperation::Copy; }
-    bool performDragOperation(const korvida::Pasteboard& pasteboard) { return korvida::acceptFileDrop(state, pasteboard); }
+    bool performDragOperation(const korvida::Pasteboard& pasteboard)
+    {
+        return korvida::acceptFileDrop(state, pasteboard);
+    }
 
 private:
     ProcessState& state;
@@ -26,7 +29,10 @@ class InMovieView : public korvida::MovieView {
 public:
     explicit InMovieView(ProcessState& state) : state(state) {}
     korvida::DragOperation draggingEntered(const korvida::Pasteboard&) const { return korvida::DragOperation::Copy; }
-    bool performDragOperation(const korvida::Pasteboard& pasteboard) { return korvida::acceptFileDrop(state, pasteboard); }
+    bool performDragOperation(const korvida::Pasteboard& pasteboard)
+    {
+        return korvida::acceptFileDrop(state, pasteboard);
+    }
 
 private:
     ProcessState& state;

@@ -201,11 +201,10 @@ void MainApp::buildFullScreen()
 
 void MainApp::connectInterface()
 {
-    for (TableView* table : {mediaTableView.get(), genereTableView.get(), artistTableView.get(),
-                             albumTableView.get(), playListsTableView.get(), iTunesPlayListsTableView.get(),
-                             mediaTableViewFullScreen.get(), genereTableViewFullScreen.get(),
-                             artistTableViewFullScreen.get(), albumTableViewFullScreen.get(),
-                             playListTableViewFullScreen.get()})
+    for (TableView* table : {mediaTableView.get(), genereTableView.get(), artistTableView.get(), albumTableView.get(),
+                             playListsTableView.get(), iTunesPlayListsTableView.get(), mediaTableViewFullScreen.get(),
+                             genereTableViewFullScreen.get(), artistTableViewFullScreen.get(),
+                             albumTableViewFullScreen.get(), playListTableViewFullScreen.get()})
         table->setDataSource(this);
 
     connectBrowser();

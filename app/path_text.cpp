@@ -19,8 +19,7 @@ std::string fileUrlForPath(const std::string& path)
     for (const char c : path) {
         const auto byte = static_cast<unsigned char>(c);
         const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-                                (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
-                                byte == '~' || byte == '/';
+            (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' || byte == '~' || byte == '/';
         if (unreserved) {
             url += c;
         } else {

@@ -32,7 +32,8 @@ struct Sources {
             bytes[i] = static_cast<char>(i * 2654435761u >> 24);
         for (int i = 0; i < kFiles; ++i) {
             files.push_back(root / "source" / ("track" + std::to_string(i) + ".mp3"));
-            std::ofstream(files.back(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            std::ofstream(files.back(), std::ios::binary)
+                .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         }
     }
     ~Sources() { fs::remove_all(root); }
@@ -72,7 +73,7 @@ void BM_Cp(benchmark::State& state)
 {
     const Sources& files = sources();
     const std::string command = "cp " + (files.root / "source").string() + "/* " +
-                                (files.root / "destination").string() + "/";
+        (files.root / "destination").string() + "/";
     for (auto _ : state) {
         state.PauseTiming();
         files.freshDestination();

@@ -20,8 +20,7 @@ class BenchDevice {
 public:
     explicit BenchDevice(const std::string& name)
         : root(fs::temp_directory_path() / ("korvida-bench-" + name + "-" + std::to_string(::getpid())))
-    {
-    }
+    {}
     ~BenchDevice()
     {
         std::error_code error;

@@ -51,7 +51,8 @@ struct Player {
             tune->setTuneOnCdNr(i + 1);
             tune->setTaged(true);
             tune->setPath((root / "player" / ("T" + std::to_string(i) + ".mp3")).string());
-            std::ofstream(tune->getPath(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            std::ofstream(tune->getPath(), std::ios::binary)
+                .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
             playLists[1]->addMedia(tune.get());
             items.push_back(std::move(tune));
         }
@@ -82,7 +83,8 @@ void BM_Export(benchmark::State& state)
         const fs::path folder = device.fresh("export");
         std::atomic<int> count{0};
         const std::atomic<int> withNumbers{1};
-        const korvida::ExportDelegate delegat{count, withNumbers, [] {}};
+        const korvida::ExportDelegate delegat{count, withNumbers, [] {
+                                              }};
         korvida::CopyQueue queue;
         queue.queueTagged(device.items, count);
         queue.exportQueued(device.items, korvida::prepareRunFolders(device.items, folder.string()), delegat);
@@ -95,13 +97,14 @@ void BM_Import(benchmark::State& state)
     const Player& device = player();
     for (auto _ : state) {
         const fs::path home = device.fresh("home");
-        korvida::DesktopScriptRunner runner({(home / "Music").string(), (home / "Videos").string(),
-                                             (home / "Pictures").string()});
+        korvida::DesktopScriptRunner runner(
+            {(home / "Music").string(), (home / "Videos").string(), (home / "Pictures").string()});
         korvida::CopyQueue queue;
         std::atomic<int> count{0};
         const std::atomic<bool> stopped{false};
-        const korvida::ImportRun run{device.items, device.entries, device.playLists, queue, count, stopped, runner,
-                                     {}, [] {}};
+        const korvida::ImportRun run{
+            device.items, device.entries, device.playLists, queue, count, stopped, runner, {}, [] {
+            }};
         korvida::importQueued(run, korvida::queueForImport(run, true, true), true, true);
     }
     state.SetBytesProcessed(state.iterations() * kTunes * static_cast<std::int64_t>(kTuneSize));

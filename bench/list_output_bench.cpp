@@ -34,7 +34,8 @@ const Library& largeLibrary()
             item->setArtist("Artist " + std::to_string(i % 700));
             item->setAlbum("Album " + std::to_string(i % 3000));
             item->setGenere("Genre " + std::to_string(i % 25));
-            item->setPath(kDevice + "/iPod_Control/Music/F" + std::to_string(i % 50) + "/T" + std::to_string(i) + ".mp3");
+            item->setPath(kDevice + "/iPod_Control/Music/F" + std::to_string(i % 50) + "/T" + std::to_string(i) +
+                          ".mp3");
             item->setFileType("mp3");
             item->setMediaType(InMedia::kMusic);
             item->setTuneOnCdNr(i % 20);
@@ -88,4 +89,4 @@ void BM_LibraryTable(benchmark::State& state)
 }
 BENCHMARK(BM_LibraryTable)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

@@ -58,9 +58,9 @@ public:
     Window()
     {
         application();
-        desktop = std::make_unique<DesktopApp>(korvida::qt::DesktopPaths{
-            QString::fromStdString((folder.path() / "korvida.ini").string()),
-            QString::fromStdString((folder.path() / "cache").string())});
+        desktop = std::make_unique<DesktopApp>(
+            korvida::qt::DesktopPaths{QString::fromStdString((folder.path() / "korvida.ini").string()),
+                                      QString::fromStdString((folder.path() / "cache").string())});
         desktop->launch();
         desktop->interface().mainWindow->resize(1280, 800);
         MainApp& app = desktop->controller();

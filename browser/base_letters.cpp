@@ -18,8 +18,10 @@ const char16_t* plainSpelling(UChar32 c)
     case u'œ': return u"oe";
     case u'Œ': return u"OE";
     case u'ß': return u"ss";
-    case u'đ': case u'ð': return u"d";
-    case u'Đ': case u'Ð': return u"D";
+    case u'đ':
+    case u'ð': return u"d";
+    case u'Đ':
+    case u'Ð': return u"D";
     case u'ł': return u"l";
     case u'Ł': return u"L";
     case u'þ': return u"th";
@@ -37,8 +39,8 @@ std::string baseLetters(std::string_view text)
 {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* decompose = icu::Normalizer2::getNFDInstance(status);
-    const icu::UnicodeString source =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    const icu::UnicodeString source = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     const icu::UnicodeString decomposed = U_SUCCESS(status) ? decompose->normalize(source, status) : source;
     icu::UnicodeString plain;
     for (int32_t i = 0; i < decomposed.length(); i = decomposed.moveIndex32(i, 1)) {

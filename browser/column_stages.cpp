@@ -17,11 +17,10 @@ bool passesArtistChoice(const InMedia& media, int genreRow, std::string_view gen
     return passesGenreChoice(media, genreRow, genre) && (artistRow == 0 || media.getArtist() == artist);
 }
 
-bool passesAlbumChoice(const InMedia& media, std::string_view genre, std::string_view artist,
-                       std::string_view album)
+bool passesAlbumChoice(const InMedia& media, std::string_view genre, std::string_view artist, std::string_view album)
 {
-    return (genre == kAllRow || genre == media.getGenere()) && (artist == kAllRow || artist == media.getArtist())
-        && (album == kAllRow || album == media.getAlbum());
+    return (genre == kAllRow || genre == media.getGenere()) && (artist == kAllRow || artist == media.getArtist()) &&
+        (album == kAllRow || album == media.getAlbum());
 }
 
 std::vector<Artist> artistRowsFor(std::span<InMedia* const> allMedias, int genreRow, std::string_view genre)
@@ -33,9 +32,8 @@ std::vector<Artist> artistRowsFor(std::span<InMedia* const> allMedias, int genre
 std::vector<Album> albumRowsFor(std::span<InMedia* const> allMedias, int genreRow, std::string_view genre,
                                 int artistRow, std::string_view artist)
 {
-    return buildColumnRows<Album>(allMedias, [&](const InMedia& media) {
-        return passesArtistChoice(media, genreRow, genre, artistRow, artist);
-    });
+    return buildColumnRows<Album>(
+        allMedias, [&](const InMedia& media) { return passesArtistChoice(media, genreRow, genre, artistRow, artist); });
 }
 
 std::vector<InMedia*> mediasForChoice(std::span<InMedia* const> allMedias, std::string_view genre,

@@ -22,8 +22,7 @@ bool passesArtistChoice(const InMedia& media, int genreRow, std::string_view gen
                         std::string_view artist);
 
 // Album stage: a selected string "All" places no restriction at its level.
-bool passesAlbumChoice(const InMedia& media, std::string_view genre, std::string_view artist,
-                       std::string_view album);
+bool passesAlbumChoice(const InMedia& media, std::string_view genre, std::string_view artist, std::string_view album);
 
 std::vector<Artist> artistRowsFor(std::span<InMedia* const> allMedias, int genreRow, std::string_view genre);
 std::vector<Album> albumRowsFor(std::span<InMedia* const> allMedias, int genreRow, std::string_view genre,

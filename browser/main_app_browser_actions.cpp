@@ -24,10 +24,9 @@ void MainApp::connectBrowser()
     for (TableView* table : {playListsTableView.get(), playListTableViewFullScreen.get()})
         table->setAction([this](TableView& sender) { tableViewPlayListsClicked(&sender); });
     for (TableView* table : {genereTableView.get(), artistTableView.get(), albumTableView.get(), mediaTableView.get(),
-                             playListsTableView.get(), genereTableViewFullScreen.get(),
-                             artistTableViewFullScreen.get(), albumTableViewFullScreen.get(),
-                             mediaTableViewFullScreen.get(), playListTableViewFullScreen.get(),
-                             iTunesPlayListsTableView.get()})
+                             playListsTableView.get(), genereTableViewFullScreen.get(), artistTableViewFullScreen.get(),
+                             albumTableViewFullScreen.get(), mediaTableViewFullScreen.get(),
+                             playListTableViewFullScreen.get(), iTunesPlayListsTableView.get()})
         table->setHeaderAction(
             [this](TableView& sender, TableColumn& column) { tableViewDidClickTableColumn(&sender, &column); });
 }

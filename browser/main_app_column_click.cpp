@@ -2,9 +2,9 @@
 // same row, the levels below the clicked one are rebuilt and reset to "All", and the search
 // starts again from the resulting media list.
 #include "app/main_app.h"
-#include "browser/main_app_browser_views.h"
 #include "browser/column_stages.h"
 #include "browser/column_titles.h"
+#include "browser/main_app_browser_views.h"
 
 using korvida::BrowserTable;
 using korvida::TableView;
@@ -110,7 +110,8 @@ void showColumnTitles(MainApp& app)
     const auto titles = korvida::titlesForShownMedias(app.medias);
     if (!titles)
         return;
-    for (korvida::TableColumn* column : {app.artistColumn, app.artistColumnControllPanelFullScreen, app.artistColumnMedia})
+    for (korvida::TableColumn* column :
+         {app.artistColumn, app.artistColumnControllPanelFullScreen, app.artistColumnMedia})
         column->setHeaderTitle(std::string(titles->artist));
     for (korvida::TableColumn* column : {app.albumColumn, app.albumColumnControllPanelFullScreen, app.albumColumnMedia})
         column->setHeaderTitle(std::string(titles->album));
@@ -133,23 +134,14 @@ void MainApp::tableViewClicked(TableView* sender)
     korvida::followInTwin(*this, *sender, row);
     switch (table) {
     case BrowserTable::Genere:
-    case BrowserTable::GenereFullScreen:
-        genreStage(*this);
-        break;
+    case BrowserTable::GenereFullScreen: genreStage(*this); break;
     case BrowserTable::Artist:
-    case BrowserTable::ArtistFullScreen:
-        artistStage(*this);
-        break;
+    case BrowserTable::ArtistFullScreen: artistStage(*this); break;
     case BrowserTable::Album:
-    case BrowserTable::AlbumFullScreen:
-        albumStage(*this);
-        break;
+    case BrowserTable::AlbumFullScreen: albumStage(*this); break;
     case BrowserTable::Media:
-    case BrowserTable::MediaFullScreen:
-        mediaRowStage(*this, row);
-        break;
-    default:
-        break;
+    case BrowserTable::MediaFullScreen: mediaRowStage(*this, row); break;
+    default: break;
     }
     showColumnTitles(*this);
     korvida::takeSearchSnapshot(*this);

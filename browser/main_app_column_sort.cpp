@@ -1,8 +1,8 @@
 // A click on a column header sorts that table's list in place, alternating the direction
 // that the column remembers.
 #include "app/main_app.h"
-#include "browser/main_app_browser_views.h"
 #include "browser/column_rows.h"
+#include "browser/main_app_browser_views.h"
 #include "browser/media_compare.h"
 
 namespace {
@@ -44,20 +44,12 @@ void MainApp::tableViewDidClickTableColumn(korvida::TableView* table, korvida::T
             sorted = false;
         break;
     case korvida::BrowserTable::Genere:
-    case korvida::BrowserTable::GenereFullScreen:
-        korvida::resortColumnRows(generes, flag);
-        break;
+    case korvida::BrowserTable::GenereFullScreen: korvida::resortColumnRows(generes, flag); break;
     case korvida::BrowserTable::Artist:
-    case korvida::BrowserTable::ArtistFullScreen:
-        korvida::resortColumnRows(artists, flag);
-        break;
+    case korvida::BrowserTable::ArtistFullScreen: korvida::resortColumnRows(artists, flag); break;
     case korvida::BrowserTable::Album:
-    case korvida::BrowserTable::AlbumFullScreen:
-        korvida::resortColumnRows(albums, flag);
-        break;
-    default:
-        sorted = false;
-        break;
+    case korvida::BrowserTable::AlbumFullScreen: korvida::resortColumnRows(albums, flag); break;
+    default: sorted = false; break;
     }
     // The arrow shows the order the list is now in: every column but the tag column sorts
     // descending when its flag is set.

@@ -93,8 +93,7 @@ void MainApp::tableViewSetObjectValueForTableColumnRow(const TableView& table, c
         if (PlayList* playList = entryAt(state.iTunesImportPlaylists, row))
             korvida::takeValueForKey(*playList, column.identifier(), value);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -111,10 +110,10 @@ void MainApp::tableViewWillDisplayCell(const TableView& table, korvida::TableCel
 
 void MainApp::updateUI()
 {
-    for (TableView* table : {genereTableView.get(), artistTableView.get(), albumTableView.get(), mediaTableView.get(),
-                             playListsTableView.get(), playListTableViewFullScreen.get(),
-                             genereTableViewFullScreen.get(), artistTableViewFullScreen.get(),
-                             albumTableViewFullScreen.get(), mediaTableViewFullScreen.get()})
+    for (TableView* table :
+         {genereTableView.get(), artistTableView.get(), albumTableView.get(), mediaTableView.get(),
+          playListsTableView.get(), playListTableViewFullScreen.get(), genereTableViewFullScreen.get(),
+          artistTableViewFullScreen.get(), albumTableViewFullScreen.get(), mediaTableViewFullScreen.get()})
         table->reloadData();
 }
 

@@ -1,8 +1,8 @@
 // A click in the playlist table of either window: the first entry and "Photos" switch the
 // type filter, any other playlist shows its members in playlist order.
 #include "app/main_app.h"
-#include "browser/main_app_browser_views.h"
 #include "browser/column_titles.h"
+#include "browser/main_app_browser_views.h"
 #include "browser/play_list_choice.h"
 
 void MainApp::tableViewPlayListsClicked(korvida::TableView* sender)
@@ -17,12 +17,8 @@ void MainApp::tableViewPlayListsClicked(korvida::TableView* sender)
     medias.clear();
     const PlayList& playList = *state.playLists[row];
     switch (korvida::playListChoice(row, playList)) {
-    case korvida::PlayListChoice::MusicAndMovies:
-        musicAndMovies();
-        break;
-    case korvida::PlayListChoice::Pictures:
-        pictureButton(nullptr);
-        break;
+    case korvida::PlayListChoice::MusicAndMovies: musicAndMovies(); break;
+    case korvida::PlayListChoice::Pictures: pictureButton(nullptr); break;
     case korvida::PlayListChoice::Members: {
         const korvida::ColumnTitles titles = korvida::titlesForPlayList(playList);
         artistColumnMedia->setHeaderTitle(std::string(titles.artist));

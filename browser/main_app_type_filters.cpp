@@ -1,8 +1,8 @@
 // The type filters: each chooses which items of the library take part and resets the
 // browser to "All" / "All" / "All" over them.
 #include "app/main_app.h"
-#include "browser/main_app_browser_views.h"
 #include "browser/column_rows.h"
+#include "browser/main_app_browser_views.h"
 #include "browser/type_filter.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 
 #include "browser/row_compare.h"
@@ -67,10 +67,8 @@ bool isDown(MediaOrder order)
     case MediaOrder::ArtistDown:
     case MediaOrder::AlbumtDown:
     case MediaOrder::GenreDown:
-    case MediaOrder::TuneOnCdNrDown:
-        return true;
-    default:
-        return false;
+    case MediaOrder::TuneOnCdNrDown: return true;
+    default: return false;
     }
 }
 
@@ -122,40 +120,30 @@ KeyPlace appendSortKey(MediaOrder order, const InMedia& media, std::string& text
     std::string_view crosswiseTrack;
     std::string_view crosswiseGenere;
     switch (order) {
-    case MediaOrder::NameUp:
-        place.leadSize = appendPieces(text, {name, artist, album, track, genere});
-        break;
+    case MediaOrder::NameUp: place.leadSize = appendPieces(text, {name, artist, album, track, genere}); break;
     case MediaOrder::NameDown:
         place.leadSize = appendPieces(text, {name, artist, album});
         crosswiseTrack = track;
         crosswiseGenere = genere;
         break;
-    case MediaOrder::ArtistUp:
-        place.leadSize = appendPieces(text, {artist, album, track, genere});
-        break;
+    case MediaOrder::ArtistUp: place.leadSize = appendPieces(text, {artist, album, track, genere}); break;
     case MediaOrder::ArtistDown:
         place.leadSize = appendPieces(text, {artist, album});
         crosswiseTrack = track;
         crosswiseGenere = genere;
         break;
-    case MediaOrder::AlbumtUp:
-        place.leadSize = appendPieces(text, {album, artist, track});
-        break;
+    case MediaOrder::AlbumtUp: place.leadSize = appendPieces(text, {album, artist, track}); break;
     case MediaOrder::AlbumtDown:
         place.leadSize = appendPieces(text, {album, artist});
         crosswiseTrack = track;
         break;
-    case MediaOrder::GenreUp:
-        place.leadSize = appendPieces(text, {genere, artist, album, track});
-        break;
+    case MediaOrder::GenreUp: place.leadSize = appendPieces(text, {genere, artist, album, track}); break;
     case MediaOrder::GenreDown:
         place.leadSize = appendPieces(text, {genere, artist, album});
         crosswiseTrack = track;
         break;
     case MediaOrder::TuneOnCdNrUp:
-    case MediaOrder::TuneOnCdNrDown:
-        place.leadSize = appendPieces(text, {artist, album, track});
-        break;
+    case MediaOrder::TuneOnCdNrDown: place.leadSize = appendPieces(text, {artist, album, track}); break;
     }
     appendPieces(text, {crosswiseTrack, crosswiseGenere});
     place.trackSize = crosswiseTrack.size();
@@ -167,7 +155,8 @@ KeyPlace appendSortKey(MediaOrder order, const InMedia& media, std::string& text
 SortKey keyAt(std::string_view text, const KeyPlace& place)
 {
     const char* start = text.data() + place.start;
-    return {{start, place.leadSize}, {start + place.leadSize, place.trackSize},
+    return {{start, place.leadSize},
+            {start + place.leadSize, place.trackSize},
             {start + place.leadSize + place.trackSize, place.genereSize}};
 }
 
@@ -182,21 +171,16 @@ struct SortKeys {
 int compareSortKeys(MediaOrder order, const SortKey& s, const SortKey& o)
 {
     switch (order) {
-    case MediaOrder::NameDown:
-        return compareJoined({o.lead, s.track, s.genere}, {s.lead, o.track, o.genere});
-    case MediaOrder::ArtistDown:
-        return compareJoined({o.lead, s.track, o.genere}, {s.lead, o.track, s.genere});
+    case MediaOrder::NameDown: return compareJoined({o.lead, s.track, s.genere}, {s.lead, o.track, o.genere});
+    case MediaOrder::ArtistDown: return compareJoined({o.lead, s.track, o.genere}, {s.lead, o.track, s.genere});
     case MediaOrder::AlbumtDown:
-    case MediaOrder::GenreDown:
-        return compareJoined({o.lead, s.track}, {s.lead, o.track});
-    case MediaOrder::TuneOnCdNrDown:
-        return compareStrings(o.lead, s.lead);
+    case MediaOrder::GenreDown: return compareJoined({o.lead, s.track}, {s.lead, o.track});
+    case MediaOrder::TuneOnCdNrDown: return compareStrings(o.lead, s.lead);
     case MediaOrder::NameUp:
     case MediaOrder::ArtistUp:
     case MediaOrder::AlbumtUp:
     case MediaOrder::GenreUp:
-    case MediaOrder::TuneOnCdNrUp:
-        break;
+    case MediaOrder::TuneOnCdNrUp: break;
     }
     return compareStrings(s.lead, o.lead);
 }
@@ -261,7 +245,9 @@ void forEachRun(std::vector<SortEntry>& entries, Same same, Act act)
 bool sortByLeads(std::vector<SortEntry>& entries, MediaOrder order, const SortKeys& keys)
 {
     const bool down = isDown(order);
-    const auto leadOf = [&](const SortEntry& entry) { return keys[entry.index].lead; };
+    const auto leadOf = [&](const SortEntry& entry) {
+        return keys[entry.index].lead;
+    };
     // Equal heads of leads that fit in them mean equal leads, or a shorter lead followed
     // by zero bytes in the longer one, which then comes after it.
     std::sort(entries.begin(), entries.end(), [down](const SortEntry& a, const SortEntry& b) {
@@ -276,7 +262,9 @@ bool sortByLeads(std::vector<SortEntry>& entries, MediaOrder order, const SortKe
     const auto sameHead = [](const SortEntry& a, const SortEntry& b) {
         return std::equal(std::begin(a.head), std::end(a.head), std::begin(b.head));
     };
-    const auto beyondHead = [](const SortEntry& entry) { return entry.leadSize > kHeadBytes; };
+    const auto beyondHead = [](const SortEntry& entry) {
+        return entry.leadSize > kHeadBytes;
+    };
     forEachRun(entries, sameHead, [&](auto begin, auto end) {
         if (std::none_of(begin, end, beyondHead))
             return;
@@ -324,14 +312,38 @@ int compareMedia(MediaOrder order, const InMedia& self, const InMedia& other)
     return compareSortKeys(order, keyAt(text, selfPlace), keyAt(text, otherPlace));
 }
 
-int compareNameUp(const InMedia& self, const InMedia& other) { return compareMedia(MediaOrder::NameUp, self, other); }
-int compareNameDown(const InMedia& self, const InMedia& other) { return compareMedia(MediaOrder::NameDown, self, other); }
-int compareArtistUp(const InMedia& self, const InMedia& other) { return compareMedia(MediaOrder::ArtistUp, self, other); }
-int compareArtistDown(const InMedia& self, const InMedia& other) { return compareMedia(MediaOrder::ArtistDown, self, other); }
-int compareAlbumtUp(const InMedia& self, const InMedia& other) { return compareMedia(MediaOrder::AlbumtUp, self, other); }
-int compareAlbumtDown(const InMedia& self, const InMedia& other) { return compareMedia(MediaOrder::AlbumtDown, self, other); }
-int compareGenreUp(const InMedia& self, const InMedia& other) { return compareMedia(MediaOrder::GenreUp, self, other); }
-int compareGenreDown(const InMedia& self, const InMedia& other) { return compareMedia(MediaOrder::GenreDown, self, other); }
+int compareNameUp(const InMedia& self, const InMedia& other)
+{
+    return compareMedia(MediaOrder::NameUp, self, other);
+}
+int compareNameDown(const InMedia& self, const InMedia& other)
+{
+    return compareMedia(MediaOrder::NameDown, self, other);
+}
+int compareArtistUp(const InMedia& self, const InMedia& other)
+{
+    return compareMedia(MediaOrder::ArtistUp, self, other);
+}
+int compareArtistDown(const InMedia& self, const InMedia& other)
+{
+    return compareMedia(MediaOrder::ArtistDown, self, other);
+}
+int compareAlbumtUp(const InMedia& self, const InMedia& other)
+{
+    return compareMedia(MediaOrder::AlbumtUp, self, other);
+}
+int compareAlbumtDown(const InMedia& self, const InMedia& other)
+{
+    return compareMedia(MediaOrder::AlbumtDown, self, other);
+}
+int compareGenreUp(const InMedia& self, const InMedia& other)
+{
+    return compareMedia(MediaOrder::GenreUp, self, other);
+}
+int compareGenreDown(const InMedia& self, const InMedia& other)
+{
+    return compareMedia(MediaOrder::GenreDown, self, other);
+}
 int compareTuneOnCdNrUp(const InMedia& self, const InMedia& other)
 {
     return compareMedia(MediaOrder::TuneOnCdNrUp, self, other);
@@ -354,8 +366,8 @@ void sortMedias(std::vector<InMedia*>& medias, MediaOrder order)
     entries.reserve(medias.size());
     for (std::size_t i = 0; i < medias.size(); ++i) {
         const std::string_view lead = keys[i].lead;
-        SortEntry entry{{}, static_cast<std::uint32_t>(i),
-                        static_cast<std::uint32_t>(std::min(lead.size(), kHeadBytes + 1))};
+        SortEntry entry{
+            {}, static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(std::min(lead.size(), kHeadBytes + 1))};
         for (std::size_t word = 0; word < kHeadWords; ++word)
             entry.head[word] = headOf(lead, word * 8);
         entries.push_back(entry);

@@ -24,7 +24,8 @@ char asciiLower(char c)
 
 std::string lowerCased(std::string_view text)
 {
-    icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     unicode.toLower(icu::Locale::getRoot());
     std::string lowered;
     unicode.toUTF8String(lowered);
@@ -57,7 +58,8 @@ bool asciiBeginsWith(std::string_view field, std::string_view prefix)
 
 } // namespace
 
-SearchText::SearchText(std::string_view typed) : lowered(lowerCased(typed)), folded(baseLetters(lowered)) {}
+SearchText::SearchText(std::string_view typed) : lowered(lowerCased(typed)), folded(baseLetters(lowered))
+{}
 
 bool beginsWithLowerCased(std::string_view field, std::string_view loweredPrefix)
 {
@@ -79,14 +81,14 @@ bool beginsWithSearchText(std::string_view field, const SearchText& text)
 
 bool searchMatches(const InMedia& media, std::string_view loweredText)
 {
-    return beginsWithLowerCased(media.getName(), loweredText) || beginsWithLowerCased(media.getArtist(), loweredText)
-        || beginsWithLowerCased(media.getAlbum(), loweredText) || beginsWithLowerCased(media.getGenere(), loweredText);
+    return beginsWithLowerCased(media.getName(), loweredText) || beginsWithLowerCased(media.getArtist(), loweredText) ||
+        beginsWithLowerCased(media.getAlbum(), loweredText) || beginsWithLowerCased(media.getGenere(), loweredText);
 }
 
 bool searchMatches(const InMedia& media, const SearchText& text)
 {
-    return beginsWithSearchText(media.getName(), text) || beginsWithSearchText(media.getArtist(), text)
-        || beginsWithSearchText(media.getAlbum(), text) || beginsWithSearchText(media.getGenere(), text);
+    return beginsWithSearchText(media.getName(), text) || beginsWithSearchText(media.getArtist(), text) ||
+        beginsWithSearchText(media.getAlbum(), text) || beginsWithSearchText(media.getGenere(), text);
 }
 
 std::vector<InMedia*> searchResult(std::span<InMedia* const> source, std::string_view typed)

@@ -18,7 +18,8 @@ std::uint64_t hashOf(std::string_view text)
 
 } // namespace
 
-SeenTexts::SeenTexts(std::size_t expected) : slots(std::bit_ceil(std::max<std::size_t>(expected * 2, 16))) {}
+SeenTexts::SeenTexts(std::size_t expected) : slots(std::bit_ceil(std::max<std::size_t>(expected * 2, 16)))
+{}
 
 bool SeenTexts::insert(std::string_view text)
 {

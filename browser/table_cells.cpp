@@ -28,23 +28,17 @@ RowList rowListOf(BrowserTable table)
 {
     switch (table) {
     case BrowserTable::PlayLists:
-    case BrowserTable::PlayListsFullScreen:
-        return RowList::PlayLists;
+    case BrowserTable::PlayListsFullScreen: return RowList::PlayLists;
     case BrowserTable::Media:
-    case BrowserTable::MediaFullScreen:
-        return RowList::Medias;
+    case BrowserTable::MediaFullScreen: return RowList::Medias;
     case BrowserTable::Artist:
-    case BrowserTable::ArtistFullScreen:
-        return RowList::Artists;
+    case BrowserTable::ArtistFullScreen: return RowList::Artists;
     case BrowserTable::Album:
-    case BrowserTable::AlbumFullScreen:
-        return RowList::Albums;
-    case BrowserTable::ImportTargets:
-        return RowList::ImportPlayLists;
+    case BrowserTable::AlbumFullScreen: return RowList::Albums;
+    case BrowserTable::ImportTargets: return RowList::ImportPlayLists;
     case BrowserTable::Genere:
     case BrowserTable::GenereFullScreen:
-    case BrowserTable::Other:
-        break;
+    case BrowserTable::Other: break;
     }
     return RowList::Generes;
 }
@@ -63,8 +57,7 @@ BrowserTable twinOf(BrowserTable table)
     case BrowserTable::PlayLists: return BrowserTable::PlayListsFullScreen;
     case BrowserTable::PlayListsFullScreen: return BrowserTable::PlayLists;
     case BrowserTable::ImportTargets:
-    case BrowserTable::Other:
-        break;
+    case BrowserTable::Other: break;
     }
     return table;
 }
@@ -77,20 +70,15 @@ std::optional<TextColour> cellTextColour(BrowserTable table, std::string_view co
         return columnKey == "name" ? nameColour(media, TextColour::LightGray) : std::nullopt;
     case BrowserTable::ArtistFullScreen:
     case BrowserTable::AlbumFullScreen:
-    case BrowserTable::GenereFullScreen:
-        return TextColour::LightGray;
-    case BrowserTable::PlayListsFullScreen:
-        return isLibraryEntry(playList) ? TextColour::Blue : TextColour::LightGray;
-    case BrowserTable::Media:
-        return columnKey == "name" ? nameColour(media, TextColour::Black) : std::nullopt;
-    case BrowserTable::PlayLists:
-        return isLibraryEntry(playList) ? TextColour::Blue : TextColour::Black;
+    case BrowserTable::GenereFullScreen: return TextColour::LightGray;
+    case BrowserTable::PlayListsFullScreen: return isLibraryEntry(playList) ? TextColour::Blue : TextColour::LightGray;
+    case BrowserTable::Media: return columnKey == "name" ? nameColour(media, TextColour::Black) : std::nullopt;
+    case BrowserTable::PlayLists: return isLibraryEntry(playList) ? TextColour::Blue : TextColour::Black;
     case BrowserTable::Genere:
     case BrowserTable::Artist:
     case BrowserTable::Album:
     case BrowserTable::ImportTargets:
-    case BrowserTable::Other:
-        break;
+    case BrowserTable::Other: break;
     }
     return std::nullopt;
 }

@@ -26,9 +26,22 @@ enum class BrowserTable {
     Other,
 };
 
-enum class RowList { Medias, Generes, Artists, Albums, PlayLists, ImportPlayLists };
+enum class RowList {
+    Medias,
+    Generes,
+    Artists,
+    Albums,
+    PlayLists,
+    ImportPlayLists
+};
 
-enum class TextColour { Black, LightGray, Green, Red, Blue };
+enum class TextColour {
+    Black,
+    LightGray,
+    Green,
+    Red,
+    Blue
+};
 
 // A table that is none of the known ones shows the genre rows.
 RowList rowListOf(BrowserTable table);

@@ -21,23 +21,16 @@ std::string tagCountText(std::span<const std::unique_ptr<InMedia>> library)
         if (!media || !media->getTaged())
             continue;
         switch (media->getMediaType()) {
-        case InMedia::kMusic:
-            ++tunes;
-            break;
-        case InMedia::kMovie:
-            ++movies;
-            break;
-        case InMedia::kPhoto:
-            ++photos;
-            break;
-        default:
-            break;
+        case InMedia::kMusic: ++tunes; break;
+        case InMedia::kMovie: ++movies; break;
+        case InMedia::kPhoto: ++photos; break;
+        default: break;
         }
     }
     if (tunes == 0 && movies == 0 && photos == 0)
         return {};
-    return countText(tunes, "tunes") + "  " + countText(movies, "movies") + "  " + countText(photos, "photos")
-        + "  TagGed";
+    return countText(tunes, "tunes") + "  " + countText(movies, "movies") + "  " + countText(photos, "photos") +
+        "  TagGed";
 }
 
 } // namespace korvida

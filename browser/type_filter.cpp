@@ -8,16 +8,11 @@ bool passesTypeFilter(const InMedia& media, TypeFilter filter)
 {
     const int type = media.getMediaType();
     switch (filter) {
-    case TypeFilter::Movies:
-        return type == InMedia::kMovie;
-    case TypeFilter::Music:
-        return type == InMedia::kMusic;
-    case TypeFilter::Pictures:
-        return type == InMedia::kPhoto;
-    case TypeFilter::MusicAndMovies:
-        return type == InMedia::kMusic || type == InMedia::kMovie;
-    case TypeFilter::All:
-        return true;
+    case TypeFilter::Movies: return type == InMedia::kMovie;
+    case TypeFilter::Music: return type == InMedia::kMusic;
+    case TypeFilter::Pictures: return type == InMedia::kPhoto;
+    case TypeFilter::MusicAndMovies: return type == InMedia::kMusic || type == InMedia::kMovie;
+    case TypeFilter::All: return true;
     }
     return false;
 }

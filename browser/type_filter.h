@@ -9,7 +9,13 @@ class InMedia;
 // The type filters of the browser: which items of the library take part.
 namespace korvida {
 
-enum class TypeFilter { Movies, Music, Pictures, MusicAndMovies, All };
+enum class TypeFilter {
+    Movies,
+    Music,
+    Pictures,
+    MusicAndMovies,
+    All
+};
 
 bool passesTypeFilter(const InMedia& media, TypeFilter filter);
 

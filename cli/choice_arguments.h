@@ -15,9 +15,9 @@ namespace korvida::cli {
 // flags that take no value.
 struct ChoiceArguments {
     std::vector<std::string> operands;
-    ExportChoice choice;                 // its playlist is the last one named
-    std::vector<std::string> playlists;  // every `--playlist`, in order
-    std::vector<std::string> flags;      // those of `knownFlags` that were given
+    ExportChoice choice;                // its playlist is the last one named
+    std::vector<std::string> playlists; // every `--playlist`, in order
+    std::vector<std::string> flags;     // those of `knownFlags` that were given
     bool help = false;
 };
 

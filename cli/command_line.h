@@ -24,4 +24,4 @@ bool displayAvailable();
 // without it; returns the usage exit status.
 int windowUnavailable(std::string_view why, std::ostream& err);
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

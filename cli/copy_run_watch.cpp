@@ -71,7 +71,7 @@ std::uint64_t sizeOf(const InMedia& media)
 }
 
 int watchCopyRun(const std::function<void()>& work, const std::function<void()>& cancel, CopyRunReport& report,
-                  const Library& library, std::size_t total, std::ostream& err)
+                 const Library& library, std::size_t total, std::ostream& err)
 {
     std::uint64_t totalBytes = 0;
     for (const auto& media : library.mediasVisible)
@@ -102,8 +102,7 @@ int watchCopyRun(const std::function<void()>& work, const std::function<void()>&
                 std::lock_guard lock(report.mutex);
                 done = report.counts.done();
             }
-            err << '\r'
-                << progressLine(done, total, bytesDone(report, library), totalBytes, elapsed.count(), width - 1)
+            err << '\r' << progressLine(done, total, bytesDone(report, library), totalBytes, elapsed.count(), width - 1)
                 << "\x1b[K" << std::flush;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

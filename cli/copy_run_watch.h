@@ -33,7 +33,7 @@ std::uint64_t sizeOf(const InMedia& media);
 // SIGHUP) calls `cancel`; a second one ends the process at once after removing the hidden
 // files of unfinished copies. Answers the signal that came, 0 when none did.
 int watchCopyRun(const std::function<void()>& work, const std::function<void()>& cancel, CopyRunReport& report,
-                  const Library& library, std::size_t total, std::ostream& err);
+                 const Library& library, std::size_t total, std::ostream& err);
 
 // Tells the problems and the summary; answers the exit status: that of the `signal` when one
 // came (130 for Ctrl-C), 1 when an item was missing or failed or the summary could not be

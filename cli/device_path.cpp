@@ -20,7 +20,7 @@ std::string devicePath(const std::string& argument)
     for (const auto& component : absolute.relative_path()) {
         const std::string piece = component.string();
         if (piece.empty() || piece == ".")
-            continue;  // a trailing slash or a "." names the same folder
+            continue; // a trailing slash or a "." names the same folder
         result += "/" + piece;
     }
     return result.empty() ? absolute.root_path().string() : result;
@@ -80,4 +80,4 @@ std::optional<std::string> playerFolder(const std::string& argument, std::string
     return iPodPath;
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

@@ -29,4 +29,4 @@ std::vector<std::string> playersNamed(const std::string& argument, const std::st
 std::optional<std::string> playerFolder(const std::string& argument, std::string_view command, std::ostream& err,
                                         const std::string& mountTable = kMountTable);
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

@@ -8,12 +8,12 @@ namespace korvida::cli {
 
 namespace {
 
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 
 std::size_t columnsOf(UChar32 c)
 {
     if (c >= 0x20 && c < 0x7F)
-        return 1;  // plain ASCII, by far the most common
+        return 1; // plain ASCII, by far the most common
     const auto category = U_GET_GC_MASK(c);
     if ((category & (U_GC_MN_MASK | U_GC_ME_MASK | U_GC_CF_MASK)) != 0)
         return 0;
@@ -21,7 +21,7 @@ std::size_t columnsOf(UChar32 c)
     return width == U_EA_WIDE || width == U_EA_FULLWIDTH ? 2 : 1;
 }
 
-}  // namespace
+} // namespace
 
 bool isTerminalControl(UChar32 c)
 {
@@ -67,7 +67,7 @@ std::string fitToWidth(const std::string& printable, std::size_t width)
         kept += bytes;
         used += columns;
     });
-    return kept + "\xE2\x80\xA6";  // U+2026
+    return kept + "\xE2\x80\xA6"; // U+2026
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

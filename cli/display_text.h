@@ -26,4 +26,4 @@ std::size_t displayWidth(std::string_view printable);
 // The printable text cut to at most `width` columns, ending in "…" when something was cut.
 std::string fitToWidth(const std::string& printable, std::size_t width);
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

@@ -40,15 +40,13 @@ std::optional<ExportOptions> parseArguments(const std::vector<std::string>& argu
     if (options.help)
         return options;
     if (operands.size() != 2) {
-        err << "korvida export: " << (operands.size() < 2 ? "DEVICE and DEST are needed" : "too many operands")
-            << '\n';
+        err << "korvida export: " << (operands.size() < 2 ? "DEVICE and DEST are needed" : "too many operands") << '\n';
         return std::nullopt;
     }
     options.device = operands[0];
     options.destination = operands[1];
     return options;
 }
-
 
 // Makes the destination folder when it is not there yet; true when it is a folder.
 bool prepareDestination(const std::string& destination, std::ostream& err)

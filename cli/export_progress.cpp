@@ -27,15 +27,15 @@ std::string progressLine(std::size_t doneItems, std::size_t totalItems, std::uin
 {
     const std::string rate = seconds > 0.0 ? byteCount(static_cast<std::uint64_t>(doneBytes / seconds)) + "/s" : "";
     const std::string figures = " " + std::to_string(doneItems) + "/" + std::to_string(totalItems) + " items  " +
-                                byteCount(doneBytes) + " of " + byteCount(totalBytes) + "  " + rate;
+        byteCount(doneBytes) + " of " + byteCount(totalBytes) + "  " + rate;
     // The bar takes what the figures leave, between 10 and 40 columns; none on a narrow terminal.
     const std::size_t room = width > figures.size() + 2 ? width - figures.size() - 2 : 0;
     const std::size_t barWidth = std::min<std::size_t>(room, 40);
     if (barWidth < 10)
         return figures.substr(1, width);
     const double share = totalBytes > 0 ? static_cast<double>(std::min(doneBytes, totalBytes)) / totalBytes
-                         : totalItems > 0 ? static_cast<double>(doneItems) / totalItems
-                                          : 1.0;
+        : totalItems > 0                ? static_cast<double>(doneItems) / totalItems
+                                        : 1.0;
     const auto filled = static_cast<std::size_t>(share * barWidth);
     return "[" + std::string(filled, '#') + std::string(barWidth - filled, '.') + "]" + figures;
 }
@@ -43,11 +43,11 @@ std::string progressLine(std::size_t doneItems, std::size_t totalItems, std::uin
 std::string exportSummary(const ExportCounts& counts, std::size_t total, bool interrupted)
 {
     std::string line = std::to_string(counts.copied) + " copied, " + std::to_string(counts.skipped) +
-                       " skipped (already there), " + std::to_string(counts.missing) + " missing on the player, " +
-                       std::to_string(counts.failed) + " failed";
+        " skipped (already there), " + std::to_string(counts.missing) + " missing on the player, " +
+        std::to_string(counts.failed) + " failed";
     if (interrupted)
         line += ", " + std::to_string(total - counts.copied - counts.skipped - counts.missing - counts.failed) +
-                " not copied (interrupted)";
+            " not copied (interrupted)";
     return line;
 }
 

@@ -43,8 +43,8 @@ std::optional<std::size_t> tagChosenItems(const Library& library, const ExportCh
     std::size_t tagged = 0;
     for (const auto& media : library.mediasVisible) {
         const bool chosen = (choice.mediaTypes.empty() || choice.mediaTypes.contains(media->getMediaType())) &&
-                            (!choice.playlist || inPlaylist.contains(media.get())) &&
-                            (!choice.match || searchMatches(*media, loweredMatch));
+            (!choice.playlist || inPlaylist.contains(media.get())) &&
+            (!choice.match || searchMatches(*media, loweredMatch));
         media->setTaged(chosen);
         tagged += chosen ? 1 : 0;
     }

@@ -83,9 +83,9 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     if (options->help) {
         out << "usage: " << kImportUsage << '\n'
             << "Imports the items of a player folder as the import sheet does: tunes into " << folders.music
-            << "\nas Artist/Album/07 Title.mp3, films into " << folders.videos << ", photos into "
-            << folders.pictures << "/Korvida,\nand the playlist \"Korvida\" and every --playlist as M3U8 files in "
-            << folders.music << "/Playlists.\nNothing there is replaced; a second import adds nothing twice.\n";
+            << "\nas Artist/Album/07 Title.mp3, films into " << folders.videos << ", photos into " << folders.pictures
+            << "/Korvida,\nand the playlist \"Korvida\" and every --playlist as M3U8 files in " << folders.music
+            << "/Playlists.\nNothing there is replaced; a second import adds nothing twice.\n";
         return out.flush() ? 0 : 1;
     }
     const std::optional<std::string> folder = playerFolder(options->device, kCommand, err);
@@ -119,11 +119,11 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     const ImportQueued queued = queueForImport(run, toMusic, toPhotos);
     const std::size_t total = static_cast<std::size_t>(queued.tracks + queued.pictures);
     const int signal = watchCopyRun([&] { importQueued(run, queued, toMusic, toPhotos); },
-                                          [&] {
-                                              importStopped.store(true);
-                                              queue.cancelAll(library.mediasVisible, numberOfSaveMedia);
-                                          },
-                                          report, library, total, err);
+                                    [&] {
+                                        importStopped.store(true);
+                                        queue.cancelAll(library.mediasVisible, numberOfSaveMedia);
+                                    },
+                                    report, library, total, err);
     return finishCopyRun(report, total, signal, kCommand, out, err);
 }
 

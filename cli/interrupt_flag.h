@@ -22,7 +22,7 @@ public:
 
 private:
     static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction previous[3] {};
+    struct sigaction previous[3]{};
 };
 
 // The exit status of a command stopped by `signalNumber`, as a shell reports one that the

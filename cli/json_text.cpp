@@ -35,18 +35,18 @@ void appendEscaped(std::string& out, char c)
     out += c;
 }
 
-}  // namespace
+} // namespace
 
 void appendJsonString(std::string& out, std::string_view text)
 {
     out += '"';
     utf8::forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) {
         if (c < 0)
-            out += utf8::kReplacementBytes;  // for an ill-formed sequence
+            out += utf8::kReplacementBytes; // for an ill-formed sequence
         else if (c < 0x80)
             appendEscaped(out, static_cast<char>(c));
         else if (isTerminalControl(c))
-            appendCodePointEscape(out, c);  // a reader that prints the value is not steered
+            appendCodePointEscape(out, c); // a reader that prints the value is not steered
         else
             out += bytes;
     });
@@ -60,4 +60,4 @@ std::string jsonString(std::string_view text)
     return out;
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

@@ -13,4 +13,4 @@ void appendJsonString(std::string& out, std::string_view text);
 // The same literal as a string of its own.
 std::string jsonString(std::string_view text);
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

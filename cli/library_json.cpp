@@ -78,7 +78,7 @@ void appendPlayList(std::string& out, const PlayList& list,
     for (const InMedia* member : list.getMedias()) {
         const auto found = indexOf.find(member);
         if (found == indexOf.end())
-            continue;  // not an item of this library; there is no index to give
+            continue; // not an item of this library; there is no index to give
         if (!first)
             out += ", ";
         out += std::to_string(found->second);
@@ -87,7 +87,7 @@ void appendPlayList(std::string& out, const PlayList& list,
     out += "]}";
 }
 
-}  // namespace
+} // namespace
 
 void writeLibraryJson(const Library& library, std::ostream& stream)
 {
@@ -101,7 +101,8 @@ void writeLibraryJson(const Library& library, std::ostream& stream)
             out.clear();
         }
     };
-    appendText(out, "device", library.playLists.empty() ? std::string() : library.playLists.front()->getCleanListName());
+    appendText(out, "device",
+               library.playLists.empty() ? std::string() : library.playLists.front()->getCleanListName());
     out += ", \"items\": [";
     std::unordered_map<const InMedia*, std::size_t> indexOf;
     indexOf.reserve(library.mediasVisible.size());
@@ -130,4 +131,4 @@ std::string libraryJson(const Library& library)
     return std::move(out).str();
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

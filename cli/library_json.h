@@ -15,4 +15,4 @@ std::string libraryJson(const Library& library);
 // The same document written to a stream as it is made.
 void writeLibraryJson(const Library& library, std::ostream& out);
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

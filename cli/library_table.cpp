@@ -38,11 +38,12 @@ std::string countOf(std::size_t count, const char* one, const char* many)
 
 void printSummary(const Library& library, const std::string& iPodPath, std::ostream& out)
 {
-    std::size_t counts[4] = {};  // by media type
+    std::size_t counts[4] = {}; // by media type
     for (const auto& item : library.mediasVisible)
         if (item->getMediaType() >= InMedia::kMovie && item->getMediaType() <= InMedia::kPhoto)
             ++counts[item->getMediaType()];
-    const std::string device = library.playLists.empty() ? std::string() : library.playLists.front()->getCleanListName();
+    const std::string device = library.playLists.empty() ? std::string()
+                                                         : library.playLists.front()->getCleanListName();
     out << printableText(iPodPath) << ": " << printableText(device) << ", "
         << countOf(counts[InMedia::kMusic], "tune", "tunes") << ", "
         << countOf(counts[InMedia::kMovie], "movie", "movies") << ", "
@@ -72,11 +73,12 @@ void printPlayLists(const Library& library, std::ostream& out)
     TextTable table({{"Playlist", TextTable::Align::Left, 2 * kTextColumnWidth}, {"Members", TextTable::Align::Right}});
     for (const auto& list : library.playLists)
         // getListName indents the ordinary playlists under their library entry.
-        table.addRow({list->getListName(), list->getIsSubList() ? "library" : std::to_string(list->getMedias().size())});
+        table.addRow(
+            {list->getListName(), list->getIsSubList() ? "library" : std::to_string(list->getMedias().size())});
     table.print(out);
 }
 
-}  // namespace
+} // namespace
 
 void printLibraryTable(const Library& library, const std::string& iPodPath, std::ostream& out)
 {
@@ -88,4 +90,4 @@ void printLibraryTable(const Library& library, const std::string& iPodPath, std:
     printPlayLists(library, out);
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

@@ -12,4 +12,4 @@ namespace korvida::cli {
 // Files are shown relative to the device folder `iPodPath`.
 void printLibraryTable(const Library& library, const std::string& iPodPath, std::ostream& out);
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

@@ -52,8 +52,7 @@ std::optional<ListOptions> parseArguments(const std::vector<std::string>& argume
     return options;
 }
 
-
-}  // namespace
+} // namespace
 
 int listCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
@@ -82,8 +81,7 @@ int listCommand(const std::vector<std::string>& arguments, std::ostream& out, st
     if (options->json) {
         writeLibraryJson(library, out);
         out << '\n';
-    }
-    else
+    } else
         printLibraryTable(library, iPodPath, out);
     if (!out.flush()) {
         err << "korvida list: could not write the listing\n";
@@ -92,4 +90,4 @@ int listCommand(const std::vector<std::string>& arguments, std::ostream& out, st
     return kExitSuccess;
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

@@ -15,4 +15,4 @@ inline constexpr std::string_view kListUsage = "korvida list DEVICE [--json]";
 // 2 bad arguments or a folder that is not a player.
 int listCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

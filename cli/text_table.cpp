@@ -7,7 +7,8 @@
 
 namespace korvida::cli {
 
-TextTable::TextTable(std::vector<Column> columns) : columns(std::move(columns)) {}
+TextTable::TextTable(std::vector<Column> columns) : columns(std::move(columns))
+{}
 
 void TextTable::addRow(const std::vector<std::string>& cells)
 {
@@ -56,4 +57,4 @@ void TextTable::print(std::ostream& out) const
         printRow(row, widths, out);
 }
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

@@ -10,11 +10,14 @@ namespace korvida::cli {
 // characters, well-formed UTF-8) and cut to the column's limit with "…".
 class TextTable {
 public:
-    enum class Align { Left, Right };
+    enum class Align {
+        Left,
+        Right
+    };
     struct Column {
         std::string header;
         Align align = Align::Left;
-        std::size_t maxWidth = 0;  // 0: no limit
+        std::size_t maxWidth = 0; // 0: no limit
     };
 
     explicit TextTable(std::vector<Column> columns);
@@ -24,7 +27,7 @@ public:
 
 private:
     struct Cell {
-        std::string text;  // printable, already cut
+        std::string text; // printable, already cut
         std::size_t width = 0;
     };
     void printRow(const std::vector<Cell>& row, const std::vector<std::size_t>& widths, std::ostream& out) const;
@@ -33,4 +36,4 @@ private:
     std::vector<std::vector<Cell>> rows;
 };
 
-}  // namespace korvida::cli
+} // namespace korvida::cli

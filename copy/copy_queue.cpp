@@ -34,8 +34,8 @@ void CopyQueue::exportQueued(std::span<const std::unique_ptr<InMedia>> items, co
         if (!startItem(*item))
             continue;
         const CopyOutcome outcome = item->getMediaType() == InMedia::kPhoto
-                                        ? exportPicture(*item, folders.photos, delegat)
-                                        : exportMusicMovie(*item, folders.musicMovies, delegat);
+            ? exportPicture(*item, folders.photos, delegat)
+            : exportMusicMovie(*item, folders.musicMovies, delegat);
         finishItem(*item);
         if (outcome == CopyOutcome::failed)
             item->setCopyFailed(true);

@@ -16,7 +16,7 @@ void CopyRunCounts::add(CopyOutcome outcome)
 std::string summaryLine(const CopyRunCounts& counts)
 {
     std::string line = std::to_string(counts.copied) + " copied, " + std::to_string(counts.skipped) + " skipped, " +
-                       std::to_string(counts.missing) + " missing, " + std::to_string(counts.failed) + " failed";
+        std::to_string(counts.missing) + " missing, " + std::to_string(counts.failed) + " failed";
     if (counts.cancelled > 0)
         line += ", " + std::to_string(counts.cancelled) + " cancelled";
     return line;

@@ -14,7 +14,7 @@ std::string replaceUnsafeCharacters(const std::string& field)
         const auto c = static_cast<unsigned char>(field[i]);
         // U+0080 to U+009F are C2 80 to C2 9F in UTF-8.
         const bool c1 = c == 0xC2 && i + 1 < field.size() && static_cast<unsigned char>(field[i + 1]) <= 0x9F &&
-                        utf8::isContinuationByte(field[i + 1]);
+            utf8::isContinuationByte(field[i + 1]);
         if (c == '/')
             replaced += ':';
         else if (c < 0x20 || c == 0x7F)

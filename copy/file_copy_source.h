@@ -14,7 +14,10 @@ namespace korvida {
 // than raise a signal, since the kernel reads the mapping on the program's behalf.
 class FileCopySource final : public CopySource {
 public:
-    enum class Reading { mapped, buffered };
+    enum class Reading {
+        mapped,
+        buffered
+    };
 
     // Anything but a regular file (a folder, a pipe, a device) counts as not openable, so a
     // strange entry on the player can neither block nor flood the copy.

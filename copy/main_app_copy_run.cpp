@@ -13,7 +13,8 @@ namespace {
 std::string startFolder(const korvida::UserDefaults& defaults)
 {
     std::error_code missing;
-    if (auto last = defaults.objectForKey(korvida::kLastCopyFolderKey); last && std::filesystem::is_directory(*last, missing))
+    if (auto last = defaults.objectForKey(korvida::kLastCopyFolderKey);
+        last && std::filesystem::is_directory(*last, missing))
         return *last;
     const char* home = std::getenv("HOME");
     return home != nullptr ? home : "/";
@@ -34,10 +35,9 @@ void MainApp::copyButton(korvida::Button* /*sender*/)
         openImportSheet();
         return;
     }
-    services.folderChooser.chooseFolder(*mainWindow, korvida::FolderRequest{"Save", startFolder(defaults)},
-                                        [this](std::optional<std::string> folder) {
-                                            openPanelDidEnd(folder, folder ? 1 : 0);
-                                        });
+    services.folderChooser.chooseFolder(
+        *mainWindow, korvida::FolderRequest{"Save", startFolder(defaults)},
+        [this](std::optional<std::string> folder) { openPanelDidEnd(folder, folder ? 1 : 0); });
 }
 
 void MainApp::openPanelDidEnd(const std::optional<std::string>& chosenFolder, int returnCode)
@@ -48,8 +48,8 @@ void MainApp::openPanelDidEnd(const std::optional<std::string>& chosenFolder, in
         return;
     // The player is only ever read.
     if (!state.iPodPath.empty() && korvida::liesWithin(*chosenFolder, state.iPodPath)) {
-        services.alert.runAlertPanel("Choose a folder outside the player",
-                                     "Nothing is ever written onto the player.", "OK", "", "");
+        services.alert.runAlertPanel("Choose a folder outside the player", "Nothing is ever written onto the player.",
+                                     "OK", "", "");
         return;
     }
     defaults.setObjectForKey(*chosenFolder, korvida::kLastCopyFolderKey);

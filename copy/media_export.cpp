@@ -29,8 +29,8 @@ CopyOutcome markBroken(InMedia& media, std::atomic<int>& numberOfSaveMedia)
 // Copies `source` to its place under the run folder. A same-named file of another size
 // there makes the copy take the next numbered name; one of the same size is taken to be
 // this file, copied before, and the item is skipped.
-CopyOutcome exportTo(InMedia& media, const std::string& source, const std::string& runFolder,
-                     const ExportPlace& place, const ExportDelegate& delegat)
+CopyOutcome exportTo(InMedia& media, const std::string& source, const std::string& runFolder, const ExportPlace& place,
+                     const ExportDelegate& delegat)
 {
     DestinationFileSystem& fileSystem = *delegat.fileSystem;
     FileCopySource file(source);

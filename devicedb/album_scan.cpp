@@ -24,10 +24,13 @@ constexpr std::size_t kFileBytesPerMember = 8;
 
 AlbumScan::AlbumScan(ByteView data, const std::vector<std::unique_ptr<InMedia>>& medias, const PhotoScan& photos,
                      std::vector<std::unique_ptr<PlayList>>& playLists)
-    : data(data), medias(medias), photos(photos), playLists(playLists), places(data, fullResolutionAt, ':'),
+    : data(data),
+      medias(medias),
+      photos(photos),
+      playLists(playLists),
+      places(data, fullResolutionAt, ':'),
       memberBudget(data.size() / kFileBytesPerMember)
-{
-}
+{}
 
 // The string record that names the album whose header is at p, or the data's size. A walk
 // that meets a second further album header gives up: a damaged file with many headers

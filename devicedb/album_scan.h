@@ -32,9 +32,9 @@ private:
     const std::vector<std::unique_ptr<InMedia>>& medias;
     const PhotoScan& photos;
     std::vector<std::unique_ptr<PlayList>>& playLists;
-    TagFinder places; // full-resolution texts, where an album name ends at the latest
-    std::vector<bool> idInAlbum;            // the short IDs the current album has taken
-    std::vector<std::uint16_t> idsTaken;    // the same, to clear them for the next album
+    TagFinder places;                    // full-resolution texts, where an album name ends at the latest
+    std::vector<bool> idInAlbum;         // the short IDs the current album has taken
+    std::vector<std::uint16_t> idsTaken; // the same, to clear them for the next album
     std::size_t memberBudget;
     int nameRecordsMet = 0;
 };

@@ -44,7 +44,7 @@ inline std::uint32_t le32At(ByteView data, std::size_t position)
     if (!fits(data, position, 4))
         return 0;
     return static_cast<std::uint32_t>(data[position]) | static_cast<std::uint32_t>(data[position + 1]) << 8 |
-           static_cast<std::uint32_t>(data[position + 2]) << 16 | static_cast<std::uint32_t>(data[position + 3]) << 24;
+        static_cast<std::uint32_t>(data[position + 2]) << 16 | static_cast<std::uint32_t>(data[position + 3]) << 24;
 }
 
 } // namespace korvida

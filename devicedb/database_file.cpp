@@ -47,8 +47,7 @@ std::error_code checkFile(int descriptor, std::size_t& size)
 
 DatabaseBytes::DatabaseBytes(DatabaseBytes&& other) noexcept
     : bytes(std::exchange(other.bytes, nullptr)), count(std::exchange(other.count, 0))
-{
-}
+{}
 
 DatabaseBytes& DatabaseBytes::operator=(DatabaseBytes&& other) noexcept
 {

@@ -7,8 +7,14 @@ namespace korvida {
 namespace {
 
 constexpr std::size_t kMaxByteText = 499;
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool isHighSurrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // A text cut at its length limit must not end in the first bytes of a character.
 void dropCutCharacter(std::string& text)
@@ -23,8 +29,7 @@ void dropCutCharacter(std::string& text)
 
 } // namespace
 
-DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, std::size_t maxUnits,
-                        bool dropFirstUnit)
+DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, std::size_t maxUnits, bool dropFirstUnit)
 {
     // Find where the text ends first, so that it can be decoded in one go.
     std::size_t end = start;
@@ -50,8 +55,8 @@ DeviceText readUnitText(ByteView data, std::size_t start, const TagSet& ends, st
         }
         if (pendingHigh != 0) {
             const bool paired = isLowSurrogate(unit);
-            out = utf8::append(out, paired ? 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00)
-                                              : utf8::kReplacementCharacter);
+            out = utf8::append(
+                out, paired ? 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00) : utf8::kReplacementCharacter);
             pendingHigh = 0;
             if (paired)
                 continue;

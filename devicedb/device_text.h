@@ -10,7 +10,7 @@
 namespace korvida {
 
 struct DeviceText {
-    std::string text;   // UTF-8
+    std::string text;    // UTF-8
     std::size_t end = 0; // where the text stopped: the unit before which a tag begins, or the data's end
 };
 

@@ -28,10 +28,11 @@ const TagSet& nameEnds()
 } // namespace
 
 PhotoScan::PhotoScan(ByteView data, const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias)
-    : fullResolutionFolder(iPodPath + "/Photos/Full Resolution"), medias(medias), start(medias.size()),
+    : fullResolutionFolder(iPodPath + "/Photos/Full Resolution"),
+      medias(medias),
+      start(medias.size()),
       places(data, fullResolutionAt, ':')
-{
-}
+{}
 
 void PhotoScan::imageHeader(ByteView data, std::size_t p)
 {
@@ -50,8 +51,8 @@ void PhotoScan::makePhoto(ByteView data, std::size_t p)
     // ":Full Resolution:2006:07:14:IMG_0101.JPG" is read from the colon before the year:
     // an empty piece, then year, month, day and file name. Missing pieces are empty; of
     // more pieces the last is the file name, the one the path ends in.
-    std::vector<std::string> pieces =
-        splitAtColons(readUnitText(upToNextPlace(data, p), p + 32, placeEnds(), kMaxPlaceUnits).text);
+    std::vector<std::string> pieces = splitAtColons(
+        readUnitText(upToNextPlace(data, p), p + 32, placeEnds(), kMaxPlaceUnits).text);
     const std::string path = pathInside(fullResolutionFolder, {pieces.begin() + 1, pieces.end()});
     pieces.resize(std::max<std::size_t>(pieces.size(), 5));
     const std::string& fileName = pieces.back();

@@ -8,10 +8,13 @@ namespace korvida {
 
 PlaylistScan::PlaylistScan(ByteView data, const std::vector<std::unique_ptr<InMedia>>& medias,
                            const ShortIdIndex& shortIds, std::vector<std::unique_ptr<PlayList>>& playLists)
-    : data(data), medias(medias), shortIds(shortIds), playLists(playLists),
-      nameRecords(data, anyStringRecordTagAt), playlistHeaders(data, playlistHeaderAt)
-{
-}
+    : data(data),
+      medias(medias),
+      shortIds(shortIds),
+      playLists(playLists),
+      nameRecords(data, anyStringRecordTagAt),
+      playlistHeaders(data, playlistHeaderAt)
+{}
 
 const PlaylistScan::Name& PlaylistScan::nameAfter(std::size_t p)
 {

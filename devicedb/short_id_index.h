@@ -19,9 +19,9 @@ public:
     std::uint32_t next(std::uint32_t item) const { return item < following.size() ? following[item] - 1 : kNone; }
 
 private:
-    std::unique_ptr<std::uint32_t[]> heads;   // first item of each short ID, made at the first add
-    std::unique_ptr<std::uint32_t[]> tails;   // last item of each short ID
-    std::vector<std::uint32_t> following;     // next item with the same short ID, by item
+    std::unique_ptr<std::uint32_t[]> heads; // first item of each short ID, made at the first add
+    std::unique_ptr<std::uint32_t[]> tails; // last item of each short ID
+    std::vector<std::uint32_t> following;   // next item with the same short ID, by item
 };
 
 } // namespace korvida

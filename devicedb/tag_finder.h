@@ -7,10 +7,9 @@
 
 namespace korvida {
 
-// Finds the next position at which a record (or a text with a fixed lead byte) starts. Searches are expected to move forward
-// through the file, so the last answer is remembered: a search that starts between the
-// last start and the last answer has the same answer, which keeps repeated searches
-// over the same bytes linear.
+// Finds the next position at which a record (or a text with a fixed lead byte) starts. Searches are expected to move
+// forward through the file, so the last answer is remembered: a search that starts between the last start and the last
+// answer has the same answer, which keeps repeated searches over the same bytes linear.
 class TagFinder {
 public:
     using Match = bool (*)(ByteView data, std::size_t position);

@@ -25,8 +25,7 @@ bool isMovieType(const std::string& type)
 
 TrackScan::TrackScan(ByteView data, const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias)
     : musicFolder(iPodPath + "/iPod_Control/Music"), medias(medias), locations(data, locationAt, ':')
-{
-}
+{}
 
 // The data as far as the text of the record or location at p may reach.
 ByteView TrackScan::upToNextLocation(ByteView data, std::size_t p)
@@ -89,8 +88,7 @@ void TrackScan::makeTrack(ByteView data, std::size_t p)
     auto media = std::make_unique<InMedia>();
     for (int field = Title; field < FieldCount; ++field) {
         given[field] = !current[field].empty();
-        setField(*media, static_cast<Field>(field),
-                 given[field] || field == Title ? current[field] : kUnknown);
+        setField(*media, static_cast<Field>(field), given[field] || field == Title ? current[field] : kUnknown);
     }
     media->setFileType(getFileType(path));
     media->setPath(path);

@@ -28,7 +28,13 @@ public:
     const ShortIdIndex& shortIds() const { return index; }
 
 private:
-    enum Field { Title, Album, Artist, Genre, FieldCount };
+    enum Field {
+        Title,
+        Album,
+        Artist,
+        Genre,
+        FieldCount
+    };
 
     void startRecord(ByteView data, std::size_t p);
     void readString(ByteView data, std::size_t p);

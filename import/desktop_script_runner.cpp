@@ -18,7 +18,8 @@ const std::string kL(1, kLiteralMark);
 const std::string kTell = "tell application " + kL;
 const std::string kEndTell = "end tell";
 const std::string kNamePlaylist = "set new_playlist_name to " + kL;
-const std::string kMakePlaylist = "set new_playlist_name to (make new playlist with properties {name:new_playlist_name})";
+const std::string kMakePlaylist =
+    "set new_playlist_name to (make new playlist with properties {name:new_playlist_name})";
 const std::string kAddFile = "set new_track to {add file " + kL + " to playlist " + kL + "}";
 const std::string kSetName = "set name of new_track to " + kL;
 const std::string kCopyTrack = "copy new_track to {playlist " + kL + "}";
@@ -43,8 +44,8 @@ bool isPictureImport(const ScriptStatement& statement)
 // A script is read only when it is one tell block of the given program.
 bool isTellBlock(const std::vector<ScriptStatement>& statements, const std::string& program)
 {
-    return statements.size() >= 2 && statements.front().shape == kTell &&
-           statements.front().literals[0] == program && statements.back().shape == kEndTell;
+    return statements.size() >= 2 && statements.front().shape == kTell && statements.front().literals[0] == program &&
+        statements.back().shape == kEndTell;
 }
 
 // Where the `occurrence`-th standing of `item` comes in the first device playlist (after
@@ -73,8 +74,7 @@ std::string entryTitle(const std::string& artist, const std::string& title)
 
 DesktopScriptRunner::DesktopScriptRunner(ImportFolders folders)
     : folders(std::move(folders)), playlists(joinPath(this->folders.music, "Playlists"))
-{
-}
+{}
 
 bool DesktopScriptRunner::executeScript(const std::string& source)
 {
@@ -131,7 +131,8 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
     std::string fileName = musicMovieFileName(title, item->getFileType(), 0, false);
     if (!film) {
         const ExportPlace place = musicMoviePlace(
-            item->getArtist(), item->getAlbum(), musicMovieFileName(title, item->getFileType(), item->getTuneOnCdNr(), true));
+            item->getArtist(), item->getAlbum(),
+            musicMovieFileName(title, item->getFileType(), item->getTuneOnCdNr(), true));
         folder = joinPath(joinPath(folders.music, place.folders[0]), place.folders[1]);
         fileName = place.fileName;
     }
@@ -145,7 +146,8 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
     playlists.add(request.collection, entry, imported.path, std::numeric_limits<std::size_t>::max());
     std::map<std::string, std::size_t> occurrences;
     for (const std::string& playlist : request.playlists)
-        playlists.add(playlist, entry, imported.path, memberRank(context.playLists, playlist, *item, occurrences[playlist]++));
+        playlists.add(playlist, entry, imported.path,
+                      memberRank(context.playLists, playlist, *item, occurrences[playlist]++));
     return true;
 }
 

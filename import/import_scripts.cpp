@@ -54,7 +54,7 @@ std::string trackScript(const InMedia& item, const std::vector<std::unique_ptr<P
     script.reserve(600);
     script += "tell application \"iTunes\"\n\t";
     script += "\n\tset new_track to {add file " + scriptLiteral(hfsStylePath(item.getPath())) + " to playlist " +
-              scriptLiteral(kImportCollectionName) + "}";
+        scriptLiteral(kImportCollectionName) + "}";
     if (item.getMediaType() == InMedia::kMovie) {
         script += "\n\tset name of new_track to " + scriptLiteral(item.getCleanName());
         script += "\n\tset genre of new_track to " + scriptLiteral(item.getGenere());

@@ -86,8 +86,7 @@ void PlaylistShelf::ensure(const std::string& name)
     open(name);
 }
 
-void PlaylistShelf::add(const std::string& name, const std::string& title, const std::string& file,
-                        std::size_t rank)
+void PlaylistShelf::add(const std::string& name, const std::string& title, const std::string& file, std::size_t rank)
 {
     Playlist& playlist = open(name);
     const std::string line = std::filesystem::path(file).lexically_relative(folder).string();

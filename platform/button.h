@@ -11,7 +11,7 @@ namespace korvida {
 
 enum class ButtonKind {
     Push,
-    Toggle,   // keeps its state between clicks: the fast buttons
+    Toggle, // keeps its state between clicks: the fast buttons
     CheckBox,
 };
 

@@ -6,14 +6,14 @@ namespace korvida {
 
 // What changed in a control, so that an observer can update only that part of its widget.
 enum class Change {
-    Content,    // image, text, value, state, title, movie, colours
+    Content, // image, text, value, state, title, movie, colours
     Frame,
     Visibility, // hidden or shown, ordered front or out
     Enabled,
     Selection,
-    Reload,     // a table's rows must be asked for again
+    Reload, // a table's rows must be asked for again
     Scroll,
-    Display,    // redraw now
+    Display, // redraw now
     Alpha,
 };
 

@@ -13,8 +13,7 @@ class Image {
 public:
     explicit Image(Size naturalSize, std::shared_ptr<const void> platformImage = {})
         : natural(naturalSize), current(naturalSize), platform(std::move(platformImage))
-    {
-    }
+    {}
 
     Size naturalSize() const { return natural; }
     Size size() const { return current; }

@@ -15,10 +15,7 @@ struct Pasteboard {
     std::vector<std::string> types;
     std::vector<std::string> fileNames;
 
-    bool hasType(const std::string& type) const
-    {
-        return std::find(types.begin(), types.end(), type) != types.end();
-    }
+    bool hasType(const std::string& type) const { return std::find(types.begin(), types.end(), type) != types.end(); }
 };
 
 // The answer of a drop target to a drag that enters it.

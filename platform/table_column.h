@@ -25,10 +25,11 @@ class TableColumn : public Control {
 public:
     explicit TableColumn(std::string identifier, std::string headerTitle = {}, CellKind kind = CellKind::Text,
                          bool editable = false)
-        : columnIdentifier(std::move(identifier)), title(std::move(headerTitle)), cellKind(kind),
+        : columnIdentifier(std::move(identifier)),
+          title(std::move(headerTitle)),
+          cellKind(kind),
           cellsEditable(editable)
-    {
-    }
+    {}
 
     const std::string& identifier() const { return columnIdentifier; }
 

@@ -29,8 +29,7 @@ public:
     virtual int numberOfRowsInTableView(const TableView&) { return 0; }
     virtual CellValue tableViewObjectValueForTableColumn(const TableView&, const TableColumn&, int) { return {}; }
     virtual void tableViewSetObjectValueForTableColumnRow(const TableView&, const CellValue&, const TableColumn&, int)
-    {
-    }
+    {}
     // Sets the text colour of a cell about to be drawn; a cell left alone keeps its colour.
     virtual void tableViewWillDisplayCell(const TableView&, TableCell&, const TableColumn&, int) {}
 

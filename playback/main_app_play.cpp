@@ -125,9 +125,8 @@ void start(MainApp& app)
         return;
     }
     const korvida::Size screen = app.services.screens.screenFrameOf(*app.mainWindow).size;
-    const korvida::Rect space = app.controllPannelHidden
-                                    ? makeRect(0, 0, screen.width, screen.height)
-                                    : makeRect(205, 130, screen.width - 410, screen.height - 410);
+    const korvida::Rect space = app.controllPannelHidden ? makeRect(0, 0, screen.width, screen.height)
+                                                         : makeRect(205, 130, screen.width - 410, screen.height - 410);
     app.fullScreenMovieView->setFrame(korvida::getScreenRess(app.visibleMovie.get(), space));
     app.fullScreenPanel->display();
     app.mainfullScreenPanel->display();

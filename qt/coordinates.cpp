@@ -25,7 +25,7 @@ int primaryScreenHeight()
     return screen != nullptr ? screen->geometry().height() : 0;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<QRect> toQtRect(const Rect& rect, int parentHeight)
 {
@@ -59,4 +59,4 @@ Point fromQtScreenPoint(const QPoint& point)
     return Point{static_cast<float>(point.x()), static_cast<float>(primaryScreenHeight() - point.y())};
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -21,4 +21,4 @@ std::optional<QRect> toQtScreenRect(const Rect& rect);
 Rect fromQtScreenRect(const QRect& rect);
 Point fromQtScreenPoint(const QPoint& point);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -10,11 +10,11 @@
 
 #include "app/path_text.h"
 #include "app/player_folder.h"
-#include "qt/interface/browser_keys.h"
 #include "qt/full_screen_keys.h"
+#include "qt/interface/browser_keys.h"
 #include "qt/main_window.h"
-#include "qt/widgets/movie_widget.h"
 #include "qt/widgets/flipped_container.h"
+#include "qt/widgets/movie_widget.h"
 
 // Resources compiled into the static library must be registered by name, outside any
 // namespace.
@@ -33,7 +33,7 @@ QString orDefault(const QString& path, const QString& fallback)
     return path.isEmpty() ? fallback : path;
 }
 
-}  // namespace
+} // namespace
 
 DesktopApp::DesktopApp(const DesktopPaths& paths)
     : resources(orDefault(paths.resourceCache, QtResources::defaultCacheFolder())),
@@ -47,15 +47,22 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
                                              alert, mainThread, tickDelay, timers, cursor, screens, keepAwake,
                                              application});
     ui = buildMainInterface(*app, binder);
-    ui->afterResize = [this] { followMainWindowSize(); };
-    ui->mainWindow->onCloseRequest = [this] { app->quit(nullptr); };
+    ui->afterResize = [this] {
+        followMainWindowSize();
+    };
+    ui->mainWindow->onCloseRequest = [this] {
+        app->quit(nullptr);
+    };
     buildMenus(paths.mountTable);
-    timers.beforeEachFire = [this] { playersMenu->check(); };
+    timers.beforeEachFire = [this] {
+        playersMenu->check();
+    };
     addBrowserKeys(*app, *ui);
     describeButtons();
     watchFullScreenGestures();
     mpris = std::make_unique<MprisService>(QDBusConnection::sessionBus(),
-                                           mediaControlsOf(*app, [this] { raiseMainWindow(); }, covers));
+                                           mediaControlsOf(
+                                               *app, [this] { raiseMainWindow(); }, covers));
 }
 
 DesktopApp::~DesktopApp()
@@ -118,8 +125,8 @@ void DesktopApp::watchFullScreenGestures()
     auto* doubleClicks = new DoubleClickFullScreen(*app, this);
     doubleClicks->watch(binder.widgetOf(*app->inImageView));
     doubleClicks->watch(binder.widgetOf(*app->inImageViewFullScreen));
-    for (const MovieView* view : std::initializer_list<const MovieView*>{app->mainMovieView.get(),
-                                                                         app->fullScreenMovieView.get()}) {
+    for (const MovieView* view :
+         std::initializer_list<const MovieView*>{app->mainMovieView.get(), app->fullScreenMovieView.get()}) {
         auto* movie = qobject_cast<MovieWidget*>(binder.widgetOf(*view));
         doubleClicks->watch(movie);
         if (movie != nullptr)
@@ -151,8 +158,12 @@ void DesktopApp::buildMenus(const QString& mountTable)
     QAction* open = file->addAction(QStringLiteral("Open Device…"), this, [this] { chooseFolderToOpen(); });
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     playersMenu = std::make_unique<MountedPlayersMenu>(
-        *file, MountedPlayersMenu::Hooks{[this](const QString& folder) { openFolder(folder); }, [this] { return nothingOpen(); }},
+        *file,
+        MountedPlayersMenu::Hooks{[this](const QString& folder) { openFolder(folder); },
+                                  [this] {
+                                      return nothingOpen();
+                                  }},
         orDefault(mountTable, QString::fromLatin1(kMountTable)).toStdString());
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

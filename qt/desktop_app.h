@@ -21,9 +21,9 @@ namespace korvida::qt {
 
 // Where the program keeps its preferences and the files it takes out of its resources.
 struct DesktopPaths {
-    QString settingsFile;   // empty: the user's configuration folder
-    QString resourceCache;  // empty: the user's cache folder
-    QString mountTable;     // empty: the kernel's mount table of this process
+    QString settingsFile;  // empty: the user's configuration folder
+    QString resourceCache; // empty: the user's cache folder
+    QString mountTable;    // empty: the kernel's mount table of this process
 };
 
 // The program on the desktop: the Qt services, the controller, its windows bound to it, and
@@ -88,4 +88,4 @@ private:
     std::unique_ptr<MprisService> mpris;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -29,8 +29,7 @@ std::vector<std::string> localFileNames(const QMimeData* data)
 
 FolderDropFilter::FolderDropFilter(Handler dropHandler, QObject* parent)
     : QObject(parent), handler(std::move(dropHandler))
-{
-}
+{}
 
 void FolderDropFilter::watch(QWidget* widget)
 {
@@ -59,9 +58,8 @@ bool FolderDropFilter::eventFilter(QObject* watched, QEvent* event)
         }
         return true;
     }
-    default:
-        return QObject::eventFilter(watched, event);
+    default: return QObject::eventFilter(watched, event);
     }
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -34,4 +34,4 @@ private:
     Handler handler;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

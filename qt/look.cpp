@@ -72,7 +72,7 @@ QPalette darkPalette()
     return palette;
 }
 
-}  // namespace
+} // namespace
 
 void applyLook(QApplication& application)
 {
@@ -82,4 +82,4 @@ void applyLook(QApplication& application)
     application.setWindowIcon(QIcon(QStringLiteral(":/korvida.png")));
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -8,4 +8,4 @@ namespace korvida::qt {
 // controls and the program's icon.
 void applyLook(QApplication& application);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -23,7 +23,7 @@ QString folderToOpen(const QString& argument)
                            : QString::fromStdString(players.front());
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

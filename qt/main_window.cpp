@@ -24,4 +24,4 @@ void MainWindow::resizeEvent(QResizeEvent* event)
         onResize();
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -22,4 +22,4 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -12,7 +12,7 @@ namespace korvida::qt {
 namespace {
 // Long enough for two ticks: the first reads the device.
 constexpr int kScreenshotDelayMs = 3000;
-}
+} // namespace
 
 QString takeScreenshotOption(QStringList& arguments)
 {
@@ -32,4 +32,4 @@ void scheduleScreenshot(DesktopApp& desktop, const QString& file)
     });
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

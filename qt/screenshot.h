@@ -14,4 +14,4 @@ QString takeScreenshotOption(QStringList& arguments);
 // the main window to the file and ends the program. Used to make the README's picture.
 void scheduleScreenshot(DesktopApp& desktop, const QString& file);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -39,12 +39,10 @@ QString sessionName()
     return QStringLiteral("console");
 }
 
-}  // namespace
+} // namespace
 
-SingleInstance::SingleInstance(QString name, QObject* parent)
-    : QObject(parent), serverName(std::move(name))
-{
-}
+SingleInstance::SingleInstance(QString name, QObject* parent) : QObject(parent), serverName(std::move(name))
+{}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -129,4 +127,4 @@ void SingleInstance::readFrom(QLocalSocket* socket)
     }
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -42,4 +42,4 @@ private:
     std::function<void(const QString&)> folderHandler;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -50,7 +50,7 @@ constexpr DemoPhoto kPhotos[] = {
     {"IMG_0312.JPG", "2007", "01", "21", 68}, {"IMG_0415.JPG", "2007", "06", "30", 69},
 };
 
-}  // namespace
+} // namespace
 
 DemoDevice demoDevice()
 {
@@ -67,7 +67,8 @@ DemoDevice demoDevice()
         track.trackNumber = entry.number;
         track.fileType = entry.fileType;
         device.tracks.push_back(track);
-        demo.files.push_back({entry.asset, std::filesystem::path("iPod_Control") / "Music" / entry.folder / entry.file});
+        demo.files.push_back(
+            {entry.asset, std::filesystem::path("iPod_Control") / "Music" / entry.folder / entry.file});
     }
     device.playlists = {{"Road trip", {1005, 1003, 1001, 1004}}, {"Quiet evening", {1002, 1004, 1006}}};
 
@@ -75,15 +76,15 @@ DemoDevice demoDevice()
     for (const DemoPhoto& entry : kPhotos) {
         writer::Photo photo;
         photo.id = entry.id;
-        photo.fullResolution =
-            std::string(":Full Resolution:") + entry.year + ":" + entry.month + ":" + entry.day + ":" + entry.file;
+        photo.fullResolution = std::string(":Full Resolution:") + entry.year + ":" + entry.month + ":" + entry.day +
+            ":" + entry.file;
         device.photos.push_back(photo);
-        demo.files.push_back({std::filesystem::path("photos") / entry.file, std::filesystem::path("Photos") /
-                                                                             "Full Resolution" / entry.year /
-                                                                             entry.month / entry.day / entry.file});
+        demo.files.push_back(
+            {std::filesystem::path("photos") / entry.file,
+             std::filesystem::path("Photos") / "Full Resolution" / entry.year / entry.month / entry.day / entry.file});
     }
     device.albums = {{"Summer", {64, 65, 66, 69}}, {"Winter", {67, 68}}};
     return demo;
 }
 
-}  // namespace korvida::demo
+} // namespace korvida::demo

@@ -23,4 +23,4 @@ struct DemoDevice {
 
 DemoDevice demoDevice();
 
-}  // namespace korvida::demo
+} // namespace korvida::demo

@@ -23,7 +23,7 @@ bool copyInto(const fs::path& source, const fs::path& target)
     return !error;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

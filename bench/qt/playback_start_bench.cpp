@@ -102,7 +102,7 @@ void BM_PlayPhoto(benchmark::State& state)
     startPlaying(state, InMedia::kPhoto, "");
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(BM_PlayTune)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_PlayFilm)->Unit(benchmark::kMillisecond)->Iterations(10);

@@ -11,7 +11,8 @@
 
 namespace korvida::qt {
 
-Binder::Binder(QObject* parent) : QObject(parent) {}
+Binder::Binder(QObject* parent) : QObject(parent)
+{}
 
 void Binder::remember(Control& control, QWidget* widget)
 {
@@ -48,14 +49,9 @@ void Binder::mirrorView(const View& view, QWidget* widget, FlippedContainer* con
         if (container != nullptr)
             container->place(widget, view);
         break;
-    case Change::Visibility:
-        widget->setVisible(!view.isHidden());
-        break;
-    case Change::Display:
-        widget->repaint();
-        break;
-    default:
-        break;
+    case Change::Visibility: widget->setVisible(!view.isHidden()); break;
+    case Change::Display: widget->repaint(); break;
+    default: break;
     }
 }
 
@@ -73,4 +69,4 @@ void Binder::observeView(View& view, QWidget* widget, FlippedContainer* containe
         apply(change);
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

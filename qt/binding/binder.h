@@ -86,4 +86,4 @@ private:
     QHash<const View*, QWidget*> contents;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -27,9 +27,7 @@ void Binder::bindButton(Button& button, QAbstractButton* widget, FlippedContaine
                 widget->setText(QString::fromStdString(button.title()));
             break;
         }
-        case Change::Enabled:
-            widget->setEnabled(button.isEnabled());
-            break;
+        case Change::Enabled: widget->setEnabled(button.isEnabled()); break;
         case Change::Frame:
             // Picture buttons take the size they are given wherever they live.
             if (picture != nullptr && container == nullptr) {
@@ -38,8 +36,7 @@ void Binder::bindButton(Button& button, QAbstractButton* widget, FlippedContaine
             }
             mirrorView(button, widget, container, change);
             break;
-        default:
-            mirrorView(button, widget, container, change);
+        default: mirrorView(button, widget, container, change);
         }
     };
     button.setObserver(apply);
@@ -54,4 +51,4 @@ void Binder::bindButton(Button& button, QAbstractButton* widget, FlippedContaine
     });
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

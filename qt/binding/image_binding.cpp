@@ -9,4 +9,4 @@ void Binder::bindImageView(ImageView& view, PictureWidget* widget, FlippedContai
     observeView(view, widget, container, [&view, widget] { widget->setPicture(view.image(), view.imageScaling()); });
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -54,7 +54,7 @@ private:
     TableView& table;
 };
 
-}  // namespace
+} // namespace
 
 void playOnKeys(QTableView* widget, TableView& table)
 {
@@ -62,4 +62,4 @@ void playOnKeys(QTableView* widget, TableView& table)
     widget->viewport()->installEventFilter(new PlayOnDoubleClick(widget, table));
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

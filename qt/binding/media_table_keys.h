@@ -10,4 +10,4 @@ namespace korvida::qt {
 // bar on the selected row, each send the table's double action (play it, or pause what plays).
 void playOnKeys(QTableView* widget, TableView& table);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

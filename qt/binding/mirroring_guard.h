@@ -13,12 +13,12 @@ public:
     auto hold()
     {
         ++depth;
-        return std::unique_ptr<MirroringGuard, void (*)(MirroringGuard*)>(this,
-                                                                          [](MirroringGuard* guard) { --guard->depth; });
+        return std::unique_ptr<MirroringGuard, void (*)(MirroringGuard*)>(
+            this, [](MirroringGuard* guard) { --guard->depth; });
     }
 
 private:
     int depth = 0;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

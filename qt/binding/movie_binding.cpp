@@ -9,4 +9,4 @@ void Binder::bindMovieView(MovieView& view, MovieWidget* widget, FlippedContaine
     observeView(view, widget, container, [&view, widget] { widget->setMovie(view.movie()); });
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

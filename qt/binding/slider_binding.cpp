@@ -26,7 +26,7 @@ int toSliderInt(double value)
     return static_cast<int>(std::trunc(std::clamp(value, smallest, largest)));
 }
 
-}  // namespace
+} // namespace
 
 void Binder::bindSlider(Slider& slider, QSlider* widget, FlippedContainer* container)
 {
@@ -56,4 +56,4 @@ void Binder::bindProgressIndicator(ProgressIndicator& indicator, QProgressBar* w
     });
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

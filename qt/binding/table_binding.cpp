@@ -54,7 +54,7 @@ void showSortArrow(const TableView& table, QHeaderView* header, const DataSource
     header->setSortIndicatorShown(false);
 }
 
-}  // namespace
+} // namespace
 
 void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContainer* container)
 {
@@ -95,8 +95,7 @@ void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContaine
             showSortArrow(table, widget->horizontalHeader(), *model);
             widget->viewport()->update();
             break;
-        default:
-            mirrorView(table, widget, container, change);
+        default: mirrorView(table, widget, container, change);
         }
     };
     table.setObserver(apply);
@@ -129,8 +128,9 @@ void Binder::connectTableView(TableView& table, QTableView* widget, DataSourceTa
     });
     connect(widget, &QTableView::clicked, this, [&table] { table.performClick(); });
     connect(widget, &QTableView::doubleClicked, this, [&table] { table.performDoubleClick(); });
-    new TableKeys(widget, table.allowsMultipleSelection() ? std::function<void()>()
-                                                          : std::function<void()>([&table] { table.performClick(); }));
+    new TableKeys(widget, table.allowsMultipleSelection() ? std::function<void()>() : std::function<void()>([&table] {
+                      table.performClick();
+                  }));
     widget->horizontalHeader()->setSectionsClickable(true);
     connect(widget->horizontalHeader(), &QHeaderView::sectionClicked, this, [&table, model](int section) {
         if (TableColumn* column = model->columnAt(section))
@@ -138,4 +138,4 @@ void Binder::connectTableView(TableView& table, QTableView* widget, DataSourceTa
     });
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

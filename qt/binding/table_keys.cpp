@@ -16,14 +16,12 @@ bool movesThroughRows(int key)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_Home:
-    case Qt::Key_End:
-        return true;
-    default:
-        return false;
+    case Qt::Key_End: return true;
+    default: return false;
     }
 }
 
-}  // namespace
+} // namespace
 
 TableKeys::TableKeys(QTableView* table, std::function<void()> click)
     : QObject(table), table(table), click(std::move(click))
@@ -61,4 +59,4 @@ bool TableKeys::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

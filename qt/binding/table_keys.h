@@ -26,4 +26,4 @@ private:
     bool forwarding = false;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

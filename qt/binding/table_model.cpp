@@ -44,12 +44,11 @@ QVariant readableOnDark(const Color& color)
     return QBrush(shown);
 }
 
-}  // namespace
+} // namespace
 
 DataSourceTableModel::DataSourceTableModel(TableView& table, QObject* parent)
     : QAbstractTableModel(parent), table(table), rows(table.numberOfRows())
-{
-}
+{}
 
 int DataSourceTableModel::rowCount(const QModelIndex& parent) const
 {
@@ -71,8 +70,8 @@ TableColumn* DataSourceTableModel::columnAt(int section) const
 
 bool DataSourceTableModel::isCellOf(const QModelIndex& index) const
 {
-    return index.isValid() && index.row() < rows && columnAt(index.column()) != nullptr
-        && table.dataSource() != nullptr;
+    return index.isValid() && index.row() < rows && columnAt(index.column()) != nullptr &&
+        table.dataSource() != nullptr;
 }
 
 QVariant DataSourceTableModel::data(const QModelIndex& index, int role) const
@@ -99,8 +98,7 @@ QVariant DataSourceTableModel::data(const QModelIndex& index, int role) const
             return readableOnDark(*cell.textColor);
         return {};
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -125,8 +123,8 @@ Qt::ItemFlags DataSourceTableModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const TableColumn& column = *columnAt(index.column());
-    if (column.kind() == CellKind::CheckBox
-        && table.dataSource()->tableViewShouldEditTableColumn(table, column, index.row()))
+    if (column.kind() == CellKind::CheckBox &&
+        table.dataSource()->tableViewShouldEditTableColumn(table, column, index.row()))
         flags |= Qt::ItemIsUserCheckable;
     return flags;
 }
@@ -151,4 +149,4 @@ void DataSourceTableModel::refreshHeaders()
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

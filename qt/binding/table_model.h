@@ -36,4 +36,4 @@ private:
     int rows = 0;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

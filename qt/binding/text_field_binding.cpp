@@ -36,4 +36,4 @@ void Binder::bindTextField(TextField& field, QWidget* widget, FlippedContainer* 
     }
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -38,10 +38,13 @@ class WindowBinding {
 public:
     WindowBinding(Window& window, QWidget* topLevel, QWidget* frameWidget, QWidget* host,
                   const QHash<const View*, QWidget*>& contents)
-        : window(window), topLevel(topLevel), frameWidget(frameWidget), host(host),
-          dialog(qobject_cast<QDialog*>(topLevel)), contents(contents)
-    {
-    }
+        : window(window),
+          topLevel(topLevel),
+          frameWidget(frameWidget),
+          host(host),
+          dialog(qobject_cast<QDialog*>(topLevel)),
+          contents(contents)
+    {}
 
     void apply(Change change)
     {
@@ -55,17 +58,12 @@ public:
             if (!guard.mirroring())
                 applyFrame();
             break;
-        case Change::Visibility:
-            applyVisibility();
-            break;
+        case Change::Visibility: applyVisibility(); break;
         case Change::Alpha:
             topLevel->setWindowOpacity(std::clamp(static_cast<double>(window.alphaValue()), 0.0, 1.0));
             break;
-        case Change::Display:
-            topLevel->repaint();
-            break;
-        default:
-            break;
+        case Change::Display: topLevel->repaint(); break;
+        default: break;
         }
     }
 
@@ -165,7 +163,7 @@ private:
     MirroringGuard guard;
 };
 
-}  // namespace
+} // namespace
 
 void Binder::bindWindow(Window& window, QWidget* topLevel, QWidget* frameWidget, QWidget* host,
                         std::function<void()> dismiss)
@@ -194,4 +192,4 @@ void Binder::bindWindow(Window& window, QWidget* topLevel, QWidget* frameWidget,
     }
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -44,7 +44,7 @@ constexpr ButtonText kButtonTexts[] = {
     {"searchField", "Search names, artists, albums and genres (Ctrl+F; Escape clears)"},
 };
 
-}  // namespace
+} // namespace
 
 void addBrowserKeys(MainApp& app, MainInterface& ui)
 {
@@ -83,4 +83,4 @@ void describeButtons()
     }
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

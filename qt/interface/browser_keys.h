@@ -14,4 +14,4 @@ void addBrowserKeys(MainApp& app, MainInterface& ui);
 // have some, on every widget the program has made.
 void describeButtons();
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -42,4 +42,4 @@ void splitFromMediaArea(MainApp& app, FlippedContainer* area, QWidget* browser, 
     follow();
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

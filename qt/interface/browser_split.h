@@ -17,4 +17,4 @@ class FlippedContainer;
 // again. The window gets a minimum size of at least `minimum` at which both sides fit.
 void splitFromMediaArea(MainApp& app, FlippedContainer* area, QWidget* browser, MainInterface& ui, QSize minimum);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -55,9 +55,9 @@ void InterfaceBuilder::buildTransportPanel(MainInterface& ui)
     auto* transport = panelContent<QVBoxLayout>(*app.controllPanel, ui);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (Button* control : {app.backButtonControllPanel.get(), app.fastBackControllPanel.get(),
-                            app.playButtonControllPanel.get(), app.fastForwardControllPanel.get(),
-                            app.nextButtonControllPanel.get()})
+    for (Button* control :
+         {app.backButtonControllPanel.get(), app.fastBackControllPanel.get(), app.playButtonControllPanel.get(),
+          app.fastForwardControllPanel.get(), app.nextButtonControllPanel.get()})
         buttons->addWidget(button(*control, nullptr));
     buttons->addStretch(1);
     buttons->addWidget(button(*app.hidePanelsButton, nullptr));
@@ -83,4 +83,4 @@ void InterfaceBuilder::buildTablePanels(MainInterface& ui)
     select->addWidget(table(*app.albumTableViewFullScreen));
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kRowHeight = 20;
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<MainInterface> InterfaceBuilder::build()
 {
@@ -145,4 +145,4 @@ std::unique_ptr<MainInterface> buildMainInterface(MainApp& app, Binder& binder)
     return InterfaceBuilder(app, binder).build();
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

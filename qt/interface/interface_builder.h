@@ -82,4 +82,4 @@ private:
 // Media tables: a narrow tick column, a wide name.
 void sizeMediaColumns(QTableView* table);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

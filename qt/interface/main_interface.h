@@ -36,4 +36,4 @@ struct MainInterface {
 // the sheets by the frames of their views.
 std::unique_ptr<MainInterface> buildMainInterface(MainApp& app, Binder& binder);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

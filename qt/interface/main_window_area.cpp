@@ -38,7 +38,7 @@ void acceptFolders(QWidget* widget, DropView& view)
     filter->watch(widget);
 }
 
-}  // namespace
+} // namespace
 
 void InterfaceBuilder::buildMainWindow(MainInterface& ui)
 {
@@ -62,8 +62,8 @@ void InterfaceBuilder::buildMediaArea(FlippedContainer* area)
     acceptFolders(picture, *app.inImageView);
     acceptFolders(movie, *app.mainMovieView);
     acceptFolders(movie->videoWidget(), *app.mainMovieView);
-    for (Button* transport : {app.back.get(), app.fastBack.get(), app.play.get(), app.fastForward.get(),
-                              app.next.get(), app.fullScreenB.get(), app.windowB.get()})
+    for (Button* transport : {app.back.get(), app.fastBack.get(), app.play.get(), app.fastForward.get(), app.next.get(),
+                              app.fullScreenB.get(), app.windowB.get()})
         button(*transport, area);
     slider(*app.timeSlider, area);
     field(*app.timePlayd, area);
@@ -175,4 +175,4 @@ QLayout* InterfaceBuilder::browserCopying()
     return copying;
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

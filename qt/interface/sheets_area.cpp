@@ -29,7 +29,7 @@ void alternatives(Button& first, QAbstractButton* firstWidget, Button& second, Q
     });
 }
 
-}  // namespace
+} // namespace
 
 FlippedContainer* InterfaceBuilder::sheet(Panel& panel, MainInterface& ui, Button& dismiss)
 {
@@ -76,4 +76,4 @@ void InterfaceBuilder::buildImportSheet(MainInterface& ui)
     button(*app.doImportButton, content)->setProperty("accent", true);
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

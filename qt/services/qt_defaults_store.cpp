@@ -11,12 +11,11 @@ QString userSettingsFile()
     return user.fileName();
 }
 
-}  // namespace
+} // namespace
 
 QtDefaultsStore::QtDefaultsStore(const QString& iniPath)
     : settings(iniPath.isEmpty() ? userSettingsFile() : iniPath, QSettings::IniFormat)
-{
-}
+{}
 
 std::optional<std::string> QtDefaultsStore::read(const std::string& key) const
 {
@@ -34,4 +33,4 @@ void QtDefaultsStore::write(const std::string& key, const std::string& value)
     settings.sync();
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

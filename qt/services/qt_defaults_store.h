@@ -23,4 +23,4 @@ private:
     QSettings settings;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -29,7 +29,7 @@ QString toQString(const std::string& text)
     return QString::fromStdString(text);
 }
 
-}  // namespace
+} // namespace
 
 bool QtWorkspace::openURL(const std::string& url)
 {
@@ -46,10 +46,10 @@ std::string standardFolder(QStandardPaths::StandardLocation location)
 } // namespace
 
 QtScriptRunner::QtScriptRunner()
-    : runner(ImportFolders{standardFolder(QStandardPaths::MusicLocation), standardFolder(QStandardPaths::MoviesLocation),
+    : runner(ImportFolders{standardFolder(QStandardPaths::MusicLocation),
+                           standardFolder(QStandardPaths::MoviesLocation),
                            standardFolder(QStandardPaths::PicturesLocation)})
-{
-}
+{}
 
 bool QtScriptRunner::executeScript(const std::string& source)
 {
@@ -91,10 +91,12 @@ AlertChoice QtAlert::runAlertPanel(const std::string& title, const std::string& 
     box.setInformativeText(toQString(message));
     QPushButton* defaultChoice = box.addButton(toQString(defaultButton.empty() ? "OK" : defaultButton),
                                                QMessageBox::AcceptRole);
-    QPushButton* alternateChoice =
-        alternateButton.empty() ? nullptr : box.addButton(toQString(alternateButton), QMessageBox::RejectRole);
-    QPushButton* otherChoice =
-        otherButton.empty() ? nullptr : box.addButton(toQString(otherButton), QMessageBox::DestructiveRole);
+    QPushButton* alternateChoice = alternateButton.empty()
+        ? nullptr
+        : box.addButton(toQString(alternateButton), QMessageBox::RejectRole);
+    QPushButton* otherChoice = otherButton.empty()
+        ? nullptr
+        : box.addButton(toQString(otherButton), QMessageBox::DestructiveRole);
     box.setDefaultButton(defaultChoice);
     box.exec();
     if (box.clickedButton() == alternateChoice && alternateChoice != nullptr)
@@ -181,4 +183,4 @@ void QtApplication::terminate()
     QCoreApplication::quit();
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -102,4 +102,4 @@ private:
     bool terminated = false;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -4,11 +4,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMimeDatabase>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace korvida::qt {
@@ -35,7 +35,7 @@ QImage largestPixmap(const QIcon& icon)
     return icon.pixmap(size).toImage();
 }
 
-}  // namespace
+} // namespace
 
 const QImage* qImageOf(const Image& image)
 {
@@ -93,7 +93,8 @@ std::shared_ptr<Image> QtImages::iconForFile(const std::string& path)
     return makeImage(std::move(icon));
 }
 
-QtResources::QtResources(QString folder) : cacheFolder(std::move(folder)) {}
+QtResources::QtResources(QString folder) : cacheFolder(std::move(folder))
+{}
 
 QString QtResources::defaultCacheFolder()
 {
@@ -121,4 +122,4 @@ std::optional<std::string> QtResources::pathForResource(const std::string& name,
     return target.toStdString();
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -39,4 +39,4 @@ private:
     QString cacheFolder;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -42,7 +42,7 @@ private:
     bool firing = false;
 };
 
-}  // namespace
+} // namespace
 
 NestedLoop::NestedLoop()
 {
@@ -96,4 +96,4 @@ std::unique_ptr<Timer> QtTimers::scheduledTimer(double intervalSeconds, std::fun
     return std::make_unique<QtTimer>(intervalSeconds, std::move(fire));
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

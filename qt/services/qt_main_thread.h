@@ -47,4 +47,4 @@ public:
     std::function<void()> beforeEachFire;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -20,8 +20,6 @@ constexpr int kDurationGraceMs = 1000;
 // Backwards play: one step of the position every tick of this clock.
 constexpr int kReverseStepMs = 100;
 
-
-
 std::int32_t clampToMovieTime(qint64 ms)
 {
     if (ms > std::numeric_limits<std::int32_t>::max())
@@ -44,11 +42,11 @@ bool failed(const QMediaPlayer& player)
 bool loaded(const QMediaPlayer& player)
 {
     const auto status = player.mediaStatus();
-    return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia
-        || status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::EndOfMedia;
+    return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia ||
+        status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::EndOfMedia;
 }
 
-}  // namespace
+} // namespace
 
 PlayerMovie::PlayerMovie() : player(std::make_unique<QMediaPlayer>())
 {
@@ -219,4 +217,4 @@ std::shared_ptr<Movie> QtMovies::openMovie(const std::string& path)
     return movie;
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

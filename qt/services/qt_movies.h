@@ -93,4 +93,4 @@ public:
     std::shared_ptr<Movie> openMovie(const std::string& path) override;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

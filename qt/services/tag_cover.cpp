@@ -46,17 +46,17 @@ QByteArray mp4Cover(const QString& path)
     return covers.isEmpty() ? QByteArray() : toBytes(covers.front().data());
 }
 
-}  // namespace
+} // namespace
 
 QByteArray readEmbeddedCover(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("mp3"))
         return id3Cover(path);
-    if (suffix == QLatin1String("m4a") || suffix == QLatin1String("m4b") || suffix == QLatin1String("m4p")
-        || suffix == QLatin1String("mp4") || suffix == QLatin1String("aac"))
+    if (suffix == QLatin1String("m4a") || suffix == QLatin1String("m4b") || suffix == QLatin1String("m4p") ||
+        suffix == QLatin1String("mp4") || suffix == QLatin1String("aac"))
         return mp4Cover(path);
     return {};
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

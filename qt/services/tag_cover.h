@@ -10,4 +10,4 @@ namespace korvida::qt {
 // an AAC/M4A file. Empty where there is none.
 QByteArray readEmbeddedCover(const QString& path);
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

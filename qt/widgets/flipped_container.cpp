@@ -8,13 +8,13 @@
 
 namespace korvida::qt {
 
-FlippedContainer::FlippedContainer(QWidget* parent) : QWidget(parent) {}
+FlippedContainer::FlippedContainer(QWidget* parent) : QWidget(parent)
+{}
 
 void FlippedContainer::place(QWidget* widget, const View& view)
 {
-    const bool known = std::any_of(placed.cbegin(), placed.cend(), [widget](const Placed& entry) {
-        return entry.widget == widget;
-    });
+    const bool known = std::any_of(placed.cbegin(), placed.cend(),
+                                   [widget](const Placed& entry) { return entry.widget == widget; });
     if (!known)
         placed.append(Placed{widget, &view});
     applyFrame(widget, view);
@@ -38,4 +38,4 @@ void FlippedContainer::resizeEvent(QResizeEvent* event)
         onResized();
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

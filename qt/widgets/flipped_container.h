@@ -37,4 +37,4 @@ private:
     QList<Placed> placed;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

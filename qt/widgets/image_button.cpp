@@ -12,7 +12,7 @@ constexpr qreal kHoverOpacity = 1.0;
 constexpr qreal kRestingOpacity = 0.85;
 constexpr qreal kPressedOpacity = 0.6;
 constexpr int kDefaultSide = 50;
-}  // namespace
+} // namespace
 
 ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent)
 {
@@ -40,15 +40,15 @@ void ImageButton::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setOpacity(!isEnabled() ? kPressedOpacity
-                       : isDown()   ? kPressedOpacity
-                       : hovered    ? kHoverOpacity
-                                    : kRestingOpacity);
+    painter.setOpacity(!isEnabled()   ? kPressedOpacity
+                           : isDown() ? kPressedOpacity
+                           : hovered  ? kHoverOpacity
+                                      : kRestingOpacity);
     // A picture sized smaller than the button (the full-screen picture) keeps its size;
     // the round pictures are larger and fill their buttons.
     const Size size = picture->size();
     const QSizeF wanted = size.width < width() && size.height < height() ? QSizeF(size.width, size.height)
-                                                                          : QSizeF(this->size());
+                                                                         : QSizeF(this->size());
     painter.drawImage(PictureWidget::pictureRect(wanted, QSizeF(this->size()), ImageScaling::Proportionally), *pixels);
 }
 
@@ -66,4 +66,4 @@ void ImageButton::leaveEvent(QEvent* event)
     QAbstractButton::leaveEvent(event);
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -28,4 +28,4 @@ private:
     bool hovered = false;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

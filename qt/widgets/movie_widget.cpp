@@ -38,4 +38,4 @@ void MovieWidget::setMovie(const std::shared_ptr<Movie>& movie)
     pages->setCurrentWidget(still);
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -30,4 +30,4 @@ private:
     PictureWidget* still;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

@@ -23,19 +23,17 @@ QRectF PictureWidget::pictureRect(QSizeF pictureSize, QSizeF viewSize, ImageScal
     QSizeF drawn = pictureSize;
     if (scaling == ImageScaling::ToFit)
         drawn = viewSize;
-    else if (scaling == ImageScaling::Proportionally
-             && (drawn.width() > viewSize.width() || drawn.height() > viewSize.height()))
+    else if (scaling == ImageScaling::Proportionally &&
+             (drawn.width() > viewSize.width() || drawn.height() > viewSize.height()))
         drawn = drawn.scaled(viewSize, Qt::KeepAspectRatio);
-    return QRectF(QPointF((viewSize.width() - drawn.width()) / 2.0, (viewSize.height() - drawn.height()) / 2.0),
-                  drawn);
+    return QRectF(QPointF((viewSize.width() - drawn.width()) / 2.0, (viewSize.height() - drawn.height()) / 2.0), drawn);
 }
 
 QRectF PictureWidget::proportionalRect(QSizeF natural, QSizeF given, QSizeF viewSize)
 {
     QSizeF box = given.width() > 0.0 && given.height() > 0.0 ? given.boundedTo(viewSize) : viewSize;
     const QSizeF drawn = natural.isEmpty() ? box : natural.scaled(box, Qt::KeepAspectRatio);
-    return QRectF(QPointF((viewSize.width() - drawn.width()) / 2.0, (viewSize.height() - drawn.height()) / 2.0),
-                  drawn);
+    return QRectF(QPointF((viewSize.width() - drawn.width()) / 2.0, (viewSize.height() - drawn.height()) / 2.0), drawn);
 }
 
 void PictureWidget::paintEvent(QPaintEvent*)
@@ -58,4 +56,4 @@ void PictureWidget::paintEvent(QPaintEvent*)
     painter.drawImage(pictureRect(given, QSizeF(this->size()), scaling), *pixels);
 }
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

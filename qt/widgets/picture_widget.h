@@ -34,4 +34,4 @@ private:
     ImageScaling scaling = ImageScaling::Proportionally;
 };
 
-}  // namespace korvida::qt
+} // namespace korvida::qt

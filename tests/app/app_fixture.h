@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/main_app.h"
-#include "tools/device_writer/device_writer.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
+#include "tools/device_writer/device_writer.h"
 
 // A launched controller on fake services, with players written into a temporary folder.
 class LaunchedApp : public ::testing::Test {

@@ -73,8 +73,8 @@ TEST_F(DeviceDrop, AFolderWithoutSysInfoOrAPlainFileIsNotReadAndTheLibraryStays)
 
     std::filesystem::create_directories(dir.path() / "Holiday");
     const std::string plainFile = (dir.path() / "IPOD" / "iPod_Control" / "Device" / "SysInfo").string();
-    for (const std::string& notAPlayer : {(dir.path() / "Holiday").string(), plainFile,
-                                          (dir.path() / "missing").string()}) {
+    for (const std::string& notAPlayer :
+         {(dir.path() / "Holiday").string(), plainFile, (dir.path() / "missing").string()}) {
         app->droppOnIcon.readFromFile(notAPlayer, "");
         app->doChecks();
         EXPECT_FALSE(app->state.iPodDropped);

@@ -33,9 +33,9 @@ TEST_F(Launch, LeavesTheWindowReadyForADropWithTheStartUpSoundPlaying)
     EXPECT_EQ(app.fullScreenB->image(), app.fullScreenImage);
     EXPECT_EQ(app.fullScreenImage->size(), (korvida::Size{25, 25}));
 
-    for (const korvida::View* copyControl : std::initializer_list<const korvida::View*>{
-             app.copyingProgressIndicator.get(), app.canselCopying.get(), app.canselAllCopying.get(),
-             app.copyingTextField.get()})
+    for (const korvida::View* copyControl :
+         std::initializer_list<const korvida::View*>{app.copyingProgressIndicator.get(), app.canselCopying.get(),
+                                                     app.canselAllCopying.get(), app.copyingTextField.get()})
         EXPECT_TRUE(copyControl->isHidden());
 
     EXPECT_EQ(app.inImageView->image(), app.inImage);
@@ -84,8 +84,8 @@ TEST_F(Launch, EveryOutletExistsAndEveryTableAsksTheController)
     for (const korvida::TableView* table :
          {app.mediaTableView.get(), app.genereTableView.get(), app.artistTableView.get(), app.albumTableView.get(),
           app.playListsTableView.get(), app.iTunesPlayListsTableView.get(), app.mediaTableViewFullScreen.get(),
-          app.genereTableViewFullScreen.get(), app.artistTableViewFullScreen.get(),
-          app.albumTableViewFullScreen.get(), app.playListTableViewFullScreen.get()})
+          app.genereTableViewFullScreen.get(), app.artistTableViewFullScreen.get(), app.albumTableViewFullScreen.get(),
+          app.playListTableViewFullScreen.get()})
         EXPECT_EQ(table->dataSource(), &app);
 
     for (const korvida::TableView* media : {app.mediaTableView.get(), app.mediaTableViewFullScreen.get()})

@@ -20,8 +20,8 @@ TEST_F(PlayerNotices, ADroppedFolderThatIsNoPlayerIsToldInTheTitleForAFewTicks)
     app->doChecks();
     fs::create_directories(dir.path() / "Holiday");
 
-    app->inImageView->performDragOperation(korvida::Pasteboard{{korvida::kFilenamesPboardType},
-                                                               {(dir.path() / "Holiday").string()}});
+    app->inImageView->performDragOperation(
+        korvida::Pasteboard{{korvida::kFilenamesPboardType}, {(dir.path() / "Holiday").string()}});
     app->doChecks();
     EXPECT_EQ(app->mainWindow->title(), "Not a player: Holiday");
     EXPECT_TRUE(fakes.alert.calls.empty()) << "a drop is refused without a message box";

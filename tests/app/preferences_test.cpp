@@ -38,10 +38,9 @@ TEST_F(Preferences, OpeningAndClosingWithoutChangesWritesTheCurrentValues)
     app->openPreferencesButton(nullptr);
     app->closePreferencesButton(nullptr);
     EXPECT_EQ(fakes.defaults.writes, 3);
-    EXPECT_EQ(fakes.defaults.values, (std::map<std::string, std::string>{
-                                         {"fadeWindowsKey", "0"},
-                                         {"saveWithTrackNumberKey", "1"},
-                                         {"whereToImportKey", "0"}}));
+    EXPECT_EQ(fakes.defaults.values,
+              (std::map<std::string, std::string>{
+                  {"fadeWindowsKey", "0"}, {"saveWithTrackNumberKey", "1"}, {"whereToImportKey", "0"}}));
 }
 
 TEST_F(Preferences, TheTwoImportChoicesOpenAsAlternatives)

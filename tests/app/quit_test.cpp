@@ -75,7 +75,9 @@ TEST_F(Quit, ACopyThatDoesNotStopInTimeKeepsTheProgramRunningUntilTheNextQuit)
 {
     InMedia& stubborn = queueCopy("Stubborn");
     // Meanwhile a worker puts the item back in the queue: it is still pending after the wait.
-    fakes.tickDelay.duringDelay = [&](int) { stubborn.setShouldStartCopy(true); };
+    fakes.tickDelay.duringDelay = [&](int) {
+        stubborn.setShouldStartCopy(true);
+    };
     app->quit(nullptr);
     EXPECT_EQ(fakes.application.terminations, 0);
 
@@ -94,8 +96,7 @@ TEST_F(Quit, TheHomePageOpensFromTheShippedFileInTheBrowser)
 
     fakes.resources.paths["HomePage.html"] = "/usr/share/korvida/Home Page.html";
     app->donateUpdate(nullptr);
-    EXPECT_EQ(fakes.workspace.openedURLs,
-              (std::vector<std::string>{"file:///usr/share/korvida/Home%20Page.html"}));
+    EXPECT_EQ(fakes.workspace.openedURLs, (std::vector<std::string>{"file:///usr/share/korvida/Home%20Page.html"}));
     EXPECT_EQ(fakes.alert.calls.size(), 1u) << "no About box when the browser shows the page";
 }
 

@@ -105,7 +105,8 @@ TEST_F(ColumnStages, ArtistRowsFollowTheGenreRow)
 TEST_F(ColumnStages, AlbumRowsUnderTheFourCombinationsOfGenreAndArtist)
 {
     // A genre and artist "All"; B genre chosen, artist "All"; C both chosen; D artist only.
-    EXPECT_EQ(texts(albumRowsFor(all, 0, "All", 0, "All")), (Names{"All", "X Rocks", "X Swings", "Y Rocks", "Y Swings"}));
+    EXPECT_EQ(texts(albumRowsFor(all, 0, "All", 0, "All")),
+              (Names{"All", "X Rocks", "X Swings", "Y Rocks", "Y Swings"}));
     EXPECT_EQ(texts(albumRowsFor(all, 2, "Rock", 0, "All")), (Names{"All", "X Rocks", "Y Rocks"}));
     EXPECT_EQ(texts(albumRowsFor(all, 2, "Rock", 1, "X")), (Names{"All", "X Rocks"}));
     EXPECT_EQ(texts(albumRowsFor(all, 0, "All", 1, "X")), (Names{"All", "X Rocks", "X Swings"}));

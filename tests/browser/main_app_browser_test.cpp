@@ -18,9 +18,18 @@ Names rowTexts(const std::vector<Row>& rows, Get get)
     return texts;
 }
 
-Names genreTexts(const MainApp& app) { return rowTexts(app.generes, &Genere::getGenere); }
-Names artistTexts(const MainApp& app) { return rowTexts(app.artists, &Artist::getArtist); }
-Names albumTexts(const MainApp& app) { return rowTexts(app.albums, &Album::getAlbum); }
+Names genreTexts(const MainApp& app)
+{
+    return rowTexts(app.generes, &Genere::getGenere);
+}
+Names artistTexts(const MainApp& app)
+{
+    return rowTexts(app.artists, &Artist::getArtist);
+}
+Names albumTexts(const MainApp& app)
+{
+    return rowTexts(app.albums, &Album::getAlbum);
+}
 
 // A click as the window makes it: select the row, then send the table's action.
 void clickRow(TableView& table, int row)
@@ -62,10 +71,10 @@ protected:
     void openMixedLibrary()
     {
         TestLibrary library;
-        library.add("Rock X 2", "X", "X Rocks", "Rock", 2);  // 0
-        library.add("Rock X 1", "X", "X Rocks", "Rock", 1);  // 1
-        library.add("Jazz X", "X", "X Swings", "Jazz", 1);   // 2
-        library.add("Rock Y", "Y", "Y Rocks", "Rock", 1);    // 3
+        library.add("Rock X 2", "X", "X Rocks", "Rock", 2);               // 0
+        library.add("Rock X 1", "X", "X Rocks", "Rock", 1);               // 1
+        library.add("Jazz X", "X", "X Swings", "Jazz", 1);                // 2
+        library.add("Rock Y", "Y", "Y Rocks", "Rock", 1);                 // 3
         library.add("Film", "Z", "Z Films", "Drama", 1, InMedia::kMovie); // 4
         library.add("Beach", "2009", "07", "Photos", 0, InMedia::kPhoto); // 5
         open(library);
@@ -78,10 +87,10 @@ protected:
 
     std::string mediaTitles() const
     {
-        return app.artistColumn->headerTitle() + "/" + app.albumColumn->headerTitle() + " "
-            + app.artistColumnControllPanelFullScreen->headerTitle() + "/"
-            + app.albumColumnControllPanelFullScreen->headerTitle() + " " + app.artistColumnMedia->headerTitle()
-            + "/" + app.albumColumnMedia->headerTitle();
+        return app.artistColumn->headerTitle() + "/" + app.albumColumn->headerTitle() + " " +
+            app.artistColumnControllPanelFullScreen->headerTitle() + "/" +
+            app.albumColumnControllPanelFullScreen->headerTitle() + " " + app.artistColumnMedia->headerTitle() + "/" +
+            app.albumColumnMedia->headerTitle();
     }
 
     FakeServices fakes;
@@ -106,9 +115,9 @@ TEST_F(MainAppBrowser, AllButtonStartsAtAllAllAllWithEveryItem)
     app.searchField->setStringValue("left over");
     app.allFilterButton->performClick();
     EXPECT_EQ(genreTexts(app), (Names{"All", "Drama", "Jazz", "Photos", "Rock"}));
-    for (TableView* table : {app.genereTableView.get(), app.genereTableViewFullScreen.get(), app.artistTableView.get(),
-                             app.artistTableViewFullScreen.get(), app.albumTableView.get(),
-                             app.albumTableViewFullScreen.get()})
+    for (TableView* table :
+         {app.genereTableView.get(), app.genereTableViewFullScreen.get(), app.artistTableView.get(),
+          app.artistTableViewFullScreen.get(), app.albumTableView.get(), app.albumTableViewFullScreen.get()})
         EXPECT_EQ(table->selectedRow(), 0);
     // Ordered by artist, album and track: the photo's year sorts first.
     EXPECT_EQ(namesOf(app.medias), (Names{"Beach", "Rock X 1", "Rock X 2", "Jazz X", "Rock Y", "Film"}));
@@ -297,8 +306,9 @@ TEST_F(MainAppBrowser, CellValuesEditsAndColoursFollowTheTables)
     app.tableViewSetObjectValueForTableColumnRow(*app.genereTableView, std::string("Pop"),
                                                  column(*app.genereTableView, "genere"), 1);
     EXPECT_EQ(app.generes[1].getGenere(), "Drama");
-    EXPECT_EQ(app.tableViewObjectValueForTableColumn(*app.playListsTableView, column(*app.playListsTableView, "listName"), 1),
-              korvida::CellValue(std::string(" Mix")));
+    EXPECT_EQ(
+        app.tableViewObjectValueForTableColumn(*app.playListsTableView, column(*app.playListsTableView, "listName"), 1),
+        korvida::CellValue(std::string(" Mix")));
     EXPECT_EQ(app.numberOfRowsInTableView(*app.playListTableViewFullScreen), 4);
 
     korvida::TableCell cell;
@@ -307,7 +317,8 @@ TEST_F(MainAppBrowser, CellValuesEditsAndColoursFollowTheTables)
     app.tableViewWillDisplayCell(*app.mediaTableView, cell, column(*app.mediaTableView, "name"), 0);
     EXPECT_EQ(cell.textColor, korvida::Color::redColor());
     korvida::TableCell entry;
-    app.tableViewWillDisplayCell(*app.playListTableViewFullScreen, entry, column(*app.playListTableViewFullScreen, "listName"), 2);
+    app.tableViewWillDisplayCell(*app.playListTableViewFullScreen, entry,
+                                 column(*app.playListTableViewFullScreen, "listName"), 2);
     EXPECT_EQ(entry.textColor, korvida::Color::blueColor());
     korvida::TableCell untouched;
     app.tableViewWillDisplayCell(*app.genereTableView, untouched, column(*app.genereTableView, "genere"), 0);

@@ -22,31 +22,71 @@ std::vector<InMedia*> sorted(const TestLibrary& library, MediaOrder order)
 // The comparison as described: both keys joined into texts and compared whole.
 int joinedTextCompare(MediaOrder order, const InMedia& s, const InMedia& o)
 {
-    const auto n = [](const InMedia& m) { return m.getName(); };
-    const auto ar = [](const InMedia& m) { return m.getArtist(); };
-    const auto al = [](const InMedia& m) { return m.getAlbum(); };
-    const auto g = [](const InMedia& m) { return m.getGenere(); };
-    const auto t = [](const InMedia& m) { return trackNumberCharacter(m.getTuneOnCdNr()); };
+    const auto n = [](const InMedia& m) {
+        return m.getName();
+    };
+    const auto ar = [](const InMedia& m) {
+        return m.getArtist();
+    };
+    const auto al = [](const InMedia& m) {
+        return m.getAlbum();
+    };
+    const auto g = [](const InMedia& m) {
+        return m.getGenere();
+    };
+    const auto t = [](const InMedia& m) {
+        return trackNumberCharacter(m.getTuneOnCdNr());
+    };
     std::string first;
     std::string second;
     switch (order) {
-    case MediaOrder::NameUp: first = n(s) + ar(s) + al(s) + t(s) + g(s); second = n(o) + ar(o) + al(o) + t(o) + g(o); break;
-    case MediaOrder::NameDown: first = n(o) + ar(o) + al(o) + t(s) + g(s); second = n(s) + ar(s) + al(s) + t(o) + g(o); break;
-    case MediaOrder::ArtistUp: first = ar(s) + al(s) + t(s) + g(s); second = ar(o) + al(o) + t(o) + g(o); break;
-    case MediaOrder::ArtistDown: first = ar(o) + al(o) + t(s) + g(o); second = ar(s) + al(s) + t(o) + g(s); break;
-    case MediaOrder::AlbumtUp: first = al(s) + ar(s) + t(s); second = al(o) + ar(o) + t(o); break;
-    case MediaOrder::AlbumtDown: first = al(o) + ar(o) + t(s); second = al(s) + ar(s) + t(o); break;
-    case MediaOrder::GenreUp: first = g(s) + ar(s) + al(s) + t(s); second = g(o) + ar(o) + al(o) + t(o); break;
-    case MediaOrder::GenreDown: first = g(o) + ar(o) + al(o) + t(s); second = g(s) + ar(s) + al(s) + t(o); break;
-    case MediaOrder::TuneOnCdNrUp: first = ar(s) + al(s) + t(s); second = ar(o) + al(o) + t(o); break;
-    case MediaOrder::TuneOnCdNrDown: first = ar(o) + al(o) + t(o); second = ar(s) + al(s) + t(s); break;
+    case MediaOrder::NameUp:
+        first = n(s) + ar(s) + al(s) + t(s) + g(s);
+        second = n(o) + ar(o) + al(o) + t(o) + g(o);
+        break;
+    case MediaOrder::NameDown:
+        first = n(o) + ar(o) + al(o) + t(s) + g(s);
+        second = n(s) + ar(s) + al(s) + t(o) + g(o);
+        break;
+    case MediaOrder::ArtistUp:
+        first = ar(s) + al(s) + t(s) + g(s);
+        second = ar(o) + al(o) + t(o) + g(o);
+        break;
+    case MediaOrder::ArtistDown:
+        first = ar(o) + al(o) + t(s) + g(o);
+        second = ar(s) + al(s) + t(o) + g(s);
+        break;
+    case MediaOrder::AlbumtUp:
+        first = al(s) + ar(s) + t(s);
+        second = al(o) + ar(o) + t(o);
+        break;
+    case MediaOrder::AlbumtDown:
+        first = al(o) + ar(o) + t(s);
+        second = al(s) + ar(s) + t(o);
+        break;
+    case MediaOrder::GenreUp:
+        first = g(s) + ar(s) + al(s) + t(s);
+        second = g(o) + ar(o) + al(o) + t(o);
+        break;
+    case MediaOrder::GenreDown:
+        first = g(o) + ar(o) + al(o) + t(s);
+        second = g(s) + ar(s) + al(s) + t(o);
+        break;
+    case MediaOrder::TuneOnCdNrUp:
+        first = ar(s) + al(s) + t(s);
+        second = ar(o) + al(o) + t(o);
+        break;
+    case MediaOrder::TuneOnCdNrDown:
+        first = ar(o) + al(o) + t(o);
+        second = ar(s) + al(s) + t(s);
+        break;
     }
     return compareStrings(first, second);
 }
 
 constexpr MediaOrder kAllOrders[] = {
-    MediaOrder::NameUp,     MediaOrder::NameDown,    MediaOrder::ArtistUp,     MediaOrder::ArtistDown,
-    MediaOrder::AlbumtUp,   MediaOrder::AlbumtDown,  MediaOrder::GenreUp,      MediaOrder::GenreDown,
+    MediaOrder::NameUp,       MediaOrder::NameDown,       MediaOrder::ArtistUp, MediaOrder::ArtistDown,
+    MediaOrder::AlbumtUp,     MediaOrder::AlbumtDown,     MediaOrder::GenreUp,  MediaOrder::GenreDown,
     MediaOrder::TuneOnCdNrUp, MediaOrder::TuneOnCdNrDown,
 };
 
@@ -59,7 +99,9 @@ TEST(MediaCompare, PieceWiseComparisonEqualsComparingTheJoinedTexts)
     const std::vector<std::string> pieces = {"", "A", "AB", "B", "BC", "a", "\xC3\xA9", "All"};
     TestLibrary library;
     for (int i = 0; i < 60; ++i) {
-        auto pick = [&] { return pieces[random() % pieces.size()] + pieces[random() % pieces.size()]; };
+        auto pick = [&] {
+            return pieces[random() % pieces.size()] + pieces[random() % pieces.size()];
+        };
         InMedia& media = library.add(pick(), pick(), pick(), pick(), static_cast<int>(random() % 6) * 60 - 30);
         media.setIsPlaying(random() % 5 == 0);
     }
@@ -80,7 +122,9 @@ TEST(MediaCompare, SortingGivesTheStableOrderOfTheJoinedTexts)
     for (int round = 0; round < 40; ++round) {
         TestLibrary library;
         for (int i = 0; i < 30; ++i) {
-            auto pick = [&] { return pieces[random() % pieces.size()] + pieces[random() % pieces.size()]; };
+            auto pick = [&] {
+                return pieces[random() % pieces.size()] + pieces[random() % pieces.size()];
+            };
             // Track characters 'A', 'B' and 'Z' meet the letters of a longer lead.
             const int tracks[] = {1, 2, 'A', 'B', 'Z', 'b'};
             library.add(pick(), pick(), pick(), "G" + pieces[random() % pieces.size()], tracks[random() % 6]);
@@ -103,9 +147,8 @@ TEST(MediaCompare, TracksOfOneAlbumStayAscendingWhereTheTrackIsCrosswise)
     library.add("ten", "Band", "Record", "Rock", 10);
     library.add("two", "Band", "Record", "Rock", 2);
     library.add("five", "Band", "Record", "Rock", 5);
-    for (MediaOrder order : {MediaOrder::ArtistUp, MediaOrder::ArtistDown, MediaOrder::AlbumtUp,
-                             MediaOrder::AlbumtDown, MediaOrder::GenreUp, MediaOrder::GenreDown,
-                             MediaOrder::TuneOnCdNrUp})
+    for (MediaOrder order : {MediaOrder::ArtistUp, MediaOrder::ArtistDown, MediaOrder::AlbumtUp, MediaOrder::AlbumtDown,
+                             MediaOrder::GenreUp, MediaOrder::GenreDown, MediaOrder::TuneOnCdNrUp})
         EXPECT_EQ(namesOf(sorted(library, order)), (Names{"two", "five", "ten"})) << static_cast<int>(order);
     EXPECT_EQ(namesOf(sorted(library, MediaOrder::TuneOnCdNrDown)), (Names{"ten", "five", "two"}));
 }

@@ -30,7 +30,8 @@ TEST(CellColour, BrowserAndPlaylistTables)
     PlayList entry;
     entry.setIsSubList(true);
     PlayList ordinary;
-    for (BrowserTable table : {BrowserTable::GenereFullScreen, BrowserTable::ArtistFullScreen, BrowserTable::AlbumFullScreen})
+    for (BrowserTable table :
+         {BrowserTable::GenereFullScreen, BrowserTable::ArtistFullScreen, BrowserTable::AlbumFullScreen})
         EXPECT_EQ(cellTextColour(table, "x", nullptr, nullptr), TextColour::LightGray);
     for (BrowserTable table : {BrowserTable::Genere, BrowserTable::Artist, BrowserTable::Album,
                                BrowserTable::ImportTargets, BrowserTable::Other})

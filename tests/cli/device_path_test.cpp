@@ -23,4 +23,4 @@ TEST(DevicePath, KeepsDotDotAndLinksAsGiven)
     EXPECT_EQ(devicePath("/media/link/../IPOD"), "/media/link/../IPOD");
 }
 
-}  // namespace
+} // namespace

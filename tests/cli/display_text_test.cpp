@@ -23,8 +23,12 @@ TEST(JsonString, EscapesQuotesBackslashesAndEveryControlCharacter)
 
 TEST(JsonString, EscapesDeleteC1AndBidirectionalControls)
 {
-    EXPECT_EQ(jsonString("a\x7f" "b"), R"("a\u007fb")");
-    EXPECT_EQ(jsonString("\xC2\x80\xC2\x9B" "2J\xC2\x9F"), R"("\u0080\u009b2J\u009f")");
+    EXPECT_EQ(jsonString("a\x7f"
+                         "b"),
+              R"("a\u007fb")");
+    EXPECT_EQ(jsonString("\xC2\x80\xC2\x9B"
+                         "2J\xC2\x9F"),
+              R"("\u0080\u009b2J\u009f")");
     EXPECT_EQ(jsonString("\xE2\x80\xAA\xE2\x80\xAEtxt.exe\xE2\x81\xA6\xE2\x81\xA9"),
               R"("\u202a\u202etxt.exe\u2066\u2069")");
     // Their neighbours are ordinary text.
@@ -35,17 +39,19 @@ TEST(JsonString, EscapesDeleteC1AndBidirectionalControls)
 TEST(JsonString, PassesUtf8ThroughAndReplacesIllFormedBytes)
 {
     EXPECT_EQ(jsonString("Sjøbris 東京 🎵"), "\"Sjøbris 東京 🎵\"");
-    EXPECT_EQ(jsonString("a\x80z"), "\"a" + kReplacement + "z\"");       // lone continuation byte
-    EXPECT_EQ(jsonString("\xE6\x9D"), "\"" + kReplacement + "\"");       // cut-off sequence
-    EXPECT_EQ(jsonString("\xC0\xAF"), "\"" + kReplacement + kReplacement + "\"");  // overlong "/"
-    EXPECT_EQ(jsonString("\xED\xA0\x80").find("\xED"), std::string::npos);  // encoded surrogate
+    EXPECT_EQ(jsonString("a\x80z"), "\"a" + kReplacement + "z\"");                // lone continuation byte
+    EXPECT_EQ(jsonString("\xE6\x9D"), "\"" + kReplacement + "\"");                // cut-off sequence
+    EXPECT_EQ(jsonString("\xC0\xAF"), "\"" + kReplacement + kReplacement + "\""); // overlong "/"
+    EXPECT_EQ(jsonString("\xED\xA0\x80").find("\xED"), std::string::npos);        // encoded surrogate
 }
 
 TEST(PrintableText, ReplacesControlCharactersSoATitleCannotDriveTheTerminal)
 {
     EXPECT_EQ(printableText("\x1b]0;owned\x07title"), kReplacement + "]0;owned" + kReplacement + "title");
     EXPECT_EQ(printableText("line\nbreak"), "line" + kReplacement + "break");
-    EXPECT_EQ(printableText("\xC2\x9B" "2J"), kReplacement + "2J");  // C1 control sequence introducer
+    EXPECT_EQ(printableText("\xC2\x9B"
+                            "2J"),
+              kReplacement + "2J"); // C1 control sequence introducer
     EXPECT_EQ(printableText("Café"), "Café");
     EXPECT_EQ(printableText("evil\xE2\x80\xAEgpj.exe\xE2\x81\xA7"), "evil" + kReplacement + "gpj.exe" + kReplacement);
 }
@@ -54,7 +60,7 @@ TEST(DisplayWidth, CountsColumnsNotBytes)
 {
     EXPECT_EQ(displayWidth("Café"), 4u);
     EXPECT_EQ(displayWidth("東京"), 4u);
-    EXPECT_EQ(displayWidth("e\xCC\x81"), 1u);  // e and a combining acute accent
+    EXPECT_EQ(displayWidth("e\xCC\x81"), 1u); // e and a combining acute accent
 }
 
 TEST(FitToWidth, CutsWholeCharactersAndMarksTheCut)
@@ -79,4 +85,4 @@ TEST(TextTable, AlignsColumnsByDisplayWidth)
               "Snowfall  12  b.mp3\n");
 }
 
-}  // namespace
+} // namespace

@@ -97,9 +97,10 @@ TEST_F(ExportCommand, CopiesEverythingAsTheCopyButtonWouldAndAgainNothing)
     const ExportRun first = exportTo({});
     EXPECT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.out, "5 copied, 0 skipped (already there), 0 missing on the player, 0 failed\n");
-    EXPECT_EQ(files(), (std::set<std::string>{"Music:Movies/Night:Day/Live/03 Song.Two.mp3",
-                                              "Music:Movies/Fjord/Live/04 Sjøbris.mp3", "Music:Movies/Studio/Live/Film.m4v",
-                                              "Photos/2006/07/14/IMG_0101.JPG", "Photos/2007/01/20/IMG_0311.JPG"}));
+    EXPECT_EQ(files(),
+              (std::set<std::string>{"Music:Movies/Night:Day/Live/03 Song.Two.mp3",
+                                     "Music:Movies/Fjord/Live/04 Sjøbris.mp3", "Music:Movies/Studio/Live/Film.m4v",
+                                     "Photos/2006/07/14/IMG_0101.JPG", "Photos/2007/01/20/IMG_0311.JPG"}));
 
     const ExportRun second = exportTo({});
     EXPECT_EQ(second.status, 0);
@@ -140,9 +141,14 @@ TEST_F(ExportCommand, MissingAndFailedItemsAreReportedWithStatusOne)
 
 TEST_F(ExportCommand, RefusesBadArgumentsAndFoldersThatAreNotPlayers)
 {
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {}, {player.string()}, {"a", "b", "c"}, {"--type"}, {player.string(), "out", "--type", "songs"},
-             {player.string(), "out", "--bogus"}, {root.path().string(), "out"}, {(root.path() / "none").string(), "out"}}) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{},
+                                                                       {player.string()},
+                                                                       {"a", "b", "c"},
+                                                                       {"--type"},
+                                                                       {player.string(), "out", "--type", "songs"},
+                                                                       {player.string(), "out", "--bogus"},
+                                                                       {root.path().string(), "out"},
+                                                                       {(root.path() / "none").string(), "out"}}) {
         const ExportRun result = run(arguments);
         EXPECT_EQ(result.status, 2) << result.err;
         EXPECT_FALSE(result.err.empty());
@@ -174,7 +180,8 @@ void waitForPartialFile(const fs::path& destination)
 TEST_F(ExportCommand, CtrlCTermAndHangUpCancelAllAndRemoveThePartialFile)
 {
     fs::resize_file(trackFile("A1.mp3"), 1u << 30); // sparse: large but cheap
-    for (const auto& [signal, status] : std::vector<std::pair<int, int>>{{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
+    for (const auto& [signal, status] :
+         std::vector<std::pair<int, int>>{{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
         SCOPED_TRACE(signal);
         ExportRun result;
         std::thread command([&] { result = exportTo({"--type", "music"}); });
@@ -183,8 +190,9 @@ TEST_F(ExportCommand, CtrlCTermAndHangUpCancelAllAndRemoveThePartialFile)
         command.join();
 
         EXPECT_EQ(result.status, status);
-        EXPECT_EQ(result.out,
-                  "0 copied, 0 skipped (already there), 0 missing on the player, 0 failed, 2 not copied (interrupted)\n");
+        EXPECT_EQ(
+            result.out,
+            "0 copied, 0 skipped (already there), 0 missing on the player, 0 failed, 2 not copied (interrupted)\n");
         EXPECT_TRUE(files().empty());
         for (const auto& entry : fs::recursive_directory_iterator(destination))
             EXPECT_FALSE(entry.path().filename().string().starts_with(".korvida-")) << entry.path();

@@ -35,7 +35,8 @@ TEST(ExportProgress, SummaryCountsEveryOutcome)
     counts.missing = 1;
     counts.failed = 1;
     counts.cancelled = 1;
-    EXPECT_EQ(exportSummary(counts, 12, false), "4 copied, 2 skipped (already there), 1 missing on the player, 1 failed");
+    EXPECT_EQ(exportSummary(counts, 12, false),
+              "4 copied, 2 skipped (already there), 1 missing on the player, 1 failed");
     EXPECT_EQ(exportSummary(counts, 12, true),
               "4 copied, 2 skipped (already there), 1 missing on the player, 1 failed, 4 not copied (interrupted)");
 }

@@ -96,10 +96,9 @@ TEST_F(ImportCommand, DemoPlayerLandsInTheUserFoldersWithItsPlaylistsAndASecondR
     for (const auto& [imported, asset] : files)
         EXPECT_EQ(readWholeFile(home / imported), readWholeFile(kAssets / asset)) << imported;
     EXPECT_EQ(entriesOf("Road trip.m3u8"),
-              (std::vector<std::string>{"../Les Ondes/Courant/01 Café Électrique.mp3",
-                                        "../Fjord Brass/Coastline/03 Harbour Bells.mp3",
-                                        "../Aurora Quartet/Polar Nights/01 Northern Lights.mp3",
-                                        "../Fjord Brass/Coastline/04 Sjøbris.mp3"}));
+              (std::vector<std::string>{
+                  "../Les Ondes/Courant/01 Café Électrique.mp3", "../Fjord Brass/Coastline/03 Harbour Bells.mp3",
+                  "../Aurora Quartet/Polar Nights/01 Northern Lights.mp3", "../Fjord Brass/Coastline/04 Sjøbris.mp3"}));
     EXPECT_EQ(entriesOf("Korvida.m3u8").size(), 6u);
     EXPECT_FALSE(fs::exists(home / "Musikk/Playlists/Quiet evening.m3u8"));
 

@@ -87,8 +87,8 @@ TEST_F(ListCommand, RefusesWhatIsNotAPlayerWithStatus2)
 
 TEST_F(ListCommand, BadArgumentsGiveTheUsageAndStatus2)
 {
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {}, {"--json"}, {root(), root()}, {root(), "--xml"}, {"-j", root()}}) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{}, {"--json"}, {root(), root()}, {root(), "--xml"}, {"-j", root()}}) {
         const Listing listing = list(arguments);
         EXPECT_EQ(listing.status, 2);
         EXPECT_NE(listing.err.find("usage: korvida list DEVICE [--json]"), std::string::npos) << listing.err;
@@ -133,13 +133,19 @@ TEST_F(ListCommand, JsonGivesEveryItemAndPlaylistMembersAsIndexes)
     const std::string expected =
         R"({"device": "Music/Movies", "items": [)"
         R"({"name": "Say \"Sjøbris\"", "artist": "Aurora Quartet", "album": "Polar Nights", "genere": "Ambient", )"
-        R"("fileType": "mp3", "path": ")" + music + R"(/F00/ABCD.mp3", "mediaType": 2, "tuneOnCdNr": 3, )"
+        R"("fileType": "mp3", "path": ")" +
+        music +
+        R"(/F00/ABCD.mp3", "mediaType": 2, "tuneOnCdNr": 3, )"
         R"("shortId": 515, "day": null, "nameWithType": null}, )"
         R"({"name": "Sunrise", "artist": "Aurora Quartet", "album": "Polar Nights", "genere": "Ambient", )"
-        R"("fileType": "m4v", "path": ")" + music + R"(/F01/WXYZ.m4v", "mediaType": 1, "tuneOnCdNr": 1, )"
+        R"("fileType": "m4v", "path": ")" +
+        music +
+        R"(/F01/WXYZ.m4v", "mediaType": 1, "tuneOnCdNr": 1, )"
         R"("shortId": 7, "day": null, "nameWithType": null}, )"
         R"({"name": "IMG_0101.JPG", "artist": "2006", "album": "07", "genere": "Photos", "fileType": "JPG", )"
-        R"("path": ")" + root() + R"(/Photos/Full Resolution/2006/07/14/IMG_0101.JPG", "mediaType": 3, )"
+        R"("path": ")" +
+        root() +
+        R"(/Photos/Full Resolution/2006/07/14/IMG_0101.JPG", "mediaType": 3, )"
         R"("tuneOnCdNr": 0, "shortId": 5, "day": "14", "nameWithType": "IMG_0101.JPG"}], )"
         R"("playlists": [{"name": "Music/Movies", "isSubList": true, "members": []}, )"
         R"({"name": "Road trip", "isSubList": false, "members": [1, 0, 0]}, )"
@@ -186,4 +192,4 @@ TEST_F(ListCommand, AnOutputThatCannotBeWrittenIsNotSuccess)
     EXPECT_NE(err.str().find("could not write"), std::string::npos);
 }
 
-}  // namespace
+} // namespace

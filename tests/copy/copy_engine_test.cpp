@@ -23,10 +23,17 @@ namespace {
 // chunk on it reports a read error, or the source's end.
 class ScriptedSource final : public korvida::CopySource {
 public:
-    enum class Failure { none, readError, earlyEnd, shrinks, cutShort };
+    enum class Failure {
+        none,
+        readError,
+        earlyEnd,
+        shrinks,
+        cutShort
+    };
 
     ScriptedSource(const std::string& path, int failingChunk = -1, Failure failure = Failure::none)
-        : path(path), file(path), failingChunk(failingChunk), failure(failure) {}
+        : path(path), file(path), failingChunk(failingChunk), failure(failure)
+    {}
 
     bool isOpen() const override { return file.isOpen(); }
     std::uint64_t measureSize() override { return file.measureSize(); }

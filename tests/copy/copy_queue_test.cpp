@@ -54,7 +54,9 @@ struct Queue : ::testing::Test {
     std::atomic<int> counter{0};
     std::atomic<int> saveWithTrackNumber{0};
     std::atomic<int> reloads{0};
-    korvida::ExportDelegate delegat{counter, saveWithTrackNumber, [this] { ++reloads; }};
+    korvida::ExportDelegate delegat{counter, saveWithTrackNumber, [this] {
+                                        ++reloads;
+                                    }};
 };
 
 } // namespace

@@ -25,7 +25,9 @@ struct Export : ::testing::Test {
     std::atomic<int> counter{3};
     std::atomic<int> saveWithTrackNumber{1};
     int reloads = 0;
-    korvida::ExportDelegate delegat{counter, saveWithTrackNumber, [this] { ++reloads; }};
+    korvida::ExportDelegate delegat{counter, saveWithTrackNumber, [this] {
+                                        ++reloads;
+                                    }};
 
     std::unique_ptr<InMedia> tune(const std::string& artist, const std::string& album, const std::string& name,
                                   int track, std::size_t size = 20000)
@@ -73,8 +75,9 @@ TEST_F(Export, TuneLandsUnderArtistAlbumAndNumberedName)
     auto noTrack = tune("Night/Day", "Live", "Other", 0);
     saveWithTrackNumber = 1;
     EXPECT_EQ(korvida::exportMusicMovie(*noTrack, runFolder(), delegat), CopyOutcome::copied);
-    EXPECT_EQ(treeOf(run), (std::set<std::string>{"Night:Day", "Night:Day/Live", "Night:Day/Live/03 Song.Two.mp3",
-                                                         "Night:Day/Live/Song.Two.mp3", "Night:Day/Live/Other.mp3"}));
+    EXPECT_EQ(treeOf(run),
+              (std::set<std::string>{"Night:Day", "Night:Day/Live", "Night:Day/Live/03 Song.Two.mp3",
+                                     "Night:Day/Live/Song.Two.mp3", "Night:Day/Live/Other.mp3"}));
 }
 
 TEST_F(Export, SecondRunSkipsWhatIsThereAndKeepsTheCount)

@@ -6,9 +6,9 @@
 #include "app/main_app.h"
 #include "browser/table_cells.h"
 #include "copy_files.h"
-#include "tools/device_writer/device_writer.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
+#include "tools/device_writer/device_writer.h"
 
 namespace {
 
@@ -83,11 +83,13 @@ TEST_F(CopyRun, CopyButtonAsksForAFolderAndCopiesTheTaggedItemsThere)
     EXPECT_TRUE(app->copy->isEnabled());
     EXPECT_EQ(app->state.numberOfSaveMedia, 0);
     app->copyButton(app->copy.get());
-    EXPECT_EQ(fakes.folderChooser.request->startFolder, chosen.string()) << "the next sheet starts where this one ended";
-    EXPECT_EQ(treeOf(chosen), (std::set<std::string>{"Music:Movies", "Music:Movies/Artist", "Music:Movies/Artist/Album",
-                                                    "Music:Movies/Artist/Album/One.mp3", "Photos", "Photos/Artist",
-                                                    "Photos/Artist/Album", "Photos/Artist/Album/01",
-                                                    "Photos/Artist/Album/01/Photo.jpg"}));
+    EXPECT_EQ(fakes.folderChooser.request->startFolder, chosen.string())
+        << "the next sheet starts where this one ended";
+    EXPECT_EQ(
+        treeOf(chosen),
+        (std::set<std::string>{"Music:Movies", "Music:Movies/Artist", "Music:Movies/Artist/Album",
+                               "Music:Movies/Artist/Album/One.mp3", "Photos", "Photos/Artist", "Photos/Artist/Album",
+                               "Photos/Artist/Album/01", "Photos/Artist/Album/01/Photo.jpg"}));
 }
 
 TEST_F(CopyRun, CancelledSheetOrImportChoiceStartsNothing)

@@ -10,7 +10,8 @@
 
 namespace {
 
-const std::filesystem::path kAssets = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "demo" / "assets";
+const std::filesystem::path kAssets = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
+    "demo" / "assets";
 
 TEST(DemoDevice, ReadsBackWithItsPlaylistsAlbumsAndFilePlaces)
 {
@@ -55,4 +56,4 @@ TEST(DemoDevice, AssetsAreCommittedWithBothPictureFrameVersionsAndAnUntaggedTune
     EXPECT_GE(untagged, 1);
 }
 
-}  // namespace
+} // namespace

@@ -47,7 +47,7 @@ bool looksLikeText(const std::string& text)
     for (char32_t code : decoded) {
         const bool control = code < 0x20 || (code >= 0x7F && code < 0xA0);
         const bool junk = code == 0xFFFD || (code >= 0x3400 && code < 0x4DC0) || (code >= 0xA000 && code < 0xAC00) ||
-                          (code >= 0xD800 && code < 0xF900) || code >= 0x20000;
+            (code >= 0xD800 && code < 0xF900) || code >= 0x20000;
         if (control || junk)
             return false;
     }

@@ -2,8 +2,8 @@
 
 #include "devicedb/device_path.h"
 #include "devicedb/device_text.h"
-#include "library/utf8.h"
 #include "devicedb/file_type.h"
+#include "library/utf8.h"
 #include "tools/device_writer/device_writer.h"
 
 using korvida::getFileType;
@@ -52,10 +52,11 @@ TEST(DeviceText, UnitsBecomeUtf8AndLoneSurrogatesAreReplaced)
     EXPECT_EQ(korvida::readUnitText(units(u"Caf\u00e9 \u6771"), 0, kEnds).text, "Café 東");
     EXPECT_EQ(korvida::readUnitText(units(u"\U0001F3B5"), 0, kEnds).text, "\xF0\x9F\x8E\xB5");
     EXPECT_EQ(korvida::readUnitText(units({char16_t(0xD800), u'a', char16_t(0xDC00), char16_t(0xDBFF)}), 0, kEnds).text,
-              "\xEF\xBF\xBD" "a" "\xEF\xBF\xBD\xEF\xBF\xBD");
+              "\xEF\xBF\xBD"
+              "a"
+              "\xEF\xBF\xBD\xEF\xBF\xBD");
     // A zero unit between the halves of a pair is left out, the pair stays whole.
-    EXPECT_EQ(korvida::readUnitText(units({char16_t(0xD83C), 0, char16_t(0xDFB5)}), 0, kEnds).text,
-              "\xF0\x9F\x8E\xB5");
+    EXPECT_EQ(korvida::readUnitText(units({char16_t(0xD83C), 0, char16_t(0xDFB5)}), 0, kEnds).text, "\xF0\x9F\x8E\xB5");
 }
 
 TEST(DeviceText, UnitTextEndsAtATagOnEitherByteAndSkipsZeroUnits)
@@ -83,5 +84,8 @@ TEST(DeviceText, ByteTextDropsTheMarkAndStopsAt499Bytes)
     const std::vector<std::uint8_t> longBytes(longText.begin(), longText.end());
     EXPECT_EQ(korvida::readByteText(longBytes, 0, ends).text, std::string(498, 'a'));
 
-    EXPECT_EQ(korvida::utf8::wellFormed("a\xFF" "b\xE6\x9D"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(korvida::utf8::wellFormed("a\xFF"
+                                        "b\xE6\x9D"),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD\xEF\xBF\xBD");
 }

@@ -110,10 +110,10 @@ TEST(ITunesDBReader, StringsAfterTheLocationBelongToTheSameTrack)
         dw::ITunesDBLayout layout;
         layout.stringOrder = order;
         dw::Track second{"Second", "B artist", "B album", "", ":iPod_Control:Music:F01:B.mp3", 2, 2, "x"};
-        const Library library = read({dw::Track{"First", "A artist", "A album", "Rock",
-                                                ":iPod_Control:Music:F00:A.mp3", 1, 1, "x"},
-                                      second, track(3, "C.mp3", "Third")},
-                                     {}, layout);
+        const Library library = read(
+            {dw::Track{"First", "A artist", "A album", "Rock", ":iPod_Control:Music:F00:A.mp3", 1, 1, "x"}, second,
+             track(3, "C.mp3", "Third")},
+            {}, layout);
         ASSERT_EQ(library.mediasVisible.size(), 3u);
         const InMedia& first = *library.mediasVisible[0];
         EXPECT_EQ(first.getCleanName(), "First");
@@ -175,8 +175,7 @@ TEST(ITunesDBReader, PlaylistsOfEveryHeaderLengthInUse)
         layout.playlistHeaderLength = headerLength;
         layout.trackHeaderLength = 624;
         const Library library = read({track(1, "A.mp3", "A"), track(2, "B.mp3", "B"), track(3, "C.mp3", "C")},
-                                     {{"Road trip", {3, 1, 3, 99}}, {"Nothing known", {98}}, {"Second", {2}}},
-                                     layout);
+                                     {{"Road trip", {3, 1, 3, 99}}, {"Nothing known", {98}}, {"Second", {2}}}, layout);
         ASSERT_EQ(library.playLists.size(), 3u) << headerLength;
         EXPECT_EQ(library.playLists[1]->getCleanListName(), "Road trip");
         EXPECT_EQ(library.playLists[1]->getListName(), " Road trip");
@@ -206,9 +205,9 @@ TEST(ITunesDBReader, FirstPlaylistAndLaterSectionsAreNotListed)
 
 TEST(ITunesDBReader, MembersResolveToTheFirstTrackWithTheirShortId)
 {
-    const Library library = read({track(0x10005, "A.mp3", "High"), track(0x20005, "B.mp3", "Higher"),
-                                  track(5, "C.mp3", "Low")},
-                                 {{"Any", {5, 0x20005}}});
+    const Library library = read(
+        {track(0x10005, "A.mp3", "High"), track(0x20005, "B.mp3", "Higher"), track(5, "C.mp3", "Low")},
+        {{"Any", {5, 0x20005}}});
     ASSERT_EQ(library.playLists.size(), 2u);
     EXPECT_EQ(memberTitles(*library.playLists[1]), (std::vector<std::string>{"High", "High"}));
 }

@@ -87,9 +87,9 @@ TEST(PhotoDatabaseReader, NameRecordNamesThatPhotoAndEveryLaterOne)
 
 TEST(PhotoDatabaseReader, AlbumsFollowThePhotosEntry)
 {
-    const Library library = read(dw::photoDatabase(
-        {photo(1, "A.JPG"), photo(2, "B.JPG"), photo(0x10001, "C.JPG")},
-        {{"Summer", {2, 1}}, {"Nothing", {77}}, {"Dissolve", {1}}, {"Twins", {0x20001}}}));
+    const Library library = read(
+        dw::photoDatabase({photo(1, "A.JPG"), photo(2, "B.JPG"), photo(0x10001, "C.JPG")},
+                          {{"Summer", {2, 1}}, {"Nothing", {77}}, {"Dissolve", {1}}, {"Twins", {0x20001}}}));
     EXPECT_EQ(listNames(library), (std::vector<std::string>{"Photos", "Summer", "Twins"}));
     // An item adds every photo whose ID agrees with it in the low 16 bits.
     EXPECT_EQ(memberFiles(*library.playLists[1]), (std::vector<std::string>{"B.JPG", "A.JPG", "C.JPG"}));
@@ -103,17 +103,17 @@ TEST(PhotoDatabaseReader, FirstAlbumWithoutTransitionLendsItsWalkToTheNextName)
     layout.libraryAlbum = false;
     // The first album's own name record is passed over and the second album's name is
     // found instead, so the second album is listed twice with its own members.
-    const Library library =
-        read(dw::photoDatabase({photo(1, "A.JPG"), photo(2, "B.JPG")}, {{"First", {1}}, {"Second", {2}}}, layout));
+    const Library library = read(
+        dw::photoDatabase({photo(1, "A.JPG"), photo(2, "B.JPG")}, {{"First", {1}}, {"Second", {2}}}, layout));
     EXPECT_EQ(listNames(library), (std::vector<std::string>{"Photos", "Second", "Second"}));
     EXPECT_EQ(memberFiles(*library.playLists[1]), (std::vector<std::string>{"B.JPG"}));
 }
 
 TEST(PhotoDatabaseReader, AlbumWithoutItemsTakesNeitherTheNextHeaderNorItsPhotos)
 {
-    const Library library =
-        read(dw::photoDatabase({photo(1, "A.JPG"), photo(2, "B.JPG")}, {{"Full", {1}}, {"Empty", {}}, {"Last", {2}},
-                                                                         {"Empty at the end", {}}}));
+    const Library library = read(
+        dw::photoDatabase({photo(1, "A.JPG"), photo(2, "B.JPG")},
+                          {{"Full", {1}}, {"Empty", {}}, {"Last", {2}}, {"Empty at the end", {}}}));
     EXPECT_EQ(listNames(library), (std::vector<std::string>{"Photos", "Full", "Last"}));
     EXPECT_EQ(memberFiles(*library.playLists[2]), (std::vector<std::string>{"B.JPG"}));
 }
@@ -139,8 +139,8 @@ TEST(PhotoDatabaseReader, NamelessAlbumHeadersDoNotAllBorrowOneName)
 
 TEST(PhotoDatabaseReader, ShortPlaceTextsLeaveMissingPiecesEmpty)
 {
-    const Library library =
-        read(dw::photoDatabase({dw::Photo{1, ":Full Resolution:2006:07", ""}, dw::Photo{2, ":Full Resolution:", ""}}, {}));
+    const Library library = read(
+        dw::photoDatabase({dw::Photo{1, ":Full Resolution:2006:07", ""}, dw::Photo{2, ":Full Resolution:", ""}}, {}));
     ASSERT_EQ(library.mediasVisible.size(), 2u);
     const InMedia& partial = *library.mediasVisible[0];
     EXPECT_EQ(partial.getArtist(), "2006");
@@ -161,8 +161,8 @@ TEST(PhotoDatabaseReader, PlacesNeverLeaveTheFullResolutionFolder)
 
 TEST(PhotoDatabaseReader, TruncatedFilesReadSafely)
 {
-    const dw::Bytes whole =
-        dw::photoDatabase({photo(1, "A.JPG", "Holiday 2006"), photo(2, "B.JPG")}, {{"Album", {2, 1}}});
+    const dw::Bytes whole = dw::photoDatabase({photo(1, "A.JPG", "Holiday 2006"), photo(2, "B.JPG")},
+                                              {{"Album", {2, 1}}});
     for (std::size_t size = 0; size <= whole.size(); ++size) {
         const Library library = read(dw::Bytes(whole.begin(), whole.begin() + size));
         ASSERT_LE(library.mediasVisible.size(), 2u);

@@ -37,7 +37,9 @@ protected:
 
     bool run(const std::string& script)
     {
-        const auto heard = [this](const InMedia&, CopyOutcome outcome) { outcomes.push_back(outcome); };
+        const auto heard = [this](const InMedia&, CopyOutcome outcome) {
+            outcomes.push_back(outcome);
+        };
         return runner.executeImportScript(script, ScriptContext{library, playLists, heard, nullptr, playerFolder});
     }
 
@@ -81,19 +83,21 @@ TEST_F(Runner, TunesFilmsAndPlaylistsLandUnderReadableNamesAndASecondRunAddsNoth
     importTracks();
     EXPECT_EQ(readWholeFile(home / "Music/Artist/Album/07 Song.mp3"), readWholeFile(tune.getPath()));
     EXPECT_EQ(readWholeFile(home / "Videos/Film.m4v"), readWholeFile(film.getPath()));
-    EXPECT_EQ(playlist("Korvida.m3u8"), "#EXTM3U\n#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song.mp3\n"
-                                        "#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n");
+    EXPECT_EQ(playlist("Korvida.m3u8"),
+              "#EXTM3U\n#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song.mp3\n"
+              "#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n");
     // In the player's order, and a film standing twice in the playlist gets its line twice.
-    EXPECT_EQ(playlist("Road trip.m3u8"), "#EXTM3U\n#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n"
-                                          "#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song.mp3\n"
-                                          "#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n");
+    EXPECT_EQ(playlist("Road trip.m3u8"),
+              "#EXTM3U\n#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n"
+              "#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song.mp3\n"
+              "#EXTINF:-1,Artist - Film\n../../Videos/Film.m4v\n");
     const auto before = treeOf(home);
     const std::string korvida = playlist("Korvida.m3u8");
     importTracks();
     EXPECT_EQ(treeOf(home), before);
     EXPECT_EQ(playlist("Korvida.m3u8"), korvida);
-    EXPECT_EQ(outcomes, (std::vector{CopyOutcome::copied, CopyOutcome::copied, CopyOutcome::skipped,
-                                     CopyOutcome::skipped}));
+    EXPECT_EQ(outcomes,
+              (std::vector{CopyOutcome::copied, CopyOutcome::copied, CopyOutcome::skipped, CopyOutcome::skipped}));
 }
 
 TEST_F(Runner, AnotherFileOfTheSameNameGetsANumberedNameAndAFailedCopyNoLine)

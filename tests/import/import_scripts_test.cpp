@@ -63,11 +63,12 @@ TEST_F(Scripts, FilmGetsNameAndGenreBeforeOneCopyLinePerTickedMembership)
         playLists.back()->addMedia(&tune);
     }
     const std::string script = trackScript(tune, entries, playLists);
-    EXPECT_EQ(script.substr(script.find("}") + 1), "\n\tset name of new_track to \"Big \\\"Film\\\"\""
-                                                   "\n\tset genre of new_track to \"Sci\\\\Fi\""
-                                                   "\n\tcopy new_track to {playlist \"Road trip\"}"
-                                                   "\n\tcopy new_track to {playlist \"Road trip\"}"
-                                                   "\nend tell");
+    EXPECT_EQ(script.substr(script.find("}") + 1),
+              "\n\tset name of new_track to \"Big \\\"Film\\\"\""
+              "\n\tset genre of new_track to \"Sci\\\\Fi\""
+              "\n\tcopy new_track to {playlist \"Road trip\"}"
+              "\n\tcopy new_track to {playlist \"Road trip\"}"
+              "\nend tell");
 }
 
 TEST_F(Scripts, PreparationMakesKorvidaAndEveryTickedPlaylist)
@@ -78,9 +79,9 @@ TEST_F(Scripts, PreparationMakesKorvidaAndEveryTickedPlaylist)
                              "\n\t\tset new_playlist_name to (make new playlist with properties "
                              "{name:new_playlist_name})"
                              "\n\tend if";
-    EXPECT_EQ(preparationScript(entries), "tell application \"iTunes\"\n\tset new_playlist_name to \"Korvida\"" +
-                                              make + "\n\tset new_playlist_name to \"Road \\\"trip\\\"\"" + make +
-                                              "\nend tell");
+    EXPECT_EQ(preparationScript(entries),
+              "tell application \"iTunes\"\n\tset new_playlist_name to \"Korvida\"" + make +
+                  "\n\tset new_playlist_name to \"Road \\\"trip\\\"\"" + make + "\nend tell");
 }
 
 TEST(PictureScript, PathsInOrderInOneListAndEmptyBracesWithNone)

@@ -72,7 +72,8 @@ TEST_F(ImportSheet, ListsPlaylistsWithTaggedTracksAndEnablesTheBoxesByWhatIsTagg
     InMedia& film = add("Film", InMedia::kMovie);
     InMedia& other = add("Other", InMedia::kMusic, false);
     InMedia& photo = add("Photo", InMedia::kPhoto);
-    PlayList& road = playList("Road trip", {&tune, &other, &other, &other, &other, &film, &other, &other, &other, &other});
+    PlayList& road = playList("Road trip",
+                              {&tune, &other, &other, &other, &other, &film, &other, &other, &other, &other});
     playList("Album", {&photo});
     playList("Mixed", {&photo, &other});
     app->importStopped = true;

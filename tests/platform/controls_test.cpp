@@ -13,8 +13,8 @@ using korvida::Change;
 
 TEST(Button, AClickFlipsToggleAndCheckBoxStatesButNotAPushButton)
 {
-    for (const auto& [kind, after] : {std::pair{ButtonKind::Push, 0}, std::pair{ButtonKind::Toggle, 1},
-                                      std::pair{ButtonKind::CheckBox, 1}}) {
+    for (const auto& [kind, after] :
+         {std::pair{ButtonKind::Push, 0}, std::pair{ButtonKind::Toggle, 1}, std::pair{ButtonKind::CheckBox, 1}}) {
         Button button(kind);
         int stateSeen = -1;
         button.setAction([&](Button& sender) { stateSeen = sender.state(); });

@@ -32,8 +32,7 @@ TEST(UserDefaults, TheUsersOwnValueWinsOverTheRegisteredOne)
 TEST(UserDefaults, MissingOrUnreadableNumbersReadAsZero)
 {
     InMemoryDefaultsStore store;
-    store.values = {{"text", "yes"}, {"trailing", "1x"}, {"empty", ""}, {"huge", "99999999999"},
-                    {"negative", "-3"}};
+    store.values = {{"text", "yes"}, {"trailing", "1x"}, {"empty", ""}, {"huge", "99999999999"}, {"negative", "-3"}};
     UserDefaults defaults(store);
     EXPECT_EQ(defaults.integerForKey("missing"), 0);
     EXPECT_EQ(defaults.integerForKey("text"), 0);

@@ -99,8 +99,10 @@ TEST_F(PlaybackTest, KindsSetTheViewsAndTheTimeControls)
 
 TEST_F(PlaybackTest, TuneShowsItsTagPictureElseItsIcon)
 {
-    addItem("tagged.mp3", InMedia::kMusic, true, id3bytes::file(3, id3bytes::apic23("image/jpeg", id3bytes::jpegBytes())));
-    addItem("LOUD.MP3", InMedia::kMusic, true, id3bytes::file(3, id3bytes::apic23("image/jpeg", id3bytes::jpegBytes())));
+    addItem("tagged.mp3", InMedia::kMusic, true,
+            id3bytes::file(3, id3bytes::apic23("image/jpeg", id3bytes::jpegBytes())));
+    addItem("LOUD.MP3", InMedia::kMusic, true,
+            id3bytes::file(3, id3bytes::apic23("image/jpeg", id3bytes::jpegBytes())));
     addItem("plain.m4a", InMedia::kMusic);
     const std::size_t icons = fakes.images.iconsAskedFor.size();
     playRow(0);
@@ -318,8 +320,8 @@ TEST_F(PlaybackTest, FullScreenBranchesUseTheScreen)
     playRow(0);
     // Screen 1440 x 900; panels shown: the space (205, 130, 1030, 490), a 640 x 480 film in it.
     EXPECT_EQ(app->fullScreenMovieView->movie(), app->visibleMovie);
-    EXPECT_EQ(app->fullScreenMovieView->frame(), korvida::getScreenRess(korvida::Size{640, 480},
-                                                                        makeRect(205, 130, 1030, 490)));
+    EXPECT_EQ(app->fullScreenMovieView->frame(),
+              korvida::getScreenRess(korvida::Size{640, 480}, makeRect(205, 130, 1030, 490)));
     EXPECT_TRUE(movie().started);
 
     app->controllPanelFullScreen->orderFront();

@@ -58,4 +58,3 @@ protected:
         return rows.size() == 1 ? rows.front().row() : -1;
     }
 };
-

@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include <sys/stat.h>
 #include <QLabel>
 #include <QMimeData>
 #include <QTableView>
 #include <QUrl>
+#include <sys/stat.h>
 
 #include "desktop_fixture.h"
 #include "qt/single_instance.h"
@@ -43,7 +43,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(DeviceDropTest, AFolderDroppedOnThePictureIsReadAtTheNextTick)
 {
@@ -125,7 +125,7 @@ QStringList waitForFolders(const QStringList& received, int count)
     return received;
 }
 
-}  // namespace
+} // namespace
 
 TEST(SingleInstanceTest, AFolderArrivesWholeAndARelativeOneIsIgnored)
 {
@@ -165,7 +165,9 @@ TEST(SingleInstanceTest, TheSocketLivesInAPrivateRuntimeFolderNamedAfterTheSessi
     // Not to be trusted: a folder others may enter, a missing one, none at all.
     ::chmod(QFile::encodeName(runtime.path()).constData(), 0755);
     EXPECT_TRUE(korvida::qt::SingleInstance::serverNameFor(runtime.path(), QStringLiteral(":1")).isEmpty());
-    EXPECT_TRUE(korvida::qt::SingleInstance::serverNameFor(runtime.path() + QStringLiteral("/none"), QStringLiteral(":1")).isEmpty());
+    EXPECT_TRUE(
+        korvida::qt::SingleInstance::serverNameFor(runtime.path() + QStringLiteral("/none"), QStringLiteral(":1"))
+            .isEmpty());
     EXPECT_TRUE(korvida::qt::SingleInstance::serverNameFor(QString(), QStringLiteral(":1")).isEmpty());
 
     // With no trusted socket a second start does not hand over, and listening fails.

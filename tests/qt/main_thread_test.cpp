@@ -26,7 +26,7 @@ bool processEventsUntil(Condition done)
     return done();
 }
 
-}  // namespace
+} // namespace
 
 TEST(QtMainThreadTest, WorkPostedFromAWorkerRunsOnTheMainThreadInOrder)
 {
@@ -83,10 +83,9 @@ TEST_F(FolderChooserTest, ASheetOnTheWindowThatStartsWhereAskedAndReportsTheChoi
     MainApp& app = desktop->controller();
     std::vector<std::optional<std::string>> answers;
     auto ask = [&] {
-        app.services.folderChooser.chooseFolder(*app.mainWindow, {"Save", folder.path().string()},
-                                                [&answers](std::optional<std::string> chosen) {
-                                                    answers.push_back(std::move(chosen));
-                                                });
+        app.services.folderChooser.chooseFolder(
+            *app.mainWindow, {"Save", folder.path().string()},
+            [&answers](std::optional<std::string> chosen) { answers.push_back(std::move(chosen)); });
         return widget("mainWindow")->findChild<QFileDialog*>();
     };
 
@@ -103,7 +102,7 @@ TEST_F(FolderChooserTest, ASheetOnTheWindowThatStartsWhereAskedAndReportsTheChoi
     dialog = ask();
     ASSERT_NE(dialog, nullptr);
     dialog->selectFile(QString::fromStdString(folder.path().string()));
-    static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+    static_cast<QDialog*>(dialog)->accept(); // as the Save button does
     ASSERT_TRUE(processEventsUntil([&] { return answers.size() == 2; }));
     EXPECT_EQ(answers[1], folder.path().string());
 }

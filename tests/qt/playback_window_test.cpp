@@ -71,7 +71,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(PlaybackWindowTest, ADoubleClickedTunePlaysAndItsTimeRuns)
 {

@@ -14,7 +14,7 @@ protected:
     MainApp& app() { return desktop->controller(); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(PreferencesTest, FactoryValuesAnswerButAreNeverWritten)
 {

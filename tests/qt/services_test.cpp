@@ -7,8 +7,8 @@
 #include "qt/services/qt_images.h"
 #include "qt/services/qt_movies.h"
 #include "support/temp_dir.h"
-#include "wait_for.h"
 #include "tools/device_writer/device_writer.h"
+#include "wait_for.h"
 
 using korvida::qt::QtImages;
 using korvida::qt::QtMovies;
@@ -21,16 +21,23 @@ QString pathIn(const TempDir& folder, const char* name)
     return QString::fromStdString((folder.path() / name).string());
 }
 
-}  // namespace
+} // namespace
 
 TEST(QtServicesTest, EveryPictureOfTheControlsIsAResourceUnderItsNameAndType)
 {
     QtImages images;
-    const std::vector<std::pair<std::string, std::string>> pictures = {
-        {"PlayControllPanel", "gif"}, {"PauseControllPanel", "gif"}, {"FastForwardControllPanel", "gif"},
-        {"FastBackControllPanel", "gif"}, {"FastForwardControllPanelDown", "gif"},
-        {"FastBackControllPanelDown", "gif"}, {"BackControllPanel", "gif"}, {"NextControllPanel", "gif"},
-        {"Window", "png"}, {"FullScreen", "png"}, {"DropiPod", "png"}, {"BlackImage", "jpg"}};
+    const std::vector<std::pair<std::string, std::string>> pictures = {{"PlayControllPanel", "gif"},
+                                                                       {"PauseControllPanel", "gif"},
+                                                                       {"FastForwardControllPanel", "gif"},
+                                                                       {"FastBackControllPanel", "gif"},
+                                                                       {"FastForwardControllPanelDown", "gif"},
+                                                                       {"FastBackControllPanelDown", "gif"},
+                                                                       {"BackControllPanel", "gif"},
+                                                                       {"NextControllPanel", "gif"},
+                                                                       {"Window", "png"},
+                                                                       {"FullScreen", "png"},
+                                                                       {"DropiPod", "png"},
+                                                                       {"BlackImage", "jpg"}};
     for (const auto& [name, type] : pictures) {
         const auto image = images.imageNamed(name, type);
         ASSERT_NE(image, nullptr) << name;
@@ -72,7 +79,7 @@ TEST(QtServicesTest, PicturesDecodeFromBytesWithTrailingDataAndFromFiles)
     buffer.open(QIODevice::WriteOnly);
     square.save(&buffer, "PNG");
     std::vector<std::uint8_t> bytes(png.begin(), png.end());
-    bytes.insert(bytes.end(), 300, 0xAB);  // the rest of a tune's file
+    bytes.insert(bytes.end(), 300, 0xAB); // the rest of a tune's file
 
     QtImages images;
     const auto decoded = images.imageWithData(bytes);
@@ -152,8 +159,8 @@ TEST(QtServicesTest, CoversTheTagScanMissesComeFromTheTagLibrary)
 
     // An ID3 version 2.4 tag, which the program's own scan leaves alone: one APIC frame with
     // a small enough size that its syncsafe and plain forms agree.
-    QByteArray body = QByteArray(1, '\0') + "image/jpeg" + QByteArray(1, '\0') + QByteArray(1, '\3')
-                      + QByteArray(1, '\0') + jpeg;
+    QByteArray body = QByteArray(1, '\0') + "image/jpeg" + QByteArray(1, '\0') + QByteArray(1, '\3') +
+        QByteArray(1, '\0') + jpeg;
     ASSERT_LT(body.size(), 127 * 128);
     const auto syncsafe = [](qsizetype size) {
         QByteArray bytes;

@@ -36,7 +36,7 @@ protected:
     bool closesOnDismiss = true;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SheetBindingTest, ASheetIsAWindowModalDialogOfItsSize)
 {

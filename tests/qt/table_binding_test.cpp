@@ -80,7 +80,7 @@ protected:
     std::string headerClicked;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(TableBindingTest, ShowsRowsByColumnIdentifierWithReadableColours)
 {

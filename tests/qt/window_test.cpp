@@ -6,11 +6,11 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QTimer>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 
@@ -41,7 +41,7 @@ protected:
     MainApp& app() { return desktop->controller(); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(WindowTest, EveryOutletIsAWidgetBoundToItsControl)
 {
@@ -57,8 +57,7 @@ TEST_F(WindowTest, EveryOutletIsAWidgetBoundToItsControl)
     // The columns are those of their tables and show their titles.
     EXPECT_EQ(headerOf(widget<QTableView>("artistTableView"), app().artistColumn, *app().artistTableView), "Artist");
     EXPECT_EQ(headerOf(widget<QTableView>("albumTableView"), app().albumColumn, *app().albumTableView), "Album");
-    EXPECT_EQ(headerOf(widget<QTableView>("mediaTableView"), app().artistColumnMedia, *app().mediaTableView),
-              "Artist");
+    EXPECT_EQ(headerOf(widget<QTableView>("mediaTableView"), app().artistColumnMedia, *app().mediaTableView), "Artist");
     EXPECT_EQ(headerOf(widget<QTableView>("mediaTableView"), app().albumColumnMedia, *app().mediaTableView), "Album");
     EXPECT_EQ(headerOf(widget<QTableView>("artistTableViewFullScreen"), app().artistColumnControllPanelFullScreen,
                        *app().artistTableViewFullScreen),
@@ -123,7 +122,7 @@ TEST_F(WindowTest, TheTwoCopyChoicesAreAlternatives)
     EXPECT_FALSE(folder->isChecked());
 
     folder->click();
-    folder->click();  // choosing the chosen one keeps it
+    folder->click(); // choosing the chosen one keeps it
     EXPECT_EQ(app().diskImportTagg->state(), 1);
     EXPECT_EQ(app().iTunes_iPhotoImportTagg->state(), 0);
     EXPECT_TRUE(folder->isChecked());
@@ -142,8 +141,9 @@ TEST_F(WindowTest, FramesCountFromTheBottomAndFollowTheWindowHeight)
     // The media area stretches with the window: the picture view fills it.
     const korvida::Rect picture = app().inImageView->frame();
     const float left = app().shownBrowserWidth + 10.0f;
-    EXPECT_EQ(picture, makeRect(left, 105.0f, static_cast<float>(content->width()) - left - 14.0f,
-                                static_cast<float>(content->height()) - 120.0f));
+    EXPECT_EQ(picture,
+              makeRect(left, 105.0f, static_cast<float>(content->width()) - left - 14.0f,
+                       static_cast<float>(content->height()) - 120.0f));
     EXPECT_EQ(app().mainWindow->frame().size,
               (korvida::Size{static_cast<float>(content->width()), static_cast<float>(content->height())}));
 

@@ -90,8 +90,7 @@ std::vector<std::string> RecordingScriptRunner::scripts() const
     return recorded;
 }
 
-void ScriptedFolderChooser::chooseFolder(korvida::Window& parent, const korvida::FolderRequest& asked,
-                                         Completion done)
+void ScriptedFolderChooser::chooseFolder(korvida::Window& parent, const korvida::FolderRequest& asked, Completion done)
 {
     sheetParent = &parent;
     request = asked;
@@ -115,8 +114,7 @@ void ScriptedFolderChooser::cancel()
 }
 
 korvida::AlertChoice ScriptedAlert::runAlertPanel(const std::string& title, const std::string& message,
-                                                  const std::string& defaultButton,
-                                                  const std::string& alternateButton,
+                                                  const std::string& defaultButton, const std::string& alternateButton,
                                                   const std::string& otherButton)
 {
     calls.push_back({title, message, defaultButton, alternateButton, otherButton});
@@ -205,7 +203,6 @@ bool FakeScreens::createWindow(korvida::Window& window, const korvida::Rect& con
 
 korvida::Services FakeServices::services()
 {
-    return korvida::Services{movies,    images,    resources,    defaults,    workspace,
-                             scripts,   folderChooser, alert,    mainThread,  tickDelay,
-                             timers,    cursor,    screens,      keepAwake,   application};
+    return korvida::Services{movies,     images,    resources, defaults, workspace, scripts,   folderChooser, alert,
+                             mainThread, tickDelay, timers,    cursor,   screens,   keepAwake, application};
 }

@@ -42,7 +42,7 @@ bool writeMediaFiles(const std::filesystem::path& root, const Device& device)
             ok = writeFile(placeUnder(root / "Photos" / "Full Resolution",
                                       afterPrefix(photo.fullResolution, ":Full Resolution")),
                            placeholder) &&
-                 ok;
+                ok;
     return ok;
 }
 
@@ -64,14 +64,14 @@ bool writeDevice(const std::filesystem::path& root, const Device& device)
     if (device.withITunesDB)
         ok = writeFile(root / "iPod_Control" / "iTunes" / "iTunesDB",
                        iTunesDB(device.tracks, device.playlists, device.iTunesLayout)) &&
-             ok;
+            ok;
     if (device.withPhotos) {
         std::error_code error;
         std::filesystem::create_directories(root / "Photos" / "Full Resolution", error);
         ok = !error && ok;
         ok = writeFile(root / "Photos" / "Photo Database",
                        photoDatabase(device.photos, device.albums, device.photoLayout)) &&
-             ok;
+            ok;
     }
     if (device.withMediaFiles)
         ok = writeMediaFiles(root, device) && ok;

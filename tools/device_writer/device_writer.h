@@ -43,12 +43,12 @@ struct ITunesDBLayout {
     std::uint32_t playlistHeaderLength = 108; // 108, 112 or 184 in files in use
     // The order of a track's string records; libgpod writes title, artist, album, file type,
     // location, genre; older jukeboxes put the location second.
-    std::vector<StringType> stringOrder = {StringType::Title, StringType::Artist, StringType::Album,
+    std::vector<StringType> stringOrder = {StringType::Title, StringType::Artist,   StringType::Album,
                                            StringType::Genre, StringType::FileType, StringType::Location};
     // Playlist sections in file order (2 playlists, 3 podcasts); each holds every playlist.
     std::vector<std::uint32_t> playlistSectionTypes = {2};
-    bool albumListFirst = false;  // a type 4 album-list section before the tracks, as newer files have
-    bool libraryPlaylist = true;  // the library's own playlist, listing every track, comes first
+    bool albumListFirst = false; // a type 4 album-list section before the tracks, as newer files have
+    bool libraryPlaylist = true; // the library's own playlist, listing every track, comes first
     std::uint32_t version = 0x19;
 };
 

@@ -105,7 +105,8 @@ Bytes photoUtf16StringRecord(std::uint16_t type, const std::string& utf8Text)
     return stringRecord(type, utf16le(utf8Text), kUtf16);
 }
 
-Bytes photoDatabase(const std::vector<Photo>& photos, const std::vector<PhotoAlbum>& albums, const PhotoDBLayout& layout)
+Bytes photoDatabase(const std::vector<Photo>& photos, const std::vector<PhotoAlbum>& albums,
+                    const PhotoDBLayout& layout)
 {
     std::vector<Bytes> sections;
     for (std::uint32_t index : layout.sectionOrder) {
