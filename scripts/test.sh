@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test: the normal build
 # (with the Qt front end under the offscreen platform), then the core tests under
-# AddressSanitizer + UndefinedBehaviorSanitizer and under ThreadSanitizer, and a minute of
-# fuzzing of each database reader on its committed corpus.
+# AddressSanitizer + UndefinedBehaviorSanitizer and under ThreadSanitizer, a minute of
+# fuzzing of each reader on its committed corpus, and the Debian package. The house style is
+# checked first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
+echo "== format"
+scripts/check-format.sh
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 [ -d ../shared/corpus ] && export KORVIDA_CORPUS=${KORVIDA_CORPUS:-$(cd ../shared/corpus && pwd)}
 for preset in default asan tsan; do
