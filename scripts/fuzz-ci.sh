@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets and runs each for a while on its committed corpus (seeds and
+# Builds the fuzz targets and runs each for a while on its committed corpus (one database per layout and
 # inputs that once failed). A crash, a timeout or a memory blow-up fails the run; the input
 # that caused it is left in build-fuzz/artifacts-TARGET/ to be added to fuzz/regressions.
 # usage: scripts/fuzz-ci.sh [SECONDS]

@@ -7,8 +7,9 @@
 
 #include "qt/mpris/media_controls.h"
 
-// The two interfaces of the MPRIS 2 media-player specification that Korvida offers, on the
-// object /org/mpris/MediaPlayer2. Their names and members are fixed by that specification.
+// The two D-Bus interfaces through which the desktop's media keys and sound menu control
+// Korvida, on the object /org/mpris/MediaPlayer2. Their names and members are the ones
+// those desktop components call, so they cannot be ours to choose.
 namespace korvida::qt {
 
 class MprisService;
@@ -84,7 +85,8 @@ private:
     MprisService& service;
 };
 
-// The texts and the metadata map the specification gives for a playing item.
+// The playback state as the desktop reads it ("Playing", "Paused", ...) and the metadata map
+// of a playing item under the keys the desktop looks up.
 QString playbackStatusText(PlaybackStatus status);
 QVariantMap metadataMap(const NowPlaying& playing);
 

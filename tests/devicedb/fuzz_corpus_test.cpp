@@ -9,7 +9,7 @@
 
 namespace fs = std::filesystem;
 
-// Every committed fuzz input, the seeds and the inputs that once crashed a reader, ran out of
+// Every committed fuzz input, the layouts and the inputs that once crashed a reader, ran out of
 // time or of memory, read again under the test build's sanitizers.
 
 namespace {

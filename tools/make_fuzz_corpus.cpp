@@ -1,5 +1,5 @@
-// make_fuzz_seeds FOLDER: writes small valid databases in every layout the device writer
-// knows into FOLDER/itunesdb and FOLDER/photodb, the seed corpora of the fuzz targets.
+// make_fuzz_corpus FOLDER: writes small valid databases in every layout the device writer
+// knows into FOLDER/itunesdb and FOLDER/photodb, the starting corpora of the fuzz targets.
 
 #include <iostream>
 #include <string>
@@ -57,10 +57,17 @@ std::vector<dw::PhotoDBLayout> photoLayouts()
 
 } // namespace
 
+// The file of the n-th layout: "layout-07".
+std::string layoutFileName(int n)
+{
+    const std::string number = std::to_string(n);
+    return "layout-" + std::string(number.size() < 2 ? 1 : 0, '0') + number;
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::cerr << "usage: make_fuzz_seeds FOLDER\n";
+        std::cerr << "usage: make_fuzz_corpus FOLDER\n";
         return 2;
     }
     const std::filesystem::path folder = argv[1];
@@ -68,7 +75,7 @@ int main(int argc, char** argv)
     int n = 0;
     const std::vector<dw::Playlist> playlists = {{"Mix", {0x0101, 0x10303}}, {"Films", {0x0202}}};
     for (const dw::ITunesDBLayout& layout : iTunesLayouts())
-        ok = dw::writeFile(folder / "itunesdb" / ("seed" + std::to_string(n++)),
+        ok = dw::writeFile(folder / "itunesdb" / layoutFileName(n++),
                            dw::iTunesDB(tracks(), playlists, layout)) &&
             ok;
     const std::vector<dw::Photo> photos = {{0x0101, ":Full Resolution:2006:07:14:IMG_0101.JPG", ""},
@@ -77,10 +84,10 @@ int main(int argc, char** argv)
     const std::vector<dw::PhotoAlbum> albums = {{"Summer", {0x0101, 0x0202}}, {"Dissolve", {0x0202}}};
     n = 0;
     for (const dw::PhotoDBLayout& layout : photoLayouts())
-        ok = dw::writeFile(folder / "photodb" / ("seed" + std::to_string(n++)),
+        ok = dw::writeFile(folder / "photodb" / layoutFileName(n++),
                            dw::photoDatabase(photos, albums, layout)) &&
             ok;
     if (!ok)
-        std::cerr << "make_fuzz_seeds: cannot write under " << folder << '\n';
+        std::cerr << "make_fuzz_corpus: cannot write under " << folder << '\n';
     return ok ? 0 : 1;
 }
