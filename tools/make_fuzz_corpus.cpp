@@ -75,18 +75,14 @@ int main(int argc, char** argv)
     int n = 0;
     const std::vector<dw::Playlist> playlists = {{"Mix", {0x0101, 0x10303}}, {"Films", {0x0202}}};
     for (const dw::ITunesDBLayout& layout : iTunesLayouts())
-        ok = dw::writeFile(folder / "itunesdb" / layoutFileName(n++),
-                           dw::iTunesDB(tracks(), playlists, layout)) &&
-            ok;
+        ok = dw::writeFile(folder / "itunesdb" / layoutFileName(n++), dw::iTunesDB(tracks(), playlists, layout)) && ok;
     const std::vector<dw::Photo> photos = {{0x0101, ":Full Resolution:2006:07:14:IMG_0101.JPG", ""},
                                            {0x0202, ":Full Resolution:2007:01:02:IMG_0202.JPG", "Beach"},
                                            {0x10101, ":Full Resolution:2008:12:31:IMG_0303.JPG", ""}};
     const std::vector<dw::PhotoAlbum> albums = {{"Summer", {0x0101, 0x0202}}, {"Dissolve", {0x0202}}};
     n = 0;
     for (const dw::PhotoDBLayout& layout : photoLayouts())
-        ok = dw::writeFile(folder / "photodb" / layoutFileName(n++),
-                           dw::photoDatabase(photos, albums, layout)) &&
-            ok;
+        ok = dw::writeFile(folder / "photodb" / layoutFileName(n++), dw::photoDatabase(photos, albums, layout)) && ok;
     if (!ok)
         std::cerr << "make_fuzz_corpus: cannot write under " << folder << '\n';
     return ok ? 0 : 1;
