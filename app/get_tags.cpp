@@ -1,5 +1,7 @@
 #include "app/main_app.h"
 
+#include <algorithm>
+
 #include "app/path_text.h"
 #include "devicedb/device_reader.h"
 #include "presentation/fitting.h"
@@ -34,11 +36,12 @@ void MainApp::getTags()
     genereTableView->deselectAll();
     updateUI();
 
-    Library library = korvida::readTunes(state.iPodPath);
+    korvida::DatabaseProblems problems;
+    Library library = korvida::readTunes(state.iPodPath, &problems);
     mediasVisible = std::move(library.mediasVisible);
     state.playLists = std::move(library.playLists);
     if (korvida::hasPhotos(state.iPodPath))
-        getPictTags();
+        getPictTags(&problems);
 
     // The device's own name: the folder that was dropped, where a player is mounted.
     const std::string name = korvida::lastPathComponent(state.iPodPath);
@@ -57,12 +60,26 @@ void MainApp::getTags()
     showTagCount();
 
     allButton(nullptr);
+    tellDatabaseProblems(problems);
 }
 
-void MainApp::getPictTags()
+void MainApp::getPictTags(korvida::DatabaseProblems* problems)
 {
     Library library{std::move(mediasVisible), std::move(state.playLists)};
-    korvida::readPhotos(state.iPodPath, library);
+    korvida::readPhotos(state.iPodPath, library, problems);
     mediasVisible = std::move(library.mediasVisible);
     state.playLists = std::move(library.playLists);
+}
+
+void MainApp::tellDatabaseProblems(const korvida::DatabaseProblems& problems)
+{
+    if (problems.empty())
+        return;
+    // Named from the player's folder, as the user knows them.
+    std::string message;
+    for (const korvida::DatabaseProblem& problem : problems)
+        message += problem.path.substr(std::min(problem.path.size(), state.iPodPath.size() + 1)) + " " +
+            korvida::describe(problem) + ".\n";
+    services.alert.runAlertPanel("Part of the player could not be read",
+                                 message + "Everything else on the player is shown.", "OK", "", "");
 }

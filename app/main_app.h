@@ -11,6 +11,7 @@
 #include "app/drop_targets.h"
 #include "app/player_watch.h"
 #include "copy/copy_queue.h"
+#include "devicedb/device_reader.h"
 #include "import/import_run.h"
 #include "library/browser_rows.h"
 #include "library/in_media.h"
@@ -50,7 +51,9 @@ public:
 
     // Opening a device.
     void getTags();
-    void getPictTags();
+    void getPictTags(korvida::DatabaseProblems* problems = nullptr);
+    // Tells in a message box which databases of the player were not read whole.
+    void tellDatabaseProblems(const korvida::DatabaseProblems& problems);
 
     // Preferences.
     void setFactoryDefaults();

@@ -73,11 +73,10 @@ int listCommand(const std::vector<std::string>& arguments, std::ostream& out, st
         return kExitUsage;
     const std::string& iPodPath = *folder;
 
-    UnreadDatabases unread;
-    const Library library = readDevice(iPodPath, &unread);
-    for (const UnreadDatabase& database : unread)
-        err << "korvida list: " << printableText(database.path) << " was not read: " << database.error.message()
-            << '\n';
+    DatabaseProblems problems;
+    const Library library = readDevice(iPodPath, &problems);
+    for (const DatabaseProblem& problem : problems)
+        err << "korvida list: " << printableText(problem.path) << ' ' << describe(problem) << '\n';
     if (options->json) {
         writeLibraryJson(library, out);
         out << '\n';

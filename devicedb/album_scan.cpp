@@ -17,18 +17,20 @@ const TagSet& albumNameEnds()
     return tags;
 }
 
-// A member is one pointer: eight bytes of the file pay for one.
-constexpr std::size_t kFileBytesPerMember = 8;
+// A member is one pointer, and an album item of a real file takes 40 bytes: sixteen bytes
+// of the file pay for one member, which leaves room for short IDs that several photos share.
+constexpr std::size_t kFileBytesPerMember = 16;
 
 } // namespace
 
 AlbumScan::AlbumScan(ByteView data, const std::vector<std::unique_ptr<InMedia>>& medias, const PhotoScan& photos,
-                     std::vector<std::unique_ptr<PlayList>>& playLists)
+                     std::vector<std::unique_ptr<PlayList>>& playLists, const ScanProgress& progress)
     : data(data),
       medias(medias),
       photos(photos),
       playLists(playLists),
-      places(data, fullResolutionAt, ':'),
+      progress(progress),
+      places(data, fullResolutionAt, ':', kTextReach),
       memberBudget(data.size() / kFileBytesPerMember)
 {}
 
@@ -65,7 +67,9 @@ void AlbumScan::addPhotosOf(std::uint16_t shortId, PlayList& album)
 
 void AlbumScan::addMembers(std::size_t from, PlayList& album)
 {
+    ProgressSteps steps(progress, from);
     for (std::size_t q = nextByte(data, from, 'm'); q < data.size(); q = nextByte(data, q + 1, 'm')) {
+        steps.at(q);
         if (tagAt(data, q, "mhba") || tagAt(data, q, "mhsd"))
             break;
         if (albumItemAt(data, q))

@@ -22,6 +22,18 @@ struct OpenFile {
     }
 };
 
+// Twice the distance at which the scan reports its position, so that the next window is
+// asked for before the scan leaves the current one.
+constexpr std::size_t kWindow = std::size_t{8} << 20;
+
+// Faults in the pages of the window from `start` (a page boundary) in one call. A kernel
+// without MADV_POPULATE_READ refuses it, and the pages are faulted in as they are read.
+void faultInWindow(const std::uint8_t* bytes, std::size_t size, std::size_t start)
+{
+    if (bytes && start < size)
+        ::madvise(const_cast<std::uint8_t*>(bytes) + start, std::min(kWindow, size - start), MADV_POPULATE_READ);
+}
+
 std::error_code lastError()
 {
     return {errno, std::generic_category()};
@@ -62,12 +74,13 @@ DatabaseBytes::~DatabaseBytes()
         ::munmap(const_cast<std::uint8_t*>(bytes), count);
 }
 
-void DatabaseBytes::releaseBefore(std::size_t position) const
+void DatabaseBytes::scanReached(std::size_t position) const
 {
     const auto pageSize = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
     const std::size_t length = std::min(position, count) / pageSize * pageSize;
     if (bytes && length > 0)
         ::madvise(const_cast<std::uint8_t*>(bytes), length, MADV_DONTNEED);
+    faultInWindow(bytes, count, length);
 }
 
 DatabaseBytes readWholeFile(const std::string& path, std::error_code& error)
@@ -84,12 +97,13 @@ DatabaseBytes readWholeFile(const std::string& path, std::error_code& error)
     error = checkFile(file.descriptor, size);
     if (error || size == 0)
         return {};
-    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.descriptor, 0);
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file.descriptor, 0);
     if (mapped == MAP_FAILED) {
         error = lastError();
         return {};
     }
     ::madvise(mapped, size, MADV_SEQUENTIAL);
+    faultInWindow(static_cast<const std::uint8_t*>(mapped), size, 0);
     return {static_cast<const std::uint8_t*>(mapped), size};
 }
 

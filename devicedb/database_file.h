@@ -11,8 +11,10 @@ namespace korvida {
 // No player's database comes near this size; a larger file is damaged or not a database.
 constexpr std::uintmax_t kMaxDatabaseSize = std::uintmax_t{512} * 1024 * 1024;
 
-// A database file's bytes, mapped read-only and faulted in at once: the reader scans every
-// byte, and one sweep costs far less than a copy into fresh memory.
+// A database file's bytes, mapped read-only and faulted in a window at a time ahead of the
+// scan: the reader looks at every byte, and a sweep over a window costs far less than a
+// fault per page or a copy into fresh memory. Pages behind the scan are given back, so the
+// file never holds more than a few windows of memory while the library grows.
 class DatabaseBytes {
 public:
     DatabaseBytes() = default;
@@ -21,9 +23,10 @@ public:
     ~DatabaseBytes();
 
     operator ByteView() const { return {bytes, count}; }
-    // Gives back the memory of the whole pages before the position; they are read from the
-    // file again should they be needed.
-    void releaseBefore(std::size_t position) const;
+    // The scan has reached the position: gives back the memory of the whole pages before
+    // it (they are read from the file again should they be needed) and faults in the window
+    // after it.
+    void scanReached(std::size_t position) const;
     std::size_t size() const { return count; }
 
 private:

@@ -10,22 +10,34 @@ namespace korvida {
 
 namespace {
 
-DatabaseBytes readDatabase(const std::string& path, UnreadDatabases* unread)
+void note(const std::string& path, std::error_code error, DatabaseProblems* problems)
+{
+    if (error && problems)
+        problems->push_back({path, error});
+}
+
+DatabaseBytes readDatabase(const std::string& path, DatabaseProblems* problems)
 {
     std::error_code error;
     DatabaseBytes bytes = readWholeFile(path, error);
-    if (error && unread)
-        unread->push_back({path, error});
+    note(path, error, problems);
     return bytes;
 }
 
 } // namespace
 
-Library readTunes(const std::string& iPodPath, UnreadDatabases* unread)
+std::string describe(const DatabaseProblem& problem)
+{
+    return (problem.readInPart() ? "was read in part: " : "was not read: ") + problem.error.message();
+}
+
+Library readTunes(const std::string& iPodPath, DatabaseProblems* problems)
 {
     Library library;
-    const DatabaseBytes database = readDatabase(iPodPath + "/iPod_Control/iTunes/iTunesDB", unread);
-    readITunesDB(database, iPodPath, library, [&database](std::size_t p) { database.releaseBefore(p); });
+    const std::string path = iPodPath + "/iPod_Control/iTunes/iTunesDB";
+    const DatabaseBytes database = readDatabase(path, problems);
+    note(path, readITunesDB(database, iPodPath, library, [&database](std::size_t p) { database.scanReached(p); }),
+         problems);
     return library;
 }
 
@@ -35,17 +47,19 @@ bool hasPhotos(const std::string& iPodPath)
     return std::filesystem::exists(iPodPath + "/Photos/Full Resolution", error);
 }
 
-void readPhotos(const std::string& iPodPath, Library& library, UnreadDatabases* unread)
+void readPhotos(const std::string& iPodPath, Library& library, DatabaseProblems* problems)
 {
-    const DatabaseBytes database = readDatabase(iPodPath + "/Photos/Photo Database", unread);
-    readPhotoDatabase(database, iPodPath, library, [&database](std::size_t p) { database.releaseBefore(p); });
+    const std::string path = iPodPath + "/Photos/Photo Database";
+    const DatabaseBytes database = readDatabase(path, problems);
+    note(path, readPhotoDatabase(database, iPodPath, library, [&database](std::size_t p) { database.scanReached(p); }),
+         problems);
 }
 
-Library readDevice(const std::string& iPodPath, UnreadDatabases* unread)
+Library readDevice(const std::string& iPodPath, DatabaseProblems* problems)
 {
-    Library library = readTunes(iPodPath, unread);
+    Library library = readTunes(iPodPath, problems);
     if (hasPhotos(iPodPath))
-        readPhotos(iPodPath, library, unread);
+        readPhotos(iPodPath, library, problems);
     return library;
 }
 

@@ -4,29 +4,38 @@
 #include <system_error>
 #include <vector>
 
+#include "devicedb/item_budget.h"
 #include "library/library.h"
 
 namespace korvida {
 
-// A database that is present but was not read (a folder, a FIFO, too large, unreadable):
-// the read goes on as if it were missing.
-struct UnreadDatabase {
+// A database that is present but was not read (a folder, a FIFO, too large, unreadable),
+// which the read takes for a missing one, or one that was read only in part because it
+// announces more items than its size allows.
+struct DatabaseProblem {
     std::string path;
     std::error_code error;
+
+    bool readInPart() const { return error == DatabaseReadError::tooManyItems; }
 };
-using UnreadDatabases = std::vector<UnreadDatabase>;
+using DatabaseProblems = std::vector<DatabaseProblem>;
+
+// What happened to the database, to follow its name: "was not read: REASON" or "was read in
+// part: REASON".
+std::string describe(const DatabaseProblem& problem);
 
 // The library of a player folder: the tracks and playlists of its iTunesDB with the device
 // entry first, then, when the folder holds Photos/Full Resolution, the "Photos" entry, the
 // photos and the albums of its Photo Database. Media paths start with iPodPath as given.
-// Databases that were there but could not be read are added to `unread` when it is given.
-Library readDevice(const std::string& iPodPath, UnreadDatabases* unread = nullptr);
+// Databases that were there but could not be read whole are added to `problems` when it
+// is given.
+Library readDevice(const std::string& iPodPath, DatabaseProblems* problems = nullptr);
 
 // The two steps of readDevice: the iTunesDB alone (device entry first), whether the folder
 // holds photos (Photos/Full Resolution), and the Photo Database appended to a library.
-Library readTunes(const std::string& iPodPath, UnreadDatabases* unread = nullptr);
+Library readTunes(const std::string& iPodPath, DatabaseProblems* problems = nullptr);
 bool hasPhotos(const std::string& iPodPath);
-void readPhotos(const std::string& iPodPath, Library& library, UnreadDatabases* unread = nullptr);
+void readPhotos(const std::string& iPodPath, Library& library, DatabaseProblems* problems = nullptr);
 
 // The folder is a player: it holds iPod_Control/Device/SysInfo.
 bool hasSysInfo(const std::string& path);

@@ -24,16 +24,17 @@ std::string deviceEntryName(bool movie, bool music)
 
 } // namespace
 
-void readITunesDB(ByteView data, const std::string& iPodPath, Library& library, const ScanProgress& progress)
+std::error_code readITunesDB(ByteView data, const std::string& iPodPath, Library& library, const ScanProgress& progress)
 {
     ProgressSteps steps(progress);
     TrackScan tracks(data, iPodPath, library.mediasVisible);
     PlaylistScan playlists(data, library.mediasVisible, tracks.shortIds(), library.playLists);
     int sections = 0;
 
-    // Only positions that can start a record ("m") or a location text (":") need a look.
-    std::size_t nextM = nextByte(data, 0, 'm');
-    std::size_t nextColon = nextByte(data, 0, ':');
+    // Only positions that can start a record ("m") or a location text (":") need a look;
+    // the search for them stays near the scan, and the look finds nothing elsewhere.
+    std::size_t nextM = nextByteNear(data, 0, 'm');
+    std::size_t nextColon = nextByteNear(data, 0, ':');
     while (true) {
         const std::size_t p = sections == 0 ? std::min(nextM, nextColon) : nextM;
         if (p >= data.size())
@@ -48,15 +49,16 @@ void readITunesDB(ByteView data, const std::string& iPodPath, Library& library, 
             tracks.examine(data, p);
         }
         if (p == nextM)
-            nextM = nextByte(data, p + 1, 'm');
+            nextM = nextByteNear(data, p + 1, 'm');
         if (p == nextColon)
-            nextColon = nextByte(data, p + 1, ':');
+            nextColon = nextByteNear(data, p + 1, ':');
     }
 
     auto deviceEntry = std::make_unique<PlayList>();
     deviceEntry->setListName(deviceEntryName(tracks.madeMovie(), tracks.madeMusic()));
     deviceEntry->setIsSubList(true);
     library.playLists.insert(library.playLists.begin(), std::move(deviceEntry));
+    return tracks.overrun() ? make_error_code(DatabaseReadError::tooManyItems) : std::error_code{};
 }
 
 } // namespace korvida

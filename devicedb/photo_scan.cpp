@@ -31,7 +31,8 @@ PhotoScan::PhotoScan(ByteView data, const std::string& iPodPath, std::vector<std
     : fullResolutionFolder(iPodPath + "/Photos/Full Resolution"),
       medias(medias),
       start(medias.size()),
-      places(data, fullResolutionAt, ':')
+      places(data, fullResolutionAt, ':', kTextReach),
+      budget(data.size())
 {}
 
 void PhotoScan::imageHeader(ByteView data, std::size_t p)
@@ -48,6 +49,8 @@ void PhotoScan::nameRecord(ByteView data, std::size_t p)
 
 void PhotoScan::makePhoto(ByteView data, std::size_t p)
 {
+    if (!budget.take())
+        return;
     // ":Full Resolution:2006:07:14:IMG_0101.JPG" is read from the colon before the year:
     // an empty piece, then year, month, day and file name. Missing pieces are empty; of
     // more pieces the last is the file name, the one the path ends in.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "devicedb/byte_view.h"
+#include "devicedb/item_budget.h"
 #include "devicedb/short_id_index.h"
 #include "devicedb/tag_finder.h"
 #include "library/in_media.h"
@@ -14,7 +15,8 @@ namespace korvida {
 
 // The images of a Photo Database: each full-resolution text makes a photo whose artist,
 // album and day are the year, month and day folders it is stored in. Every text of the
-// file ends where the next full-resolution text begins, so no byte is read into two texts.
+// file ends where the next full-resolution text begins, so no byte is read into two texts,
+// and the photos are no more than the file's size allows.
 class PhotoScan {
 public:
     PhotoScan(ByteView data, const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias);
@@ -26,6 +28,8 @@ public:
     // The photos of this read, by short ID; item numbers count from the first photo.
     const ShortIdIndex& shortIds() const { return index; }
     std::size_t firstPhoto() const { return start; }
+    // Whether the file announced more photos than its size allows.
+    bool overrun() const { return budget.overrun(); }
 
     // The data as far as a text that starts after p may reach.
     ByteView upToNextPlace(ByteView data, std::size_t p) { return data.first(places.nextFrom(p + 1)); }
@@ -36,6 +40,7 @@ private:
     std::size_t start;
     ShortIdIndex index;
     TagFinder places;
+    ItemBudget budget;
     std::string currentName; // kept for every later photo once a name record was read
     std::uint8_t byte1 = 0;
     std::uint8_t byte2 = 0;

@@ -9,7 +9,8 @@
 
 namespace korvida {
 
-void readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& library, const ScanProgress& progress)
+std::error_code readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& library,
+                                  const ScanProgress& progress)
 {
     ProgressSteps steps(progress);
     auto entry = std::make_unique<PlayList>();
@@ -18,12 +19,13 @@ void readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& libr
     library.playLists.push_back(std::move(entry));
 
     PhotoScan photos(data, iPodPath, library.mediasVisible);
-    AlbumScan albums(data, library.mediasVisible, photos, library.playLists);
+    AlbumScan albums(data, library.mediasVisible, photos, library.playLists, progress);
     bool albumSection = false;
 
-    // Only positions that can start a record ("m") or a full-resolution text (":") need a look.
-    std::size_t nextM = nextByte(data, 0, 'm');
-    std::size_t nextColon = nextByte(data, 0, ':');
+    // Only positions that can start a record ("m") or a full-resolution text (":") need a
+    // look; the search for them stays near the scan, and the look finds nothing elsewhere.
+    std::size_t nextM = nextByteNear(data, 0, 'm');
+    std::size_t nextColon = nextByteNear(data, 0, ':');
     while (true) {
         const std::size_t p = std::min(nextM, nextColon);
         if (p >= data.size() || tagAt(data, p, "mhif"))
@@ -40,10 +42,11 @@ void readPhotoDatabase(ByteView data, const std::string& iPodPath, Library& libr
             albums.read(p);
         }
         if (p == nextM)
-            nextM = nextByte(data, p + 1, 'm');
-        else
-            nextColon = nextByte(data, p + 1, ':');
+            nextM = nextByteNear(data, p + 1, 'm');
+        if (p == nextColon)
+            nextColon = nextByteNear(data, p + 1, ':');
     }
+    return photos.overrun() ? make_error_code(DatabaseReadError::tooManyItems) : std::error_code{};
 }
 
 } // namespace korvida

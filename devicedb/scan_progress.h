@@ -5,14 +5,18 @@
 
 namespace korvida {
 
-// Told now and then that a scan will read no byte before a position again, so that the
-// pages of a mapped file behind the scan can be given back while the library grows.
+// Told now and then how far a scan has come, so that the pages of a mapped file behind it
+// can be given back while the library grows, and those ahead of it asked for. A scan that
+// reads some of those bytes again later (the photo scan after an album's walk) only has them
+// read in from the file again.
 using ScanProgress = std::function<void(std::size_t position)>;
 
-// Passes the scan's position on every few megabytes.
+// Passes the scan's position on every few megabytes after where it starts.
 class ProgressSteps {
 public:
-    explicit ProgressSteps(const ScanProgress& progress) : progress(progress) {}
+    explicit ProgressSteps(const ScanProgress& progress, std::size_t start = 0)
+        : progress(progress), next(start + kStep)
+    {}
 
     void at(std::size_t position)
     {
@@ -23,9 +27,9 @@ public:
     }
 
 private:
-    static constexpr std::size_t kStep = std::size_t{8} << 20;
+    static constexpr std::size_t kStep = std::size_t{4} << 20;
     const ScanProgress& progress;
-    std::size_t next = kStep;
+    std::size_t next;
 };
 
 } // namespace korvida

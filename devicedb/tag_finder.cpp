@@ -1,5 +1,6 @@
 #include "devicedb/tag_finder.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace korvida {
@@ -12,13 +13,30 @@ std::size_t nextByte(ByteView data, std::size_t from, std::uint8_t byte)
     return found ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(found) - data.data()) : data.size();
 }
 
+namespace {
+
+// The data up to `reach` bytes after `from`, or to its end.
+ByteView upToReach(ByteView data, std::size_t from, std::size_t reach)
+{
+    const std::size_t left = data.size() - std::min(from, data.size());
+    return data.first(reach < left ? from + reach : data.size());
+}
+
+} // namespace
+
+std::size_t nextByteNear(ByteView data, std::size_t from, std::uint8_t byte)
+{
+    return nextByte(upToReach(data, from, kLookAhead), from, byte);
+}
+
 std::size_t TagFinder::nextFrom(std::size_t from)
 {
     if (from >= lastFrom && from <= lastFound)
         return lastFound;
-    std::size_t position = nextByte(data, from, lead);
-    while (position < data.size() && !match(data, position))
-        position = nextByte(data, position + 1, lead);
+    const ByteView near = upToReach(data, from, reach);
+    std::size_t position = nextByte(near, from, lead);
+    while (position < near.size() && !match(data, position))
+        position = nextByte(near, position + 1, lead);
     lastFrom = from;
     lastFound = position;
     return position;

@@ -24,7 +24,10 @@ bool isMovieType(const std::string& type)
 } // namespace
 
 TrackScan::TrackScan(ByteView data, const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias)
-    : musicFolder(iPodPath + "/iPod_Control/Music"), medias(medias), locations(data, locationAt, ':')
+    : musicFolder(iPodPath + "/iPod_Control/Music"),
+      medias(medias),
+      locations(data, locationAt, ':', kTextReach),
+      budget(data.size())
 {}
 
 // The data as far as the text of the record or location at p may reach.
@@ -80,6 +83,8 @@ void TrackScan::readString(ByteView data, std::size_t p)
 
 void TrackScan::makeTrack(ByteView data, std::size_t p)
 {
+    if (!budget.take())
+        return;
     // The text starts with the ":" before the folder.
     const std::string relative =
         readUnitText(upToNextLocation(data, p), p + 38, iTunesDBRecordTags(), kMaxLocationUnits, true).text;

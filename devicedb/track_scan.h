@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "devicedb/byte_view.h"
+#include "devicedb/item_budget.h"
 #include "devicedb/short_id_index.h"
 #include "devicedb/tag_finder.h"
 #include "library/in_media.h"
@@ -16,7 +17,8 @@ namespace korvida {
 // The track section of an iTunesDB, examined one byte position at a time. A track is made
 // at its location text, in file order, and takes the strings of its own track record,
 // those before the location and those after it up to the next track header. Every text
-// ends where the next location begins, so no byte of the file is read into two texts.
+// ends where the next location begins, so no byte of the file is read into two texts, and
+// the tracks are no more than the file's size allows.
 class TrackScan {
 public:
     TrackScan(ByteView data, const std::string& iPodPath, std::vector<std::unique_ptr<InMedia>>& medias);
@@ -25,6 +27,8 @@ public:
 
     bool madeMovie() const { return movie; }
     bool madeMusic() const { return music; }
+    // Whether the file announced more tracks than its size allows.
+    bool overrun() const { return budget.overrun(); }
     const ShortIdIndex& shortIds() const { return index; }
 
 private:
@@ -46,6 +50,7 @@ private:
     std::vector<std::unique_ptr<InMedia>>& medias;
     ShortIdIndex index;
     TagFinder locations;
+    ItemBudget budget;
 
     std::array<std::string, FieldCount> current; // strings read for a track not made yet
     InMedia* recordTrack = nullptr;              // the track made in the current record

@@ -1,5 +1,22 @@
 #include "library/in_media.h"
 
+#include <array>
+
+InMedia::PhotoTexts& InMedia::photoTexts()
+{
+    if (!photoOnly)
+        photoOnly = std::make_unique<PhotoTexts>();
+    return *photoOnly;
+}
+
+// Names are changed seldom and held for a moment, so a few locks serve every item; an
+// item always takes the same one.
+std::mutex& InMedia::nameLock() const
+{
+    static std::array<std::mutex, 64> locks;
+    return locks[reinterpret_cast<std::uintptr_t>(this) / sizeof(InMedia) % locks.size()];
+}
+
 std::string InMedia::getName() const
 {
     const bool copying = getIsCopying();
@@ -19,18 +36,18 @@ std::string InMedia::getName() const
 
 std::string InMedia::getCleanName() const
 {
-    std::lock_guard lock(nameMutex);
+    std::lock_guard lock(nameLock());
     return name;
 }
 
 void InMedia::setName(const std::string& value)
 {
-    std::lock_guard lock(nameMutex);
+    std::lock_guard lock(nameLock());
     name = value;
 }
 
 void InMedia::prefixName(const std::string& prefix)
 {
-    std::lock_guard lock(nameMutex);
+    std::lock_guard lock(nameLock());
     name = prefix + name;
 }

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -10,8 +11,10 @@
 //
 // The copy-state fields (flags, size and position) are written by the copy and import
 // workers while the main thread reads them, so each is an atomic read and written whole.
-// The name is guarded by a mutex: a worker marks a missing file's name "BROKEN !! " while
-// the table drawing on the main thread reads it.
+// The name is guarded by a lock: a worker marks a missing file's name "BROKEN !! " while
+// the table drawing on the main thread reads it. A player can hold hundreds of thousands
+// of items, so the item is kept small: the locks are shared among items, and the texts
+// only photos have are kept apart.
 class InMedia {
 public:
     static constexpr int kMovie = 1;
@@ -50,8 +53,9 @@ public:
     void setFileSizeInBytes(std::uint64_t value) { fileSize.store(value, std::memory_order_relaxed); }
     void setPosisjonInBytes(std::uint64_t value) { posisjon.store(value, std::memory_order_relaxed); }
 
-    void setNameWithType(const std::string& value) { nameWithType = value; }
-    const std::optional<std::string>& getNameWithType() const { return nameWithType; }
+    // Set while the item is read, before other threads see it.
+    void setNameWithType(const std::string& value) { photoTexts().nameWithType = value; }
+    const std::optional<std::string>& getNameWithType() const { return photoOnly ? photoOnly->nameWithType : kNoText; }
 
     // The title decorated with the item's play and copy state.
     std::string getName() const;
@@ -67,8 +71,9 @@ public:
     const std::string& getGenere() const { return genere; }
     void setGenere(const std::string& value) { genere = value; }
 
-    void setDay(const std::string& value) { day = value; }
-    const std::optional<std::string>& getDay() const { return day; }
+    // Set while the item is read, before other threads see it.
+    void setDay(const std::string& value) { photoTexts().day = value; }
+    const std::optional<std::string>& getDay() const { return photoOnly ? photoOnly->day : kNoText; }
 
     const std::string& getFileType() const { return fileType; }
     void setFileType(const std::string& value) { fileType = value; }
@@ -94,6 +99,15 @@ public:
     std::uint16_t shortId() const { return static_cast<std::uint16_t>(byte1mediaID | (byte2mediaID << 8)); }
 
 private:
+    struct PhotoTexts {
+        std::optional<std::string> day;
+        std::optional<std::string> nameWithType; // the file's own name, with its extension
+    };
+    static inline const std::optional<std::string> kNoText;
+
+    PhotoTexts& photoTexts();
+    std::mutex& nameLock() const;
+
     std::atomic<bool> isPlaying{false};
     std::atomic<bool> isCopying{false};
     std::atomic<bool> shouldStartCopy{false};
@@ -102,13 +116,11 @@ private:
     std::atomic<bool> copyFailed{false};
     std::atomic<std::uint64_t> fileSize{0};
     std::atomic<std::uint64_t> posisjon{0};
-    std::optional<std::string> nameWithType;
-    mutable std::mutex nameMutex;
+    std::unique_ptr<PhotoTexts> photoOnly;
     std::string name;
     std::string artist;
     std::string album;
     std::string genere;
-    std::optional<std::string> day;
     std::string fileType;
     std::string info;
     std::string path;

@@ -83,6 +83,30 @@ TEST_F(DeviceDrop, AFolderWithoutSysInfoOrAPlainFileIsNotReadAndTheLibraryStays)
     }
 }
 
+TEST_F(DeviceDrop, ADatabaseThatCannotBeReadIsToldAfterTheRestIsShown)
+{
+    const std::string player = writePlayer("IPOD", {"Lost"});
+    const std::string iTunesDB = player + "/iPod_Control/iTunes/iTunesDB";
+    std::filesystem::remove(iTunesDB);
+    std::filesystem::create_directory(iTunesDB);
+    app->droppOnIcon.readFromFile(player, "");
+    app->doChecks();
+
+    EXPECT_EQ(app->corentlyPlaing->stringValue(), "IPOD");
+    ASSERT_EQ(fakes.alert.calls.size(), 1u);
+    EXPECT_EQ(fakes.alert.calls[0].title, "Part of the player could not be read");
+    EXPECT_EQ(fakes.alert.calls[0].message,
+              "iPod_Control/iTunes/iTunesDB was not read: Is a directory.\n"
+              "Everything else on the player is shown.");
+
+    std::filesystem::remove(iTunesDB); // a whole player again tells nothing
+    writePlayer("IPOD", {"Back"});
+    app->droppOnIcon.readFromFile(player, "");
+    app->doChecks();
+    EXPECT_EQ(mediaNames(), (std::vector<std::string>{"Back"}));
+    EXPECT_EQ(fakes.alert.calls.size(), 1u);
+}
+
 TEST_F(DeviceDrop, SeveralDropsBetweenTwoTicksReadTheLastOnceOnly)
 {
     const std::string first = writePlayer("FIRST", {"A"});

@@ -97,27 +97,27 @@ TEST(DeviceReader, HugeFifoOrFolderDatabasesAreUnreadAndTheOtherDatabaseStillSho
 
     // Sparse: no space on disk, but far more than any reader may ask memory for.
     std::filesystem::resize_file(iTunesDB, std::uintmax_t{1} << 40);
-    korvida::UnreadDatabases unread;
-    Library library = korvida::readDevice(root, &unread);
+    korvida::DatabaseProblems problems;
+    Library library = korvida::readDevice(root, &problems);
     EXPECT_EQ(listNames(library), (std::vector<std::string>{"Empty", "Photos", "Trip"}));
-    ASSERT_EQ(unread.size(), 1u);
-    EXPECT_EQ(unread[0].path, iTunesDB.string());
-    EXPECT_EQ(unread[0].error, std::errc::file_too_large);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].path, iTunesDB.string());
+    EXPECT_EQ(problems[0].error, std::errc::file_too_large);
 
     std::filesystem::remove(iTunesDB);
     ASSERT_EQ(::mkfifo(iTunesDB.c_str(), 0600), 0);
-    unread.clear();
-    library = korvida::readDevice(root, &unread); // must not wait for a writer
+    problems.clear();
+    library = korvida::readDevice(root, &problems); // must not wait for a writer
     EXPECT_EQ(listNames(library), (std::vector<std::string>{"Empty", "Photos", "Trip"}));
-    ASSERT_EQ(unread.size(), 1u);
-    EXPECT_EQ(unread[0].error, std::errc::not_supported);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].error, std::errc::not_supported);
 
     std::filesystem::remove(iTunesDB);
     std::filesystem::create_directory(iTunesDB);
     std::filesystem::remove(folder.path() / "Photos" / "Photo Database");
-    unread.clear();
-    library = korvida::readDevice(root, &unread);
+    problems.clear();
+    library = korvida::readDevice(root, &problems);
     EXPECT_EQ(listNames(library), (std::vector<std::string>{"Empty", "Photos"}));
-    ASSERT_EQ(unread.size(), 1u); // a missing database is no fault
-    EXPECT_EQ(unread[0].error, std::errc::is_a_directory);
+    ASSERT_EQ(problems.size(), 1u); // a missing database is no fault
+    EXPECT_EQ(problems[0].error, std::errc::is_a_directory);
 }

@@ -20,7 +20,7 @@ std::vector<std::uint8_t> contents(const fs::path& file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-using Reader = void (*)(korvida::ByteView, const std::string&, Library&, const korvida::ScanProgress&);
+using Reader = std::error_code (*)(korvida::ByteView, const std::string&, Library&, const korvida::ScanProgress&);
 
 std::size_t readEvery(const std::string& target, Reader read)
 {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "devicedb/item_budget.h"
 #include "devicedb/itunesdb_reader.h"
 #include "devicedb/photodb_reader.h"
 #include "tools/device_writer/hostile_databases.h"
@@ -7,7 +8,8 @@
 namespace dw = korvida::devicewriter;
 
 // Damaged databases whose cost a careless reader multiplies: each read holds at most as
-// much text as the file has bytes, and its albums hold each photo once.
+// much text as the file has bytes, no more items than the file's size allows, and its
+// albums hold each photo once.
 
 namespace {
 
@@ -17,7 +19,13 @@ struct Totals {
     std::size_t items = 0;
     std::size_t members = 0;
     std::size_t text = 0; // bytes of text taken from the file
+    std::error_code error;
 };
+
+std::size_t itemsFor(const dw::Bytes& bytes)
+{
+    return korvida::ItemBudget::itemsFor(bytes.size());
+}
 
 std::size_t fileText(const std::string& text)
 {
@@ -27,11 +35,9 @@ std::size_t fileText(const std::string& text)
 Totals read(const dw::Bytes& bytes, bool photos)
 {
     Library library;
-    if (photos)
-        korvida::readPhotoDatabase(bytes, kDevice, library);
-    else
-        korvida::readITunesDB(bytes, kDevice, library);
     Totals totals;
+    totals.error = photos ? korvida::readPhotoDatabase(bytes, kDevice, library)
+                          : korvida::readITunesDB(bytes, kDevice, library);
     totals.items = library.mediasVisible.size();
     for (const auto& media : library.mediasVisible) {
         const std::string folder = photos ? kDevice + "/Photos/Full Resolution" : kDevice + "/iPod_Control/Music";
@@ -51,17 +57,19 @@ Totals read(const dw::Bytes& bytes, bool photos)
 
 TEST(HostileDatabase, ChainedLocationsEndWhereTheNextBegins)
 {
+    // A location every 26 bytes, far more than the file pays for.
     const dw::Bytes bytes = dw::hostile::chainedLocations(26 * 1000);
     const Totals totals = read(bytes, false);
-    EXPECT_EQ(totals.items, 999u); // the last block has no neighbour to complete its pattern
-    EXPECT_EQ(totals.text, 0u);    // each location's text would start inside the next one
+    EXPECT_EQ(totals.items, itemsFor(bytes));
+    EXPECT_EQ(totals.error, korvida::DatabaseReadError::tooManyItems);
+    EXPECT_EQ(totals.text, 0u); // each location's text would start inside the next one
 }
 
 TEST(HostileDatabase, RepeatedMusicFolderTextsHoldOnlyTheirOwnBytes)
 {
     const dw::Bytes bytes = dw::hostile::repeatedMusicFolder(40 * 1000);
     const Totals totals = read(bytes, false);
-    EXPECT_EQ(totals.items, 1000u);
+    EXPECT_EQ(totals.items, itemsFor(bytes));
     EXPECT_LE(totals.text, bytes.size());
     EXPECT_EQ(read(dw::hostile::trackHeadersOnly(40'000), false).items, 0u);
 }
@@ -70,7 +78,8 @@ TEST(HostileDatabase, ChainedPlacesEndWhereTheNextBegins)
 {
     const dw::Bytes bytes = dw::hostile::chainedPlaces(32 * 1000);
     const Totals totals = read(bytes, true);
-    EXPECT_EQ(totals.items, 999u);
+    EXPECT_EQ(totals.items, itemsFor(bytes));
+    EXPECT_EQ(totals.error, korvida::DatabaseReadError::tooManyItems);
     EXPECT_LE(totals.text, bytes.size());
 }
 
@@ -78,12 +87,13 @@ TEST(HostileDatabase, AlbumItemsOfOneIdAddEachPhotoOnce)
 {
     const dw::Bytes headerless = dw::hostile::headerlessPhotosOneAlbum(16'000);
     const Totals oneId = read(headerless, true);
-    EXPECT_EQ(oneId.items, 100u); // 8,000 bytes of 80-byte places
-    EXPECT_EQ(oneId.members, 100u);
+    EXPECT_EQ(oneId.items, itemsFor(headerless)); // of 100 places of 80 bytes
+    EXPECT_EQ(oneId.members, oneId.items);
     EXPECT_LE(oneId.text, headerless.size());
 
-    const Totals packed = read(dw::hostile::packedAlbumItems(16'000), true);
-    EXPECT_EQ(packed.items, 8000u / 98u);
+    const dw::Bytes packedItems = dw::hostile::packedAlbumItems(16'000);
+    const Totals packed = read(packedItems, true);
+    EXPECT_EQ(packed.items, itemsFor(packedItems));
     EXPECT_EQ(packed.members, packed.items);
 }
 
@@ -92,7 +102,8 @@ TEST(HostileDatabase, AlbumsTogetherHoldNoMoreMembersThanTheFileCanPayFor)
     const dw::Bytes bytes = dw::hostile::repeatedAlbums(100'000);
     const Totals totals = read(bytes, true);
     EXPECT_EQ(totals.items, 64u);
-    EXPECT_LE(totals.members, bytes.size() / 8);
-    EXPECT_GT(totals.members, bytes.size() / 8 - 64);
+    EXPECT_EQ(totals.error, std::error_code{});
+    EXPECT_LE(totals.members, bytes.size() / 16);
+    EXPECT_GT(totals.members, bytes.size() / 16 - 64);
     EXPECT_LE(totals.text, bytes.size());
 }

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <system_error>
+#include <type_traits>
+
+namespace korvida {
+
+// How many items a database of a given size can honestly hold. A track or photo of a real
+// player takes well over 384 bytes of its database (a track's header, location, title and
+// playlist entry alone take more; the leanest file we know of, written by an old desktop
+// library, spends 625 bytes a track, and a photo's records with its thumbnails and its
+// full-resolution place take over 500), while a damaged file can announce an item every few
+// bytes. A read makes at most one item per kFileBytesPerItem bytes, which keeps its memory
+// below the file's size, and any file a few items; the items beyond are not made.
+class ItemBudget {
+public:
+    static constexpr std::size_t kFileBytesPerItem = 384;
+    static constexpr std::size_t kItemsOfAnyFile = 64;
+
+    static std::size_t itemsFor(std::size_t fileSize)
+    {
+        return std::max(kItemsOfAnyFile, fileSize / kFileBytesPerItem);
+    }
+
+    explicit ItemBudget(std::size_t fileSize) : left(itemsFor(fileSize)) {}
+
+    // Takes one item from the budget, or says it is spent.
+    bool take()
+    {
+        if (left == 0) {
+            spent = true;
+            return false;
+        }
+        --left;
+        return true;
+    }
+    // Whether an item was refused.
+    bool overrun() const { return spent; }
+
+private:
+    std::size_t left;
+    bool spent = false;
+};
+
+// What a database read that went through to the end can still report.
+enum class DatabaseReadError {
+    tooManyItems = 1, // the file announces more items than its size allows; the first were made
+};
+
+const std::error_category& databaseReadCategory();
+
+inline std::error_code make_error_code(DatabaseReadError error)
+{
+    return {static_cast<int>(error), databaseReadCategory()};
+}
+
+} // namespace korvida
+
+template <>
+struct std::is_error_code_enum<korvida::DatabaseReadError> : std::true_type {};
