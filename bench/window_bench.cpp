@@ -5,15 +5,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTableView>
 #include <QTest>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "bench_library.h"
+#include "bench_players.h"
 #include "qt/desktop_app.h"
 #include "qt/main_window.h"
 #include "support/temp_dir.h"
@@ -114,6 +118,19 @@ public:
                             header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, middle);
         settle();
+    }
+
+    // A folder dragged from the file manager and dropped on the widget.
+    void dropFolder(const char* outlet, const std::string& folder)
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder))});
+        QWidget* target = widget<QWidget>(outlet);
+        const QPoint middle = target->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
     }
 
     void press(const char* outlet, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -259,5 +276,24 @@ void BM_Tick(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Tick)->Unit(benchmark::kMillisecond);
+
+// A player dropped on the window's picture, read at the tick and shown: the time from the
+// drop to the tables painted, without the wait for the tick (up to a second). The player is
+// the generated one of 50,000 tracks, or the folder KORVIDA_BENCH_PLAYER names. It runs
+// last, as it replaces the library the other benchmarks share.
+void BM_DropPlayer(benchmark::State& state)
+{
+    Window& w = window();
+    const char* chosen = std::getenv("KORVIDA_BENCH_PLAYER");
+    const std::string player = chosen ? chosen : korvida::bench::syntheticDevice().path();
+    for (auto _ : state) {
+        w.dropFolder("inImageView", player);
+        w.app().doChecks();
+        w.settle();
+    }
+    state.counters["items"] = static_cast<double>(w.app().mediasVisible.size());
+    state.counters["rows"] = static_cast<double>(w.app().medias.size());
+}
+BENCHMARK(BM_DropPlayer)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -58,13 +58,14 @@ std::error_code checkFile(int descriptor, std::size_t& size)
 } // namespace
 
 DatabaseBytes::DatabaseBytes(DatabaseBytes&& other) noexcept
-    : bytes(std::exchange(other.bytes, nullptr)), count(std::exchange(other.count, 0))
+    : bytes(std::exchange(other.bytes, nullptr)), count(std::exchange(other.count, 0)), guard(std::move(other.guard))
 {}
 
 DatabaseBytes& DatabaseBytes::operator=(DatabaseBytes&& other) noexcept
 {
     std::swap(bytes, other.bytes);
     std::swap(count, other.count);
+    std::swap(guard, other.guard);
     return *this;
 }
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "devicedb/byte_view.h"
+#include "devicedb/mapping_guard.h"
 
 namespace korvida {
 
@@ -28,14 +29,18 @@ public:
     // after it.
     void scanReached(std::size_t position) const;
     std::size_t size() const { return count; }
+    // Another program made the file shorter while it was mapped: the pages past its new end
+    // read as zeros.
+    bool fileWasCutShort() const { return guard.fileWasCutShort(); }
 
 private:
     // Takes over a mapping made by readWholeFile, which the destructor unmaps.
-    DatabaseBytes(const std::uint8_t* bytes, std::size_t size) : bytes(bytes), count(size) {}
+    DatabaseBytes(const std::uint8_t* bytes, std::size_t size) : bytes(bytes), count(size), guard(bytes, size) {}
     friend DatabaseBytes readWholeFile(const std::string& path, std::error_code& error);
 
     const std::uint8_t* bytes = nullptr;
     std::size_t count = 0;
+    MappingGuard guard;
 };
 
 // The whole file, or nothing. A missing or empty file gives nothing and no error; a folder,

@@ -10,18 +10,21 @@ namespace korvida {
 
 namespace {
 
-void note(const std::string& path, std::error_code error, DatabaseProblems* problems)
-{
-    if (error && problems)
-        problems->push_back({path, error});
-}
+using DatabaseReader = std::error_code (*)(ByteView, const std::string&, Library&, const ScanProgress&);
 
-DatabaseBytes readDatabase(const std::string& path, DatabaseProblems* problems)
+// Reads the database file at `path` into the library with `read`, and notes in `problems`
+// what kept it from being read whole.
+void readDatabase(const std::string& path, DatabaseReader read, const std::string& iPodPath, Library& library,
+                  DatabaseProblems* problems)
 {
     std::error_code error;
-    DatabaseBytes bytes = readWholeFile(path, error);
-    note(path, error, problems);
-    return bytes;
+    const DatabaseBytes database = readWholeFile(path, error);
+    const std::error_code readError = read(database, iPodPath, library,
+                                           [&database](std::size_t p) { database.scanReached(p); });
+    if (!error)
+        error = database.fileWasCutShort() ? make_error_code(DatabaseReadError::cutShort) : readError;
+    if (error && problems)
+        problems->push_back({path, error});
 }
 
 } // namespace
@@ -34,10 +37,7 @@ std::string describe(const DatabaseProblem& problem)
 Library readTunes(const std::string& iPodPath, DatabaseProblems* problems)
 {
     Library library;
-    const std::string path = iPodPath + "/iPod_Control/iTunes/iTunesDB";
-    const DatabaseBytes database = readDatabase(path, problems);
-    note(path, readITunesDB(database, iPodPath, library, [&database](std::size_t p) { database.scanReached(p); }),
-         problems);
+    readDatabase(iPodPath + "/iPod_Control/iTunes/iTunesDB", readITunesDB, iPodPath, library, problems);
     return library;
 }
 
@@ -49,10 +49,7 @@ bool hasPhotos(const std::string& iPodPath)
 
 void readPhotos(const std::string& iPodPath, Library& library, DatabaseProblems* problems)
 {
-    const std::string path = iPodPath + "/Photos/Photo Database";
-    const DatabaseBytes database = readDatabase(path, problems);
-    note(path, readPhotoDatabase(database, iPodPath, library, [&database](std::size_t p) { database.scanReached(p); }),
-         problems);
+    readDatabase(iPodPath + "/Photos/Photo Database", readPhotoDatabase, iPodPath, library, problems);
 }
 
 Library readDevice(const std::string& iPodPath, DatabaseProblems* problems)

@@ -4,19 +4,19 @@
 #include <system_error>
 #include <vector>
 
-#include "devicedb/item_budget.h"
+#include "devicedb/database_read_error.h"
 #include "library/library.h"
 
 namespace korvida {
 
 // A database that is present but was not read (a folder, a FIFO, too large, unreadable),
-// which the read takes for a missing one, or one that was read only in part because it
-// announces more items than its size allows.
+// which the read takes for a missing one, or one that was read only in part (a
+// DatabaseReadError).
 struct DatabaseProblem {
     std::string path;
     std::error_code error;
 
-    bool readInPart() const { return error == DatabaseReadError::tooManyItems; }
+    bool readInPart() const { return error.category() == databaseReadCategory(); }
 };
 using DatabaseProblems = std::vector<DatabaseProblem>;
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <system_error>
-#include <type_traits>
 
 namespace korvida {
 
@@ -44,19 +42,4 @@ private:
     bool spent = false;
 };
 
-// What a database read that went through to the end can still report.
-enum class DatabaseReadError {
-    tooManyItems = 1, // the file announces more items than its size allows; the first were made
-};
-
-const std::error_category& databaseReadCategory();
-
-inline std::error_code make_error_code(DatabaseReadError error)
-{
-    return {static_cast<int>(error), databaseReadCategory()};
-}
-
 } // namespace korvida
-
-template <>
-struct std::is_error_code_enum<korvida::DatabaseReadError> : std::true_type {};

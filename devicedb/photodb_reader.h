@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "devicedb/byte_view.h"
+#include "devicedb/database_read_error.h"
 #include "devicedb/scan_progress.h"
 #include "library/library.h"
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sys/stat.h>
 
+#include "devicedb/database_file.h"
 #include "devicedb/device_reader.h"
 #include "support/temp_dir.h"
 #include "tools/device_writer/device_writer.h"
@@ -120,4 +122,30 @@ TEST(DeviceReader, HugeFifoOrFolderDatabasesAreUnreadAndTheOtherDatabaseStillSho
     EXPECT_EQ(listNames(library), (std::vector<std::string>{"Empty", "Photos"}));
     ASSERT_EQ(problems.size(), 1u); // a missing database is no fault
     EXPECT_EQ(problems[0].error, std::errc::is_a_directory);
+}
+
+TEST(DatabaseFile, AFileCutShortWhileMappedReadsAsZerosPastItsNewEnd)
+{
+    TempDir folder;
+    const std::filesystem::path path = folder.path() / "iTunesDB";
+    std::ofstream(path) << std::string(64 * 1024, 'm');
+    std::error_code error;
+    {
+        const korvida::DatabaseBytes bytes = korvida::readWholeFile(path.string(), error);
+        ASSERT_FALSE(error);
+        const korvida::ByteView view = bytes;
+        EXPECT_EQ(view[40000], 'm');
+        EXPECT_FALSE(bytes.fileWasCutShort());
+
+        // Another program empties the file: its pages are gone from the mapping.
+        std::filesystem::resize_file(path, 0);
+        std::size_t nonZero = 0;
+        for (std::uint8_t byte : view)
+            nonZero += byte != 0;
+        EXPECT_EQ(nonZero, 0u);
+        EXPECT_TRUE(bytes.fileWasCutShort());
+    }
+    std::ofstream(path) << std::string(4096, 'm');
+    const korvida::DatabaseBytes again = korvida::readWholeFile(path.string(), error);
+    EXPECT_FALSE(again.fileWasCutShort()) << "a later mapping starts afresh";
 }

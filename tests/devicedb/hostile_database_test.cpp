@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "devicedb/database_read_error.h"
 #include "devicedb/item_budget.h"
 #include "devicedb/itunesdb_reader.h"
 #include "devicedb/photodb_reader.h"

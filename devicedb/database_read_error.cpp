@@ -1,4 +1,4 @@
-#include "devicedb/item_budget.h"
+#include "devicedb/database_read_error.h"
 
 #include <string>
 
@@ -11,8 +11,11 @@ public:
     const char* name() const noexcept override { return "database read"; }
     std::string message(int value) const override
     {
-        if (value == static_cast<int>(DatabaseReadError::tooManyItems))
+        switch (static_cast<DatabaseReadError>(value)) {
+        case DatabaseReadError::tooManyItems:
             return "it announces more items than a file of its size can hold, so only the first were read";
+        case DatabaseReadError::cutShort: return "another program made it shorter while it was read";
+        }
         return "unknown database read error";
     }
 };
