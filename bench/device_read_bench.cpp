@@ -2,11 +2,10 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <malloc.h>
 #include <string>
 #include <unistd.h>
 
+#include "bench_memory.h"
 #include "bench_players.h"
 #include "devicedb/device_reader.h"
 
@@ -66,32 +65,17 @@ void BM_ReadCorpus5375Tracks(benchmark::State& state)
 }
 BENCHMARK(BM_ReadCorpus5375Tracks)->Unit(benchmark::kMillisecond);
 
-// A value from /proc/self/status, in kB.
-double statusKilobytes(const std::string& key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(key + ":", 0) == 0)
-            return std::atof(line.c_str() + key.size() + 1);
-    return 0;
-}
-
-// Peak memory of one whole read: memory freed earlier (the generated device) goes back to
-// the system and the peak resident size is reset before the read, so the peak after it
-// less the resident size before it is what the read needed at most.
+// Peak memory of one whole read, memory freed earlier (the generated device) not counted.
 void BM_ReadSyntheticDevicePeakMemory(benchmark::State& state)
 {
     const BenchDevice& device = syntheticDevice();
     double before = 0, peak = 0;
     for (auto _ : state) {
-        malloc_trim(0);
-        std::ofstream("/proc/self/clear_refs") << "5";
-        before = statusKilobytes("VmRSS");
+        before = korvida::bench::startPeak();
         {
             const Library library = korvida::readDevice(device.path());
             benchmark::DoNotOptimize(library.mediasVisible.data());
-            peak = statusKilobytes("VmHWM");
+            peak = korvida::bench::peakKilobytes();
         }
     }
     const double database = static_cast<double>(device.databaseBytes()) / 1e3;

@@ -24,13 +24,7 @@ int main(int argc, char** argv)
         if (kind.name != std::string(argv[1]))
             continue;
         const std::filesystem::path root = argv[3];
-        dw::Device device;
-        const bool photos = kind.database == std::string("Photo Database");
-        device.withITunesDB = !photos;
-        device.withPhotos = photos;
-        const auto file = photos ? root / "Photos" / "Photo Database" : root / "iPod_Control" / "iTunes" / "iTunesDB";
-        const bool written = dw::writeDevice(root, device) &&
-            dw::writeFile(file, kind.make(std::strtoull(argv[2], nullptr, 10)));
+        const bool written = dw::hostile::writeDevice(root, kind, std::strtoull(argv[2], nullptr, 10));
         if (!written)
             std::cerr << "make_hostile_device: cannot write " << root << '\n';
         return written ? 0 : 1;

@@ -132,4 +132,14 @@ const std::vector<Kind>& kinds()
     return all;
 }
 
+bool writeDevice(const std::filesystem::path& root, const Kind& kind, std::size_t size)
+{
+    Device device;
+    const bool photos = kind.database == std::string("Photo Database");
+    device.withITunesDB = !photos;
+    device.withPhotos = photos;
+    const auto file = photos ? root / "Photos" / "Photo Database" : root / "iPod_Control" / "iTunes" / "iTunesDB";
+    return devicewriter::writeDevice(root, device) && writeFile(file, kind.make(size));
+}
+
 } // namespace korvida::devicewriter::hostile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 
 #include "tools/device_writer/device_writer.h"
@@ -36,5 +37,8 @@ struct Kind {
     Bytes (*make)(std::size_t size);
 };
 const std::vector<Kind>& kinds();
+
+// A player folder at root whose only database is one of the kind, of about `size` bytes.
+bool writeDevice(const std::filesystem::path& root, const Kind& kind, std::size_t size);
 
 } // namespace korvida::devicewriter::hostile
