@@ -24,14 +24,14 @@ public:
 
     explicit ItemBudget(std::size_t fileSize) : left(itemsFor(fileSize)) {}
 
-    // Takes one item from the budget, or says it is spent.
-    bool take()
+    // Takes items from the budget, or says it is spent.
+    bool take(std::size_t items = 1)
     {
-        if (left == 0) {
+        if (left < items) {
             spent = true;
             return false;
         }
-        --left;
+        left -= items;
         return true;
     }
     // Whether an item was refused.

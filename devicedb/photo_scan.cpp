@@ -49,7 +49,9 @@ void PhotoScan::nameRecord(ByteView data, std::size_t p)
 
 void PhotoScan::makePhoto(ByteView data, std::size_t p)
 {
-    if (!budget.take())
+    // The name of an earlier name record is copied into this photo: a long one is paid for
+    // as further items, so that copies of one name cannot outgrow the file.
+    if (!budget.take(1 + currentName.size() / ItemBudget::kFileBytesPerItem))
         return;
     // ":Full Resolution:2006:07:14:IMG_0101.JPG" is read from the colon before the year:
     // an empty piece, then year, month, day and file name. Missing pieces are empty; of

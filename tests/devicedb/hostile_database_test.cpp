@@ -82,6 +82,12 @@ TEST(HostileDatabase, ChainedPlacesEndWhereTheNextBegins)
     EXPECT_EQ(totals.items, itemsFor(bytes));
     EXPECT_EQ(totals.error, korvida::DatabaseReadError::tooManyItems);
     EXPECT_LE(totals.text, bytes.size());
+
+    // One long name that every photo takes is paid for in each of them.
+    const dw::Bytes named = dw::hostile::longNameManyPlaces(80 * 1000);
+    const Totals copies = read(named, true);
+    EXPECT_EQ(copies.items, itemsFor(named) / 2);
+    EXPECT_LE(copies.text, named.size());
 }
 
 TEST(HostileDatabase, AlbumItemsOfOneIdAddEachPhotoOnce)

@@ -91,6 +91,18 @@ Bytes chainedPlaces(std::size_t size)
     return repeated(block, size);
 }
 
+Bytes longNameManyPlaces(std::size_t size)
+{
+    Bytes bytes = padded(text("mhod"), 28);
+    bytes[4] = 24;
+    bytes[12] = 1;
+    bytes[24] = 12;
+    append(bytes, {1}); // the encoding mark
+    append(bytes, Bytes(499, 'N'));
+    append(bytes, repeated(kPlace, size - std::min(size, bytes.size())));
+    return bytes;
+}
+
 Bytes headerlessPhotosOneAlbum(std::size_t size)
 {
     return photosThenAlbum(size, albumItem(0));
@@ -125,6 +137,7 @@ const std::vector<Kind>& kinds()
         {"repeated-music-folder", "iTunesDB", repeatedMusicFolder},
         {"track-headers-only", "iTunesDB", trackHeadersOnly},
         {"chained-places", "Photo Database", chainedPlaces},
+        {"long-name-many-places", "Photo Database", longNameManyPlaces},
         {"headerless-photos-one-album", "Photo Database", headerlessPhotosOneAlbum},
         {"packed-album-items", "Photo Database", packedAlbumItems},
         {"repeated-albums", "Photo Database", repeatedAlbums},

@@ -21,6 +21,9 @@ Bytes trackHeadersOnly(std::size_t size);
 // Photo Database: 32-byte blocks whose even bytes spell ":Full Resolution", each a photo
 // whose place runs into the blocks after it.
 Bytes chainedPlaces(std::size_t size);
+// Photo Database: one image name record of the longest name kept (499 bytes), which every
+// later photo takes, then full-resolution places in a row.
+Bytes longNameManyPlaces(std::size_t size);
 // Photo Database: photos without image headers (short ID 0), then one album with as many
 // items, all of ID 0.
 Bytes headerlessPhotosOneAlbum(std::size_t size);
