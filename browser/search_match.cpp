@@ -61,15 +61,6 @@ bool asciiBeginsWith(std::string_view field, std::string_view prefix)
 SearchText::SearchText(std::string_view typed) : lowered(lowerCased(typed)), folded(baseLetters(lowered))
 {}
 
-bool beginsWithLowerCased(std::string_view field, std::string_view loweredPrefix)
-{
-    // Anything but an ASCII head goes through the full mapping, which may change lengths
-    // and depends on context (the Greek final sigma).
-    if (hasAsciiHead(field, loweredPrefix))
-        return asciiBeginsWith(field, loweredPrefix);
-    return lowerCased(field).starts_with(loweredPrefix);
-}
-
 bool beginsWithSearchText(std::string_view field, const SearchText& text)
 {
     // An ASCII field has no accents: it can only begin with the typed text's base letters.
@@ -77,12 +68,6 @@ bool beginsWithSearchText(std::string_view field, const SearchText& text)
         return asciiBeginsWith(field, text.folded);
     const std::string lowered = lowerCased(field);
     return lowered.starts_with(text.lowered) || baseLetters(lowered).starts_with(text.folded);
-}
-
-bool searchMatches(const InMedia& media, std::string_view loweredText)
-{
-    return beginsWithLowerCased(media.getName(), loweredText) || beginsWithLowerCased(media.getArtist(), loweredText) ||
-        beginsWithLowerCased(media.getAlbum(), loweredText) || beginsWithLowerCased(media.getGenere(), loweredText);
 }
 
 bool searchMatches(const InMedia& media, const SearchText& text)

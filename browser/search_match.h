@@ -22,15 +22,11 @@ struct SearchText {
 // Full Unicode lower-case mapping with no locale rules.
 std::string lowerCased(std::string_view text);
 
-// Whether the lower-cased field begins with the already lower-cased prefix.
-bool beginsWithLowerCased(std::string_view field, std::string_view loweredPrefix);
-
 // Whether a field begins with the typed text, ignoring case, and ignoring accents too.
 bool beginsWithSearchText(std::string_view field, const SearchText& text);
 
-// Case is ignored; accents count.
-bool searchMatches(const InMedia& media, std::string_view loweredText);
-// Case and accents are ignored.
+// Whether the item's name, artist, album or genre begins with the typed text, ignoring
+// case and accents.
 bool searchMatches(const InMedia& media, const SearchText& text);
 
 // The items of the source that match the typed text, ordered by album descending.

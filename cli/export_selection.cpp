@@ -38,13 +38,12 @@ std::optional<std::size_t> tagChosenItems(const Library& library, const ExportCh
         if (!found)
             return std::nullopt;
     }
-    const std::string loweredMatch = choice.match ? lowerCased(*choice.match) : std::string();
+    const SearchText match(choice.match.value_or(""));
 
     std::size_t tagged = 0;
     for (const auto& media : library.mediasVisible) {
         const bool chosen = (choice.mediaTypes.empty() || choice.mediaTypes.contains(media->getMediaType())) &&
-            (!choice.playlist || inPlaylist.contains(media.get())) &&
-            (!choice.match || searchMatches(*media, loweredMatch));
+            (!choice.playlist || inPlaylist.contains(media.get())) && (!choice.match || searchMatches(*media, match));
         media->setTaged(chosen);
         tagged += chosen ? 1 : 0;
     }

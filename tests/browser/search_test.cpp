@@ -66,12 +66,12 @@ TEST(SearchMatch, TextLongerThanEveryFieldFindsNothing)
 
 TEST(SearchMatch, PrefixTestOnFieldsThatStartInAsciiAndGoOn)
 {
-    EXPECT_TRUE(beginsWithLowerCased("AB\xC3\x84", "ab"));
-    EXPECT_TRUE(beginsWithLowerCased("AB\xC3\x84", "ab\xC3\xA4"));
-    EXPECT_FALSE(beginsWithLowerCased("ABC", "ab\xC3\xA4"));
-    EXPECT_FALSE(beginsWithLowerCased("AB", "ab\xC3\xA4"));
+    EXPECT_TRUE(beginsWithSearchText("AB\xC3\x84", SearchText("ab")));
+    EXPECT_TRUE(beginsWithSearchText("AB\xC3\x84", SearchText("ab\xC3\xA4")));
+    EXPECT_FALSE(beginsWithSearchText("ABC", SearchText("ab\xC3\xA4")));
+    EXPECT_FALSE(beginsWithSearchText("AB", SearchText("ab\xC3\xA4")));
     // The dotted capital I lowers to two characters, i and a combining dot.
-    EXPECT_TRUE(beginsWithLowerCased("\xC4\xB0stanbul", "i\xCC\x87s"));
+    EXPECT_TRUE(beginsWithSearchText("\xC4\xB0stanbul", SearchText("i\xCC\x87s")));
     EXPECT_EQ(lowerCased("\xC4\xB0"), "i\xCC\x87");
 }
 
