@@ -12,17 +12,40 @@
 
 namespace {
 
+// A controller on fake services, a player folder and the folder chosen for copies.
+class CopyFixture : public ::testing::Test {
+protected:
+    CopyFixture() { std::filesystem::create_directory(chosen); }
+
+    void launch()
+    {
+        app = std::make_unique<MainApp>(fakes.services());
+        app->applicationDidFinishLaunching();
+    }
+
+    void finishRun()
+    {
+        if (app->worker.joinable())
+            app->worker.join();
+        fakes.mainThread.drain();
+    }
+
+    FakeServices fakes;
+    TempDir root;
+    std::filesystem::path player = root.path() / "player";
+    std::filesystem::path chosen = root.path() / "chosen";
+    std::unique_ptr<MainApp> app;
+};
+
 // A launched controller whose library holds small tunes, shown as the media table's rows.
-class CopyRun : public ::testing::Test {
+class CopyRun : public CopyFixture {
 protected:
     CopyRun()
     {
         std::filesystem::create_directory(player);
-        std::filesystem::create_directory(chosen);
         // The start-up sound gives the player a movie, which the tick's progress step wants.
         fakes.resources.paths["Opstart.mp3"] = "/shipped/Opstart.mp3";
-        app = std::make_unique<MainApp>(fakes.services());
-        app->applicationDidFinishLaunching();
+        launch();
     }
 
     InMedia& add(const std::string& name, int type = InMedia::kMusic, std::size_t size = 5000)
@@ -48,19 +71,6 @@ protected:
         app->copyButton(app->copy.get());
         fakes.folderChooser.choose(chosen.string());
     }
-
-    void finishRun()
-    {
-        if (app->worker.joinable())
-            app->worker.join();
-        fakes.mainThread.drain();
-    }
-
-    FakeServices fakes;
-    TempDir root;
-    std::filesystem::path player = root.path() / "player";
-    std::filesystem::path chosen = root.path() / "chosen";
-    std::unique_ptr<MainApp> app;
 };
 
 } // namespace
@@ -280,14 +290,9 @@ namespace {
 
 // A controller launched without the start-up sound, as after a player has been opened:
 // nothing is loaded in the movie view.
-class CopyFromPlayer : public ::testing::Test {
+class CopyFromPlayer : public CopyFixture {
 protected:
-    CopyFromPlayer()
-    {
-        std::filesystem::create_directory(chosen);
-        app = std::make_unique<MainApp>(fakes.services());
-        app->applicationDidFinishLaunching();
-    }
+    CopyFromPlayer() { launch(); }
 
     // Writes a player of `titles`, drops it and lets the tick read it.
     void readPlayer(const std::vector<std::string>& titles)
@@ -309,19 +314,6 @@ protected:
         app->doChecks();
         ASSERT_EQ(app->mediasVisible.size(), titles.size());
     }
-
-    void finishRun()
-    {
-        if (app->worker.joinable())
-            app->worker.join();
-        fakes.mainThread.drain();
-    }
-
-    FakeServices fakes;
-    TempDir root;
-    std::filesystem::path player = root.path() / "player";
-    std::filesystem::path chosen = root.path() / "chosen";
-    std::unique_ptr<MainApp> app;
 };
 
 } // namespace
