@@ -80,4 +80,13 @@ std::optional<std::string> playerFolder(const std::string& argument, std::string
     return iPodPath;
 }
 
+Library readPlayer(const std::string& iPodPath, std::string_view command, std::ostream& err)
+{
+    DatabaseProblems problems;
+    Library library = readDevice(iPodPath, &problems);
+    for (const DatabaseProblem& problem : problems)
+        err << command << ": " << printableText(problem.path) << ' ' << describe(problem) << '\n';
+    return library;
+}
+
 } // namespace korvida::cli

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/mounted_players.h"
+#include "library/library.h"
 
 namespace korvida::cli {
 
@@ -28,5 +29,10 @@ std::vector<std::string> playersNamed(const std::string& argument, const std::st
 // the mount table file). Nothing, after telling `err` why, when it names no player.
 std::optional<std::string> playerFolder(const std::string& argument, std::string_view command, std::ostream& err,
                                         const std::string& mountTable = kMountTable);
+
+// The library of a player folder. Each database that could not be read whole is told on
+// `err`, after the command's name: "PATH was not read: REASON" or "PATH was read in part:
+// REASON".
+Library readPlayer(const std::string& iPodPath, std::string_view command, std::ostream& err);
 
 } // namespace korvida::cli

@@ -11,7 +11,6 @@
 #include "cli/export_selection.h"
 #include "copy/copy_queue.h"
 #include "copy/player_file.h"
-#include "devicedb/device_reader.h"
 #include "library/in_media.h"
 
 namespace korvida::cli {
@@ -79,7 +78,7 @@ int exportCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     if (!folder)
         return kExitUsage;
     const std::string& iPodPath = *folder;
-    const Library library = readDevice(iPodPath);
+    const Library library = readPlayer(iPodPath, "korvida export", err);
     const std::optional<std::size_t> total = tagChosenItems(library, options->choice);
     if (!total) {
         err << "korvida export: no playlist " << printableText(*options->choice.playlist) << " on the player\n";

@@ -11,7 +11,6 @@
 #include "cli/exit_status.h"
 #include "cli/export_selection.h"
 #include "copy/copy_queue.h"
-#include "devicedb/device_reader.h"
 #include "import/desktop_script_runner.h"
 #include "import/import_entries.h"
 #include "import/import_run.h"
@@ -92,7 +91,7 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     if (!folder)
         return kExitUsage;
     const std::string& iPodPath = *folder;
-    const Library library = readDevice(iPodPath);
+    const Library library = readPlayer(iPodPath, kCommand, err);
     tagChosenItems(library, options->choice);
     std::vector<std::unique_ptr<PlayList>> entries = importEntriesOf(library.playLists).entries;
     if (!tickPlaylists(options->playlists, library, entries, err))

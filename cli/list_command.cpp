@@ -8,7 +8,6 @@
 #include "cli/exit_status.h"
 #include "cli/library_json.h"
 #include "cli/library_table.h"
-#include "devicedb/device_reader.h"
 #include "library/library.h"
 
 namespace korvida::cli {
@@ -73,10 +72,7 @@ int listCommand(const std::vector<std::string>& arguments, std::ostream& out, st
         return kExitUsage;
     const std::string& iPodPath = *folder;
 
-    DatabaseProblems problems;
-    const Library library = readDevice(iPodPath, &problems);
-    for (const DatabaseProblem& problem : problems)
-        err << "korvida list: " << printableText(problem.path) << ' ' << describe(problem) << '\n';
+    const Library library = readPlayer(iPodPath, "korvida list", err);
     if (options->json) {
         writeLibraryJson(library, out);
         out << '\n';

@@ -128,6 +128,17 @@ TEST_F(ExportCommand, NarrowsByTypePlaylistAndSearchPrefix)
     EXPECT_EQ(files(), (std::set<std::string>{"Fjord/Live/04 Sjøbris.mp3", "Night:Day/Live/03 Song.Two.mp3"}));
 }
 
+TEST_F(ExportCommand, ADatabaseThatCannotBeReadIsToldAndTheRestIsCopied)
+{
+    const fs::path photoDatabase = player / "Photos/Photo Database";
+    fs::remove(photoDatabase);
+    fs::create_directory(photoDatabase);
+    const ExportRun result = exportTo({});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "korvida export: " + photoDatabase.string() + " was not read: Is a directory\n");
+    EXPECT_EQ(files().size(), 3u) << "the tunes and the film";
+}
+
 TEST_F(ExportCommand, MissingAndFailedItemsAreReportedWithStatusOne)
 {
     fs::remove(trackFile("A1.mp3"));
