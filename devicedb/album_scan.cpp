@@ -17,10 +17,6 @@ const TagSet& albumNameEnds()
     return tags;
 }
 
-// A member is one pointer, and an album item of a real file takes 40 bytes: sixteen bytes
-// of the file pay for one member, which leaves room for short IDs that several photos share.
-constexpr std::size_t kFileBytesPerMember = 16;
-
 } // namespace
 
 AlbumScan::AlbumScan(ByteView data, const std::vector<std::unique_ptr<InMedia>>& medias, const PhotoScan& photos,
@@ -31,7 +27,7 @@ AlbumScan::AlbumScan(ByteView data, const std::vector<std::unique_ptr<InMedia>>&
       playLists(playLists),
       progress(progress),
       places(data, fullResolutionAt, ':', kTextReach),
-      memberBudget(data.size() / kFileBytesPerMember)
+      memberBudget(ItemBudget::forMembers(data.size()))
 {}
 
 // The string record that names the album whose header is at p, or the data's size. A walk
@@ -60,8 +56,8 @@ void AlbumScan::addPhotosOf(std::uint16_t shortId, PlayList& album)
     idInAlbum[shortId] = true;
     idsTaken.push_back(shortId);
     const ShortIdIndex& shortIds = photos.shortIds();
-    for (std::uint32_t photo = shortIds.first(shortId); photo != ShortIdIndex::kNone && memberBudget > 0;
-         photo = shortIds.next(photo), --memberBudget)
+    for (std::uint32_t photo = shortIds.first(shortId); photo != ShortIdIndex::kNone && memberBudget.take();
+         photo = shortIds.next(photo))
         album.addMedia(medias[photos.firstPhoto() + photo].get());
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "devicedb/byte_view.h"
+#include "devicedb/item_budget.h"
 #include "devicedb/photo_scan.h"
 #include "devicedb/scan_progress.h"
 #include "devicedb/tag_finder.h"
@@ -25,6 +26,8 @@ public:
               std::vector<std::unique_ptr<PlayList>>& playLists, const ScanProgress& progress);
 
     void read(std::size_t p);
+    // Whether the albums named more members than the file's size allows.
+    bool overrun() const { return memberBudget.overrun(); }
 
 private:
     std::size_t nameRecordAfter(std::size_t p);
@@ -39,7 +42,7 @@ private:
     TagFinder places;                    // full-resolution texts, where an album name ends at the latest
     std::vector<bool> idInAlbum;         // the short IDs the current album has taken
     std::vector<std::uint16_t> idsTaken; // the same, to clear them for the next album
-    std::size_t memberBudget;
+    ItemBudget memberBudget;
     int nameRecordsMet = 0;
 };
 

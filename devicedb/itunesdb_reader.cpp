@@ -28,7 +28,7 @@ std::error_code readITunesDB(ByteView data, const std::string& iPodPath, Library
 {
     ProgressSteps steps(progress);
     TrackScan tracks(data, iPodPath, library.mediasVisible);
-    PlaylistScan playlists(data, library.mediasVisible, tracks.shortIds(), library.playLists);
+    PlaylistScan playlists(data, library.mediasVisible, tracks.shortIds(), library.playLists, progress);
     int sections = 0;
 
     // Only positions that can start a record ("m") or a location text (":") need a look;
@@ -58,7 +58,8 @@ std::error_code readITunesDB(ByteView data, const std::string& iPodPath, Library
     deviceEntry->setListName(deviceEntryName(tracks.madeMovie(), tracks.madeMusic()));
     deviceEntry->setIsSubList(true);
     library.playLists.insert(library.playLists.begin(), std::move(deviceEntry));
-    return tracks.overrun() ? make_error_code(DatabaseReadError::tooManyItems) : std::error_code{};
+    const bool overrun = tracks.overrun() || playlists.overrun();
+    return overrun ? make_error_code(DatabaseReadError::tooManyItems) : std::error_code{};
 }
 
 } // namespace korvida

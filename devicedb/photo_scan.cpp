@@ -32,7 +32,7 @@ PhotoScan::PhotoScan(ByteView data, const std::string& iPodPath, std::vector<std
       medias(medias),
       start(medias.size()),
       places(data, fullResolutionAt, ':', kTextReach),
-      budget(data.size())
+      budget(ItemBudget::forItems(data.size()))
 {}
 
 void PhotoScan::imageHeader(ByteView data, std::size_t p)

@@ -46,7 +46,8 @@ std::error_code readPhotoDatabase(ByteView data, const std::string& iPodPath, Li
         if (p == nextColon)
             nextColon = nextByteNear(data, p + 1, ':');
     }
-    return photos.overrun() ? make_error_code(DatabaseReadError::tooManyItems) : std::error_code{};
+    const bool overrun = photos.overrun() || albums.overrun();
+    return overrun ? make_error_code(DatabaseReadError::tooManyItems) : std::error_code{};
 }
 
 } // namespace korvida

@@ -27,7 +27,7 @@ TrackScan::TrackScan(ByteView data, const std::string& iPodPath, std::vector<std
     : musicFolder(iPodPath + "/iPod_Control/Music"),
       medias(medias),
       locations(data, locationAt, ':', kTextReach),
-      budget(data.size())
+      budget(ItemBudget::forItems(data.size()))
 {}
 
 // The data as far as the text of the record or location at p may reach.

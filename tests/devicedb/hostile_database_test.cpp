@@ -75,6 +75,15 @@ TEST(HostileDatabase, RepeatedMusicFolderTextsHoldOnlyTheirOwnBytes)
     EXPECT_EQ(read(dw::hostile::trackHeadersOnly(40'000), false).items, 0u);
 }
 
+TEST(HostileDatabase, PlaylistsHoldNoMoreMembersThanTheFileCanPayFor)
+{
+    const dw::Bytes bytes = dw::hostile::packedPlaylistItems(100'000); // an item every 5 bytes
+    const Totals totals = read(bytes, false);
+    EXPECT_EQ(totals.items, 1u);
+    EXPECT_EQ(totals.members, bytes.size() / korvida::ItemBudget::kFileBytesPerMember);
+    EXPECT_EQ(totals.error, korvida::DatabaseReadError::tooManyItems);
+}
+
 TEST(HostileDatabase, ChainedPlacesEndWhereTheNextBegins)
 {
     const dw::Bytes bytes = dw::hostile::chainedPlaces(32 * 1000);
@@ -109,8 +118,7 @@ TEST(HostileDatabase, AlbumsTogetherHoldNoMoreMembersThanTheFileCanPayFor)
     const dw::Bytes bytes = dw::hostile::repeatedAlbums(100'000);
     const Totals totals = read(bytes, true);
     EXPECT_EQ(totals.items, 64u);
-    EXPECT_EQ(totals.error, std::error_code{});
-    EXPECT_LE(totals.members, bytes.size() / 16);
-    EXPECT_GT(totals.members, bytes.size() / 16 - 64);
+    EXPECT_EQ(totals.members, bytes.size() / korvida::ItemBudget::kFileBytesPerMember);
+    EXPECT_EQ(totals.error, korvida::DatabaseReadError::tooManyItems);
     EXPECT_LE(totals.text, bytes.size());
 }

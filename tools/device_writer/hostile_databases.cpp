@@ -82,6 +82,25 @@ Bytes trackHeadersOnly(std::size_t size)
     return repeated(text("mhit"), size);
 }
 
+Bytes packedPlaylistItems(std::size_t size)
+{
+    Bytes bytes = padded(text("mhit"), 48);
+    bytes[16] = 'L';
+    bytes[17] = 'm';
+    append(bytes, utf16le(":iPod_Control:Music:F00:A.mp3"));
+    Bytes list = padded(text("mhlp"), 12);
+    list[4] = 92;
+    append(bytes, list);
+    Bytes playlist = padded(text("mhyp"), 108);
+    playlist[4] = 108;
+    append(bytes, playlist); // the library's own playlist
+    append(bytes, playlist);
+    append(bytes, padded(text("mhod"), 40));
+    append(bytes, utf16le("Mix"));
+    append(bytes, repeated(text("mhipL"), size - std::min(size, bytes.size())));
+    return bytes;
+}
+
 Bytes chainedPlaces(std::size_t size)
 {
     Bytes block(32, 0);
@@ -136,6 +155,7 @@ const std::vector<Kind>& kinds()
         {"chained-locations", "iTunesDB", chainedLocations},
         {"repeated-music-folder", "iTunesDB", repeatedMusicFolder},
         {"track-headers-only", "iTunesDB", trackHeadersOnly},
+        {"packed-playlist-items", "iTunesDB", packedPlaylistItems},
         {"chained-places", "Photo Database", chainedPlaces},
         {"long-name-many-places", "Photo Database", longNameManyPlaces},
         {"headerless-photos-one-album", "Photo Database", headerlessPhotosOneAlbum},

@@ -17,6 +17,10 @@ Bytes chainedLocations(std::size_t size);
 Bytes repeatedMusicFolder(std::size_t size);
 // iTunesDB: nothing but track header tags.
 Bytes trackHeadersOnly(std::size_t size);
+// iTunesDB: one track of short ID 0x6D4C, then a playlist whose items are "mhip" tags of
+// the item length packed every five bytes, so that each item reads the next tags' "Lm" as
+// the track's ID.
+Bytes packedPlaylistItems(std::size_t size);
 
 // Photo Database: 32-byte blocks whose even bytes spell ":Full Resolution", each a photo
 // whose place runs into the blocks after it.
