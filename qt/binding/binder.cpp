@@ -1,13 +1,10 @@
-// What every binding shares: the list of bound controls and their widgets, the content
-// containers of the windows, and the mirroring of a view's frame and visibility. Each kind of
-// control has its binding in a file of its own.
+// What every binding shares: the list of bound controls and their widgets, and the content
+// containers of the windows. Each kind of control has its binding in a file of its own.
 #include "qt/binding/binder.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
-
-#include "qt/widgets/flipped_container.h"
 
 namespace korvida::qt {
 
@@ -40,33 +37,6 @@ void Binder::unbindAll()
 void Binder::registerContent(const View& content, QWidget* container)
 {
     contents.insert(&content, container);
-}
-
-void Binder::mirrorView(const View& view, QWidget* widget, FlippedContainer* container, Change change)
-{
-    switch (change) {
-    case Change::Frame:
-        if (container != nullptr)
-            container->place(widget, view);
-        break;
-    case Change::Visibility: widget->setVisible(!view.isHidden()); break;
-    case Change::Display: widget->repaint(); break;
-    default: break;
-    }
-}
-
-void Binder::observeView(View& view, QWidget* widget, FlippedContainer* container, std::function<void()> showContent)
-{
-    remember(view, widget);
-    auto apply = [this, &view, widget, container, showContent = std::move(showContent)](Change change) {
-        if (change == Change::Content)
-            showContent();
-        else
-            mirrorView(view, widget, container, change);
-    };
-    view.setObserver(apply);
-    for (Change change : {Change::Content, Change::Frame, Change::Visibility})
-        apply(change);
 }
 
 } // namespace korvida::qt

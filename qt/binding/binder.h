@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "platform/button.h"
@@ -23,23 +24,22 @@ class QWidget;
 
 namespace korvida::qt {
 
-class DataSourceTableModel;
-class MirroringGuard;
 class FlippedContainer;
 class MovieWidget;
 class PictureWidget;
 
 // Mirrors the program's controls into Qt widgets and the user's actions back. Each control
-// gets the binder as its one observer; a change of the control updates its widget. A user's
-// action on a widget first sets the control's state as the widget shows it (a toggled box, a
-// selection, a text), then sends the control's action, as a click would.
+// gets a binding of its kind as its one observer; a change of the control updates its widget.
+// A user's action on a widget first sets the control's state as the widget shows it (a toggled
+// box, a selection, a text), then sends the control's action, as a click would.
 //
 // A view given a container is placed by its frame (flipped there); a view given none lives in
 // a Qt layout, and its frame only sizes picture buttons.
 //
-// Each kind of control is bound in a file of its own: button_binding.cpp, text_field_binding.cpp,
-// slider_binding.cpp (sliders and progress indicators), image_binding.cpp, movie_binding.cpp,
-// table_binding.cpp and window_binding.cpp.
+// Each kind of control has its binding class in a file of its own: button_binding.cpp,
+// text_field_binding.cpp, slider_binding.cpp, progress_binding.cpp, image_binding.cpp,
+// movie_binding.cpp, table_binding.cpp and window_binding.cpp. The binder keeps them alive
+// through the controls' observers and the widgets' connections.
 class Binder : public QObject {
     Q_OBJECT
 public:
@@ -73,13 +73,22 @@ public:
     QWidget* windowWidgetOf(const Window& window) const { return widgetOf(window); }
 
 private:
+    // What a view whose only own change is its content shows when it is bound.
+    static constexpr std::initializer_list<Change> kViewChanges = {Change::Content, Change::Frame, Change::Visibility};
+
     void remember(Control& control, QWidget* widget);
-    void mirrorView(const View& view, QWidget* widget, FlippedContainer* container, Change change);
-    // Binds a view whose only own change is its content, shown by `showContent`.
-    void observeView(View& view, QWidget* widget, FlippedContainer* container, std::function<void()> showContent);
-    // The user's selection, clicks, keys and header clicks on a table's widget.
-    void connectTableView(TableView& table, QTableView* widget, DataSourceTableModel* model,
-                          const std::shared_ptr<MirroringGuard>& guard);
+
+    // Makes the binding the control's one observer and shows the `shown` changes now.
+    template <typename Binding>
+    std::shared_ptr<Binding> attach(Control& control, QWidget* widget, std::shared_ptr<Binding> binding,
+                                    std::initializer_list<Change> shown)
+    {
+        remember(control, widget);
+        control.setObserver([binding](Change change) { binding->apply(change); });
+        for (Change change : shown)
+            binding->apply(change);
+        return binding;
+    }
 
     QHash<const Control*, QWidget*> widgets;
     QList<Control*> bound;

@@ -4,29 +4,26 @@
 #include <QSignalBlocker>
 
 #include "qt/binding/binder.h"
+#include "qt/binding/view_binding.h"
 #include "qt/coordinates.h"
-#include "qt/widgets/flipped_container.h"
 #include "qt/widgets/image_button.h"
 
 namespace korvida::qt {
 
-void Binder::bindButton(Button& button, QAbstractButton* widget, FlippedContainer* container)
-{
-    remember(button, widget);
-    auto* picture = qobject_cast<ImageButton*>(widget);
-    auto apply = [this, &button, widget, picture, container](Change change) {
+namespace {
+
+class ButtonBinding : public ViewBinding {
+public:
+    ButtonBinding(Button& button, QAbstractButton* widget, FlippedContainer* container)
+        : ViewBinding(button, widget, container),
+          button(button),
+          buttonWidget(widget),
+          picture(qobject_cast<ImageButton*>(widget))
+    {}
+
+    void apply(Change change) override
+    {
         switch (change) {
-        case Change::Content: {
-            const QSignalBlocker quiet(widget);
-            // A push button whose state is on (the type filter in force) looks pressed.
-            widget->setCheckable(button.kind() != ButtonKind::Push || button.state() != 0);
-            widget->setChecked(button.state() != 0);
-            if (picture != nullptr)
-                picture->setPicture(button.image());
-            else
-                widget->setText(QString::fromStdString(button.title()));
-            break;
-        }
         case Change::Enabled: widget->setEnabled(button.isEnabled()); break;
         case Change::Frame:
             // Picture buttons take the size they are given wherever they live.
@@ -36,19 +33,44 @@ void Binder::bindButton(Button& button, QAbstractButton* widget, FlippedContaine
             }
             mirrorView(button, widget, container, change);
             break;
-        default: mirrorView(button, widget, container, change);
+        default: ViewBinding::apply(change);
         }
-    };
-    button.setObserver(apply);
-    for (Change change : {Change::Content, Change::Enabled, Change::Frame, Change::Visibility})
-        apply(change);
-    connect(widget, &QAbstractButton::clicked, this, [&button](bool checked) {
+    }
+
+    void clicked(bool checked)
+    {
         if (!button.isEnabled())
             return;
         if (button.kind() != ButtonKind::Push)
             button.setState(checked ? 1 : 0);
         button.sendAction();
-    });
+    }
+
+private:
+    void showContent() override
+    {
+        const QSignalBlocker quiet(buttonWidget);
+        // A push button whose state is on (the type filter in force) looks pressed.
+        buttonWidget->setCheckable(button.kind() != ButtonKind::Push || button.state() != 0);
+        buttonWidget->setChecked(button.state() != 0);
+        if (picture != nullptr)
+            picture->setPicture(button.image());
+        else
+            buttonWidget->setText(QString::fromStdString(button.title()));
+    }
+
+    Button& button;
+    QAbstractButton* buttonWidget;
+    ImageButton* picture;
+};
+
+} // namespace
+
+void Binder::bindButton(Button& button, QAbstractButton* widget, FlippedContainer* container)
+{
+    auto binding = attach(button, widget, std::make_shared<ButtonBinding>(button, widget, container),
+                          {Change::Content, Change::Enabled, Change::Frame, Change::Visibility});
+    connect(widget, &QAbstractButton::clicked, this, [binding](bool checked) { binding->clicked(checked); });
 }
 
 } // namespace korvida::qt

@@ -1,6 +1,5 @@
-// The bindings of a slider and a progress indicator: their values and ranges shown by their
-// widgets, and the user's moves of a slider passed back.
-#include <QProgressBar>
+// The binding of a slider: its value and range shown by its widget, and the user's moves
+// passed back.
 #include <QSignalBlocker>
 #include <QSlider>
 
@@ -9,13 +8,11 @@
 #include <limits>
 
 #include "qt/binding/binder.h"
+#include "qt/binding/view_binding.h"
 
 namespace korvida::qt {
 
 namespace {
-
-// Progress bars count in steps of this many parts of their range.
-constexpr int kProgressSteps = 1000;
 
 int toSliderInt(double value)
 {
@@ -26,34 +23,37 @@ int toSliderInt(double value)
     return static_cast<int>(std::trunc(std::clamp(value, smallest, largest)));
 }
 
+class SliderBinding : public ViewBinding {
+public:
+    SliderBinding(Slider& slider, QSlider* widget, FlippedContainer* container)
+        : ViewBinding(slider, widget, container), slider(slider), sliderWidget(widget)
+    {}
+
+    void moved(int value)
+    {
+        slider.setDoubleValue(value);
+        slider.sendAction();
+    }
+
+private:
+    void showContent() override
+    {
+        const QSignalBlocker quiet(sliderWidget);
+        sliderWidget->setRange(toSliderInt(slider.minValue()), toSliderInt(slider.maxValue()));
+        sliderWidget->setValue(toSliderInt(slider.doubleValue()));
+    }
+
+    Slider& slider;
+    QSlider* sliderWidget;
+};
+
 } // namespace
 
 void Binder::bindSlider(Slider& slider, QSlider* widget, FlippedContainer* container)
 {
-    observeView(slider, widget, container, [&slider, widget] {
-        const QSignalBlocker quiet(widget);
-        widget->setRange(toSliderInt(slider.minValue()), toSliderInt(slider.maxValue()));
-        widget->setValue(toSliderInt(slider.doubleValue()));
-    });
-    // Only the user's moves arrive here: the binder's own changes are blocked above.
-    connect(widget, &QSlider::valueChanged, this, [&slider](int value) {
-        slider.setDoubleValue(value);
-        slider.sendAction();
-    });
-}
-
-void Binder::bindProgressIndicator(ProgressIndicator& indicator, QProgressBar* widget, FlippedContainer* container)
-{
-    observeView(indicator, widget, container, [&indicator, widget] {
-        if (indicator.isIndeterminate()) {
-            widget->setRange(0, 0);
-            return;
-        }
-        const double span = indicator.maxValue() - indicator.minValue();
-        const double part = span > 0.0 ? (indicator.doubleValue() - indicator.minValue()) / span : 0.0;
-        widget->setRange(0, kProgressSteps);
-        widget->setValue(static_cast<int>(std::lround(std::clamp(part, 0.0, 1.0) * kProgressSteps)));
-    });
+    auto binding = attach(slider, widget, std::make_shared<SliderBinding>(slider, widget, container), kViewChanges);
+    // Only the user's moves arrive here: the binding's own changes are blocked.
+    connect(widget, &QSlider::valueChanged, this, [binding](int value) { binding->moved(value); });
 }
 
 } // namespace korvida::qt

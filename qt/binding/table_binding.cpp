@@ -5,11 +5,13 @@
 #include <QTableView>
 
 #include <memory>
+#include <set>
 
 #include "qt/binding/binder.h"
 #include "qt/binding/mirroring_guard.h"
 #include "qt/binding/table_keys.h"
 #include "qt/binding/table_model.h"
+#include "qt/binding/view_binding.h"
 
 namespace korvida::qt {
 
@@ -54,28 +56,27 @@ void showSortArrow(const TableView& table, QHeaderView* header, const DataSource
     header->setSortIndicatorShown(false);
 }
 
-} // namespace
+// The table's rows through a table model, its selection both ways, its scrolling and its
+// sort arrow.
+class TableBinding : public ViewBinding {
+public:
+    TableBinding(TableView& table, QTableView* widget, FlippedContainer* container)
+        : ViewBinding(table, widget, container),
+          table(table),
+          tableWidget(widget),
+          model(new DataSourceTableModel(table, widget))
+    {
+        widget->setModel(model);
+        widget->setSelectionBehavior(QAbstractItemView::SelectRows);
+        widget->setSelectionMode(table.allowsMultipleSelection() ? QAbstractItemView::ExtendedSelection
+                                                                 : QAbstractItemView::SingleSelection);
+        widget->setSortingEnabled(false);
+    }
 
-void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContainer* container)
-{
-    remember(table, widget);
-    auto* model = new DataSourceTableModel(table, widget);
-    widget->setModel(model);
-    widget->setSelectionBehavior(QAbstractItemView::SelectRows);
-    widget->setSelectionMode(table.allowsMultipleSelection() ? QAbstractItemView::ExtendedSelection
-                                                             : QAbstractItemView::SingleSelection);
-    widget->setSortingEnabled(false);
-    auto guard = std::make_shared<MirroringGuard>();
+    DataSourceTableModel* tableModel() const { return model; }
 
-    auto showSelection = [&table, widget, model, guard] {
-        const auto held = guard->hold();
-        QItemSelectionModel* selected = widget->selectionModel();
-        selected->select(rowRanges(table.selectedRowIndexes(), *model), QItemSelectionModel::ClearAndSelect);
-        if (table.selectedRow() >= 0)
-            selected->setCurrentIndex(model->index(table.selectedRow(), 0), QItemSelectionModel::NoUpdate);
-    };
-
-    auto apply = [this, &table, widget, model, container, showSelection, guard](Change change) {
+    void apply(Change change) override
+    {
         switch (change) {
         case Change::Reload:
             model->reload();
@@ -84,40 +85,25 @@ void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContaine
         case Change::Selection:
             // A selection the user has just made is already on screen; showing it again
             // would disturb a selection still being extended.
-            if (!guard->mirroring())
+            if (!guard.mirroring())
                 showSelection();
             break;
         case Change::Scroll:
             if (table.scrolledRow() >= 0 && table.scrolledRow() < model->rowCount())
-                widget->scrollTo(model->index(table.scrolledRow(), 0));
+                tableWidget->scrollTo(model->index(table.scrolledRow(), 0));
             break;
-        case Change::Content:
-            showSortArrow(table, widget->horizontalHeader(), *model);
-            widget->viewport()->update();
-            break;
-        default: mirrorView(table, widget, container, change);
+        default: ViewBinding::apply(change);
         }
-    };
-    table.setObserver(apply);
-    for (const auto& column : table.tableColumns()) {
-        column->setObserver([model](Change) { model->refreshHeaders(); });
-        bound.append(column.get());
     }
-    for (Change change : {Change::Reload, Change::Frame, Change::Visibility, Change::Content})
-        apply(change);
-    connectTableView(table, widget, model, guard);
-}
 
-void Binder::connectTableView(TableView& table, QTableView* widget, DataSourceTableModel* model,
-                              const std::shared_ptr<MirroringGuard>& guard)
-{
     // The user's selection becomes the table's, the row they acted on last.
-    connect(widget->selectionModel(), &QItemSelectionModel::selectionChanged, this, [&table, widget, guard] {
-        if (guard->mirroring())
+    void userSelected()
+    {
+        if (guard.mirroring())
             return;
-        const auto held = guard->hold();
-        std::set<int> rows = selectedRows(*widget->selectionModel());
-        const int current = widget->selectionModel()->currentIndex().row();
+        const auto held = guard.hold();
+        std::set<int> rows = selectedRows(*tableWidget->selectionModel());
+        const int current = tableWidget->selectionModel()->currentIndex().row();
         if (rows.contains(current)) {
             rows.erase(current);
             table.selectRowIndexes(rows, false);
@@ -125,17 +111,57 @@ void Binder::connectTableView(TableView& table, QTableView* widget, DataSourceTa
         } else {
             table.selectRowIndexes(rows, false);
         }
-    });
+    }
+
+    void headerClicked(int section)
+    {
+        if (TableColumn* column = model->columnAt(section))
+            table.performHeaderClick(*column);
+    }
+
+private:
+    void showContent() override
+    {
+        showSortArrow(table, tableWidget->horizontalHeader(), *model);
+        tableWidget->viewport()->update();
+    }
+
+    void showSelection()
+    {
+        const auto held = guard.hold();
+        QItemSelectionModel* selected = tableWidget->selectionModel();
+        selected->select(rowRanges(table.selectedRowIndexes(), *model), QItemSelectionModel::ClearAndSelect);
+        if (table.selectedRow() >= 0)
+            selected->setCurrentIndex(model->index(table.selectedRow(), 0), QItemSelectionModel::NoUpdate);
+    }
+
+    TableView& table;
+    QTableView* tableWidget;
+    DataSourceTableModel* model; // owned by the widget
+    MirroringGuard guard;
+};
+
+} // namespace
+
+void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContainer* container)
+{
+    auto binding = attach(table, widget, std::make_shared<TableBinding>(table, widget, container),
+                          {Change::Reload, Change::Frame, Change::Visibility, Change::Content});
+    DataSourceTableModel* model = binding->tableModel();
+    for (const auto& column : table.tableColumns()) {
+        column->setObserver([model](Change) { model->refreshHeaders(); });
+        bound.append(column.get());
+    }
+    connect(widget->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [binding] { binding->userSelected(); });
     connect(widget, &QTableView::clicked, this, [&table] { table.performClick(); });
     connect(widget, &QTableView::doubleClicked, this, [&table] { table.performDoubleClick(); });
     new TableKeys(widget, table.allowsMultipleSelection() ? std::function<void()>() : std::function<void()>([&table] {
                       table.performClick();
                   }));
     widget->horizontalHeader()->setSectionsClickable(true);
-    connect(widget->horizontalHeader(), &QHeaderView::sectionClicked, this, [&table, model](int section) {
-        if (TableColumn* column = model->columnAt(section))
-            table.performHeaderClick(*column);
-    });
+    connect(widget->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [binding](int section) { binding->headerClicked(section); });
 }
 
 } // namespace korvida::qt

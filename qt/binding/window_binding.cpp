@@ -168,11 +168,9 @@ private:
 void Binder::bindWindow(Window& window, QWidget* topLevel, QWidget* frameWidget, QWidget* host,
                         std::function<void()> dismiss)
 {
-    remember(window, topLevel);
-    auto binding = std::make_shared<WindowBinding>(window, topLevel, frameWidget, host, contents);
-    window.setObserver([binding](Change change) { binding->apply(change); });
-    for (Change change : {Change::Content, Change::Frame, Change::Alpha})
-        binding->apply(change);
+    auto binding = attach(window, topLevel,
+                          std::make_shared<WindowBinding>(window, topLevel, frameWidget, host, contents),
+                          {Change::Content, Change::Frame, Change::Alpha});
 
     auto* watcher = new GeometryWatcher(topLevel, [binding] { binding->takeFrameFromScreen(); });
     topLevel->installEventFilter(watcher);
