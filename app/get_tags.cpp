@@ -81,5 +81,5 @@ void MainApp::tellDatabaseProblems(const korvida::DatabaseProblems& problems)
         message += problem.path.substr(std::min(problem.path.size(), state.iPodPath.size() + 1)) + " " +
             korvida::describe(problem) + ".\n";
     services.alert.runAlertPanel("Part of the player could not be read",
-                                 message + "Everything else on the player is shown.", "OK", "", "");
+                                 message + "\nEverything else on the player is shown.", "OK", "", "");
 }

@@ -71,6 +71,8 @@ DatabaseBytes& DatabaseBytes::operator=(DatabaseBytes&& other) noexcept
 
 DatabaseBytes::~DatabaseBytes()
 {
+    // The range stops being guarded before it is unmapped and may be mapped again.
+    guard = MappingGuard();
     if (bytes)
         ::munmap(const_cast<std::uint8_t*>(bytes), count);
 }

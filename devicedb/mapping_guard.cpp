@@ -19,7 +19,7 @@ constexpr std::uintptr_t kFree = 0;
 constexpr std::uintptr_t kClaimed = 1;
 
 struct GuardedRange {
-    std::atomic<std::uintptr_t> start{0};
+    std::atomic<std::uintptr_t> start{kFree};
     std::atomic<std::size_t> size{0};
     std::atomic<bool> cutShort{false};
 };

@@ -9,6 +9,7 @@
 #include "app/main_app.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
+#include "support/tune_player.h"
 #include "tools/device_writer/device_writer.h"
 
 // A launched controller on fake services, with players written into a temporary folder.
@@ -26,20 +27,8 @@ protected:
     // A player folder named `name` holding one tune for each title.
     std::string writePlayer(const std::string& name, const std::vector<std::string>& titles)
     {
-        korvida::devicewriter::Device device;
-        std::uint32_t id = 100;
-        for (const std::string& title : titles) {
-            korvida::devicewriter::Track track;
-            track.title = title;
-            track.artist = "Artist";
-            track.album = "Album";
-            track.genre = "Rock";
-            track.location = ":iPod_Control:Music:F00:T" + std::to_string(id) + ".mp3";
-            track.id = id++;
-            device.tracks.push_back(track);
-        }
         const auto root = dir.path() / name;
-        EXPECT_TRUE(korvida::devicewriter::writeDevice(root, device));
+        EXPECT_TRUE(korvida::devicewriter::writeDevice(root, tunePlayer(titles)));
         return root.string();
     }
 

@@ -96,7 +96,7 @@ TEST_F(DeviceDrop, ADatabaseThatCannotBeReadIsToldAfterTheRestIsShown)
     ASSERT_EQ(fakes.alert.calls.size(), 1u);
     EXPECT_EQ(fakes.alert.calls[0].title, "Part of the player could not be read");
     EXPECT_EQ(fakes.alert.calls[0].message,
-              "iPod_Control/iTunes/iTunesDB was not read: Is a directory.\n"
+              "iPod_Control/iTunes/iTunesDB was not read: Is a directory.\n\n"
               "Everything else on the player is shown.");
 
     std::filesystem::remove(iTunesDB); // a whole player again tells nothing

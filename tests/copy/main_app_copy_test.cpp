@@ -8,6 +8,7 @@
 #include "copy_files.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
+#include "support/tune_player.h"
 #include "tools/device_writer/device_writer.h"
 
 namespace {
@@ -297,18 +298,8 @@ protected:
     // Writes a player of `titles`, drops it and lets the tick read it.
     void readPlayer(const std::vector<std::string>& titles)
     {
-        korvida::devicewriter::Device device;
+        korvida::devicewriter::Device device = tunePlayer(titles);
         device.withMediaFiles = true;
-        std::uint32_t id = 100;
-        for (const std::string& title : titles) {
-            korvida::devicewriter::Track track;
-            track.title = title;
-            track.artist = "Artist";
-            track.album = "Album";
-            track.location = ":iPod_Control:Music:F00:T" + std::to_string(id) + ".mp3";
-            track.id = id++;
-            device.tracks.push_back(track);
-        }
         ASSERT_TRUE(korvida::devicewriter::writeDevice(player, device));
         ASSERT_TRUE(app->droppOnIcon.readFromFile(player.string(), ""));
         app->doChecks();
