@@ -14,9 +14,13 @@ void MainApp::getTags()
     (fullScreen ? static_cast<korvida::MovieView&>(*fullScreenMovieView) : *mainMovieView).stop();
     lastPlaydMedia = nullptr;
     visibleMovie.reset();
+    mainMovieView->setMovie(nullptr);
+    fullScreenMovieView->setMovie(nullptr);
+    failuresInARow = 0;
 
     play->setImage(palyButtonImageControllPanel);
     playButtonControllPanel->setImage(palyButtonImageControllPanel);
+    clearTimeDisplay();
     mainMovieView->setHidden(true);
     mainMovieView->display();
     inImageView->setImage(nullptr);

@@ -14,9 +14,8 @@ void sizeButton(korvida::Button& button, float side, std::shared_ptr<korvida::Im
 
 void MainApp::applicationDidFinishLaunching()
 {
-    // The main play button shows pause: the start-up sound is playing.
-    sizeButton(*play, 60, pauseButtonImageControllPanel);
-    playing = true;
+    // The play buttons show play: the start-up sound is no item, and nothing else plays yet.
+    sizeButton(*play, 60, palyButtonImageControllPanel);
     sizeButton(*fastForward, 55, fastFButtonImageControllPanel);
     sizeButton(*fastBack, 55, fastBButtonImageControllPanel);
     sizeButton(*next, 50, nextImageControllPanel);
@@ -44,10 +43,12 @@ void MainApp::applicationDidFinishLaunching()
     setFactoryDefaults();
     loadDefaults();
 
+    // The start-up sound plays on its own: no movie view holds it and no control reaches it,
+    // so nothing the user plays or fast-forwards sounds it again.
     if (const auto sound = services.resources.pathForResource("Opstart", "mp3")) {
-        visibleMovie = services.movies.openMovie(*sound);
-        mainMovieView->setMovie(visibleMovie);
-        mainMovieView->start();
+        startupSound = services.movies.openMovie(*sound);
+        if (startupSound)
+            startupSound->start();
     }
 
     searchField->setShowsFocusRing(false);

@@ -159,6 +159,14 @@ public:
     // The tick's playback steps: the time display, then the move on at the end of an item.
     void showPlayingTime();
     void moveOnAtEnd();
+    // Stops what plays: the loaded item is paused and the play buttons show play.
+    void pausePlayback();
+    // Lets go of the start-up sound, stopping it if it still sounds.
+    void endStartupSound();
+    // Opens the loaded item again and plays it from its start.
+    void reopenLoadedItem();
+    // Empties the time labels and puts the time sliders back to an empty range.
+    void clearTimeDisplay();
     // Gives the transport controls and the media tables' double click their actions.
     void connectPlayback();
     // end Playback
@@ -213,6 +221,12 @@ public:
     int whatIsTypeIsPlaying = 2;
     int upTimeCount = 1;
     int upTimeCounter = 1;
+    // The loaded item ended early once and was opened again; a second early end breaks it.
+    bool reopenedAfterEarlyEnd = false;
+    // Items in a row that the list could not play; a whole list of them ends the list.
+    std::size_t failuresInARow = 0;
+    // The start-up sound: a player of its own, let go of when it ends or something is played.
+    std::shared_ptr<korvida::Movie> startupSound;
     int controllPanelCount = 0;
     korvida::Point mouseLocation;
     float dragX = 0.0f;

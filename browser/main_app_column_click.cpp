@@ -41,19 +41,16 @@ void albumStage(MainApp& app)
                                           app.artists[artistRow].getArtist(), app.albums[albumRow].getAlbum());
     korvida::deselectAndReloadMediaTables(app);
     korvida::showFilesCount(app);
-    korvida::showPlayState(app, true);
+    korvida::showPlayState(app, app.playing);
     app.canselCopying->setHidden(true);
 }
 
-// The lists below a rebuilt level are emptied from the tables, and the player's buttons
-// show pause as after a fresh choice.
+// The lists below a rebuilt level are emptied from the tables; what plays plays on.
 void clearMediasBelow(MainApp& app)
 {
     app.medias.clear();
     korvida::deselectAndReloadMediaTables(app);
-    korvida::showPlayState(app, true);
     app.canselCopying->setHidden(true);
-    app.playing = true;
 }
 
 void artistStage(MainApp& app)
@@ -87,9 +84,8 @@ void mediaRowStage(MainApp& app, int row)
 {
     if (static_cast<std::size_t>(row) >= app.medias.size())
         return;
+    // Choosing a row plays nothing: play then plays it, or pauses it when it is the one playing.
     InMedia* clicked = app.medias[row];
-    app.playing = clicked == app.lastPlaydMedia;
-    korvida::showPlayState(app, app.playing);
     app.showTagCount();
     const bool waiting = clicked->getShouldStartCopy();
     if (clicked->getIsCopying() || waiting) {

@@ -30,8 +30,7 @@ void MainApp::tableViewPlayListsClicked(korvida::TableView* sender)
 
     korvida::deselectAndReloadMediaTables(*this);
     korvida::showFilesCount(*this);
-    playing = true;
-    korvida::showPlayState(*this, true);
+    korvida::showPlayState(*this, playing);
     canselCopying->setHidden(true);
     korvida::takeSearchSnapshot(*this);
 }

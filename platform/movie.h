@@ -31,6 +31,13 @@ public:
     virtual bool hasDuration() const { return true; }
     virtual bool failed() const { return false; }
 
+    // Whether the movie has really played to its end. A player may report its end, or a time
+    // equal to its duration, for a moment right after a load; that is no end.
+    virtual bool atEnd() const { return getMovieTime() >= getMovieDuration(); }
+    // Whether the movie stopped at its end long before it could have played that far: the
+    // file is cut short or cannot be decoded to its end.
+    virtual bool endedEarly() const { return false; }
+
     // Runs on the main thread whenever the duration, the natural size or the failure becomes
     // known after the movie was opened.
     void setInfoHandler(std::function<void()> handler) { infoHandler = std::move(handler); }

@@ -20,6 +20,7 @@ void takeMovieInfo(MainApp& app)
     const double duration = app.visibleMovie->getMovieDuration();
     app.timeSlider->setMaxValue(duration);
     app.timeSliderControllPanel->setMaxValue(duration);
+    app.displayTime();
     if (!app.fullScreen && app.whatIsTypeIsPlaying != 2)
         app.dragingWindow();
 }
@@ -69,19 +70,17 @@ void openVisibleMovie(MainApp& app, const std::string& path)
     if (!app.visibleMovie)
         app.visibleMovie = std::make_shared<korvida::FailedMovie>();
     app.visibleMovie->setInfoHandler([&app] { takeMovieInfo(app); });
-    // A movie still opening has no duration yet; its range follows when it is known.
-    const double duration = app.visibleMovie->hasDuration() ? app.visibleMovie->getMovieDuration() : 0.0;
-    for (korvida::Slider* slider : {app.timeSlider.get(), app.timeSliderControllPanel.get()}) {
-        slider->setMinValue(0.0);
-        slider->setDoubleValue(0.0);
-        slider->setMaxValue(duration);
-    }
+    // A movie still opening has no duration yet; its range and times follow when it is known.
+    app.clearTimeDisplay();
+    takeMovieInfo(app);
     (app.fullScreen ? static_cast<korvida::MovieView&>(*app.fullScreenMovieView) : *app.mainMovieView)
         .setMovie(app.visibleMovie);
 }
 
 void loadMedia(MainApp& app, InMedia& media)
 {
+    app.endStartupSound();
+    app.reopenedAfterEarlyEnd = false;
     if (app.lastPlaydMedia != nullptr)
         app.lastPlaydMedia->setIsPlaying(false);
     app.lastPlaydMedia = &media;
@@ -106,14 +105,6 @@ void loadMedia(MainApp& app, InMedia& media)
     openVisibleMovie(app, media.getPath());
 }
 
-void pause(MainApp& app)
-{
-    (app.fullScreen ? static_cast<korvida::MovieView&>(*app.fullScreenMovieView) : *app.mainMovieView).stop();
-    app.play->setImage(app.palyButtonImageControllPanel);
-    app.playButtonControllPanel->setImage(app.palyButtonImageControllPanel);
-    app.playing = false;
-}
-
 void start(MainApp& app)
 {
     app.playing = true;
@@ -135,24 +126,51 @@ void start(MainApp& app)
 
 } // namespace
 
+void MainApp::pausePlayback()
+{
+    (fullScreen ? static_cast<korvida::MovieView&>(*fullScreenMovieView) : *mainMovieView).stop();
+    play->setImage(palyButtonImageControllPanel);
+    playButtonControllPanel->setImage(palyButtonImageControllPanel);
+    playing = false;
+}
+
+void MainApp::endStartupSound()
+{
+    if (startupSound)
+        startupSound->stop();
+    startupSound.reset();
+}
+
+void MainApp::reopenLoadedItem()
+{
+    reopenedAfterEarlyEnd = true;
+    openVisibleMovie(*this, lastPlaydMedia->getPath());
+    start(*this);
+}
+
 void MainApp::playButton(korvida::Button* /*sender*/)
 {
     setFatsForvardOn(false, false);
     mainMovieView->setRate(1.0f);
     fullScreenMovieView->setRate(1.0f);
     const int row = mediaTableView->selectedRow();
-    if (playing || row < 0 || row >= static_cast<int>(medias.size())) {
-        pause(*this);
+    InMedia* chosen = row >= 0 && row < static_cast<int>(medias.size()) ? medias[row] : nullptr;
+    // Play pauses the item that plays; with another row chosen it plays that one instead.
+    if (chosen == nullptr || (playing && chosen == lastPlaydMedia)) {
+        pausePlayback();
     } else {
-        InMedia& media = *medias[row];
-        if (&media != lastPlaydMedia) {
+        if (chosen != lastPlaydMedia) {
             std::error_code error;
-            if (std::filesystem::exists(media.getPath(), error))
-                loadMedia(*this, media);
-            else
-                korvida::markBrokenName(media);
+            if (std::filesystem::exists(chosen->getPath(), error)) {
+                loadMedia(*this, *chosen);
+            } else {
+                korvida::markBrokenName(*chosen);
+                ++failuresInARow;
+            }
         }
-        start(*this);
+        // Nothing loaded (a missing file before anything played) leaves nothing to start.
+        if (visibleMovie)
+            start(*this);
     }
     mediaTableView->reloadData();
     mediaTableViewFullScreen->reloadData();

@@ -12,27 +12,70 @@ void MainApp::showPlayingTime()
     timeSliderControllPanel->setDoubleValue(time);
 }
 
+namespace {
+
+// The item that plays could not be played: it is marked, and the list moves on, unless every
+// item of it has failed in a row, when the list stops.
+void leaveFailedItem(MainApp& app)
+{
+    if (app.lastPlaydMedia != nullptr)
+        korvida::markBrokenName(*app.lastPlaydMedia);
+    ++app.failuresInARow;
+    app.upTimeCounter = 1;
+    if (app.failuresInARow >= app.medias.size()) {
+        app.failuresInARow = 0;
+        app.pausePlayback();
+        return;
+    }
+    app.nextButton(nullptr);
+}
+
+} // namespace
+
 void MainApp::moveOnAtEnd()
 {
+    // The start-up sound is let go of once it has sounded.
+    if (startupSound && (startupSound->atEnd() || startupSound->endedEarly() || startupSound->failed()))
+        endStartupSound();
+    // The player's folder has gone: nothing of it can play on.
+    if (playing && playerWatch.playerGone()) {
+        pausePlayback();
+        return;
+    }
     if (!visibleMovie || !playing)
         return;
     // A file that cannot be played is marked and left at once, as a missing one is marked.
     if (visibleMovie->failed()) {
-        if (lastPlaydMedia != nullptr)
-            korvida::markBrokenName(*lastPlaydMedia);
-        upTimeCounter = 1;
-        nextButton(nullptr);
+        leaveFailedItem(*this);
+        return;
+    }
+    // An item that stops long before its end may have met a passing fault: it is opened once
+    // more; stopping early again, it is broken.
+    if (visibleMovie->endedEarly() && lastPlaydMedia != nullptr) {
+        if (reopenedAfterEarlyEnd)
+            leaveFailedItem(*this);
+        else
+            reopenLoadedItem();
         return;
     }
     // Until the duration is known the movie is not at its end.
-    if (!visibleMovie->hasDuration() || visibleMovie->getMovieTime() < visibleMovie->getMovieDuration())
+    if (!visibleMovie->hasDuration() || !visibleMovie->atEnd())
         return;
     const bool stayedLongEnough = upTimeCounter >= upTimeCount;
     ++upTimeCounter;
-    if (stayedLongEnough) {
-        upTimeCounter = 1;
-        nextButton(nullptr);
+    if (!stayedLongEnough)
+        return;
+    upTimeCounter = 1;
+    // The item the list is on played to its end; a missing one chosen since has failed.
+    const int row = mediaTableView->selectedRow();
+    if (row >= 0 && row < static_cast<int>(medias.size()) && medias[row] == lastPlaydMedia)
+        failuresInARow = 0;
+    if (failuresInARow >= medias.size()) {
+        failuresInARow = 0;
+        pausePlayback();
+        return;
     }
+    nextButton(nullptr);
 }
 
 void MainApp::connectPlayback()

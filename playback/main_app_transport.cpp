@@ -8,14 +8,21 @@
 namespace {
 
 // Runs the fast mode of a toggle: `fastRate` while the toggle is on, normal speed when off.
+// The loaded item runs either way, so the play buttons say so; with nothing loaded nothing
+// runs.
 void runFast(MainApp& app, const korvida::Button* sender, float fastRate, bool forward)
 {
+    const bool on = sender != nullptr && sender->state() == 1;
+    app.setFatsForvardOn(on && forward, on && !forward);
+    if (!app.visibleMovie)
+        return;
     app.mainMovieView->start();
     app.fullScreenMovieView->start();
-    const bool on = sender != nullptr && sender->state() == 1;
     app.mainMovieView->setRate(on ? fastRate : 1.0f);
     app.fullScreenMovieView->setRate(on ? fastRate : 1.0f);
-    app.setFatsForvardOn(on && forward, on && !forward);
+    app.playing = true;
+    app.play->setImage(app.pauseButtonImageControllPanel);
+    app.playButtonControllPanel->setImage(app.pauseButtonImageControllPanel);
 }
 
 // Selects `row` in both media tables and plays it when something plays.
@@ -26,6 +33,9 @@ void moveTo(MainApp& app, int row)
         table->scrollRowToVisible(row);
     }
     if (app.playing) {
+        // A list of one comes round to the item that has just ended: it plays from its start.
+        if (app.medias[row] == app.lastPlaydMedia && app.visibleMovie && app.visibleMovie->atEnd())
+            app.visibleMovie->setMovieTimeValue(0);
         app.playing = false;
         app.playButton(nullptr);
     }
@@ -96,4 +106,16 @@ void MainApp::displayTime()
     timeLeft->setStringValue(left);
     timePlaydControllPanel->setStringValue(played);
     timeLeftControllPanel->setStringValue(left);
+}
+
+void MainApp::clearTimeDisplay()
+{
+    for (korvida::Slider* slider : {timeSlider.get(), timeSliderControllPanel.get()}) {
+        slider->setMinValue(0.0);
+        slider->setDoubleValue(0.0);
+        slider->setMaxValue(0.0);
+    }
+    for (korvida::TextField* label :
+         {timePlayd.get(), timeLeft.get(), timePlaydControllPanel.get(), timeLeftControllPanel.get()})
+        label->setStringValue("");
 }

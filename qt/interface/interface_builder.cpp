@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableView>
@@ -74,9 +75,29 @@ QWidget* InterfaceBuilder::field(TextField& model, FlippedContainer* container)
     return widget;
 }
 
+namespace {
+
+// A click on a slider's groove moves the knob to the point clicked, as a time slider's seek
+// needs, rather than a page at a time.
+class ClickToPointStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override
+    {
+        if (hint == SH_Slider_AbsoluteSetButtons)
+            return Qt::LeftButton;
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
+} // namespace
+
 QSlider* InterfaceBuilder::slider(Slider& model, FlippedContainer* container)
 {
     auto* widget = named(new QSlider(Qt::Horizontal), model);
+    auto* style = new ClickToPointStyle;
+    style->setParent(widget);
+    widget->setStyle(style);
     if (container != nullptr)
         widget->setParent(container);
     binder.bindSlider(model, widget, container);

@@ -50,6 +50,23 @@ void moveTo(MainApp& app, qint64 microseconds)
     app.timeSliderSlider(app.timeSlider.get());
 }
 
+// Plays the selected row, or the first row when none is selected, unless it plays already.
+void playChosenRow(MainApp& app)
+{
+    if (app.medias.empty())
+        return;
+    int row = app.mediaTableView->selectedRow();
+    if (row < 0 || row >= static_cast<int>(app.medias.size())) {
+        row = 0;
+        for (TableView* table : {app.mediaTableView.get(), app.mediaTableViewFullScreen.get()}) {
+            table->selectRow(row, false);
+            table->scrollRowToVisible(row);
+        }
+    }
+    if (!app.playing || app.medias[row] != app.lastPlaydMedia)
+        app.playButton(nullptr);
+}
+
 } // namespace
 
 QString CoverFiles::urlFor(const QString& key, const Image* picture)
@@ -84,8 +101,7 @@ MediaControls mediaControlsOf(MainApp& app, std::function<void()> raise, CoverFi
         app.playButton(nullptr);
     };
     controls.play = [&app] {
-        if (!app.playing)
-            app.playButton(nullptr);
+        playChosenRow(app);
     };
     controls.pause = [&app] {
         if (app.playing)

@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QVideoWidget>
 
+#include <algorithm>
 #include <limits>
 
 namespace korvida::qt {
@@ -19,6 +20,13 @@ namespace {
 constexpr int kDurationGraceMs = 1000;
 // Backwards play: one step of the position every tick of this clock.
 constexpr int kReverseStepMs = 100;
+// How far short of its end a movie may be by the clock and still have played to it: the
+// controller looks once a tick, and a player reports its position in steps.
+constexpr qint64 kEndSlackMs = 1000;
+// An end reported this long without having played there is no passing report of a load.
+constexpr qint64 kEarlyEndSettleMs = 1500;
+// A seek shows its target for this long, while the player gets there.
+constexpr qint64 kSeekShownMs = 1000;
 
 std::int32_t clampToMovieTime(qint64 ms)
 {
@@ -64,10 +72,15 @@ PlayerMovie::PlayerMovie() : player(std::make_unique<QMediaPlayer>())
         infoArrived();
     });
     auto learned = [this] {
-        if (loaded(*player) && player->duration() <= 0 && !durationGiven && !durationGrace->isActive())
+        if (player->duration() > 0)
+            durationGrace->stop();
+        else if (loaded(*player) && !durationGiven && !durationGrace->isActive())
             durationGrace->start();
         infoArrived();
     };
+    QObject::connect(player.get(), &QMediaPlayer::playbackStateChanged, player.get(),
+                     [this] { followPlaybackState(); });
+    QObject::connect(player.get(), &QMediaPlayer::mediaStatusChanged, player.get(), [this] { followPlaybackState(); });
     QObject::connect(player.get(), &QMediaPlayer::mediaStatusChanged, player.get(), learned);
     QObject::connect(player.get(), &QMediaPlayer::durationChanged, player.get(), learned);
     QObject::connect(player.get(), &QMediaPlayer::errorOccurred, player.get(), learned);
@@ -97,12 +110,68 @@ bool PlayerMovie::failed() const
     return korvida::qt::failed(*player);
 }
 
+void PlayerMovie::followPlaybackState()
+{
+    const auto status = player->mediaStatus();
+    const bool runsNow = player->playbackState() == QMediaPlayer::PlayingState &&
+        (status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::BufferingMedia);
+    if (runsNow && !playClock.isValid()) {
+        playClock.start();
+    } else if (!runsNow && playClock.isValid()) {
+        ranBefore += playClock.elapsed();
+        playClock.invalidate();
+    }
+    if (status != QMediaPlayer::EndOfMedia)
+        endSince.invalidate();
+    else if (!endSince.isValid())
+        endSince.start();
+}
+
+qint64 PlayerMovie::positionByClock() const
+{
+    const qint64 ran = ranBefore + (playClock.isValid() ? playClock.elapsed() : 0);
+    return clockStart + static_cast<qint64>(static_cast<double>(ran) * playRate);
+}
+
+void PlayerMovie::restartClock(qint64 position)
+{
+    clockStart = position;
+    ranBefore = 0;
+    if (playClock.isValid())
+        playClock.restart();
+}
+
+bool PlayerMovie::endReported() const
+{
+    const qint64 duration = player->duration();
+    return duration > 0 && (player->mediaStatus() == QMediaPlayer::EndOfMedia || player->position() >= duration);
+}
+
+bool PlayerMovie::atEnd() const
+{
+    if (playRate <= 0.0f || !endReported())
+        return false;
+    // Only the time the movie has run shows that it got there; a report right after a load,
+    // or after a seek far from the end, is none.
+    const qint64 duration = player->duration();
+    const qint64 slack = std::min(static_cast<qint64>(kEndSlackMs * std::max(1.0f, playRate)), duration / 2);
+    return positionByClock() >= duration - slack;
+}
+
+bool PlayerMovie::endedEarly() const
+{
+    return player->mediaStatus() == QMediaPlayer::EndOfMedia && endSince.isValid() &&
+        endSince.elapsed() >= kEarlyEndSettleMs && !atEnd();
+}
+
 std::int32_t PlayerMovie::getMovieTime() const
 {
+    if (seekTarget >= 0 && seekShown.isValid() && seekShown.elapsed() < kSeekShownMs)
+        return clampToMovieTime(seekTarget);
     // A player that has run to the end may put its position back; the movie stays at its end.
-    if (player->mediaStatus() == QMediaPlayer::EndOfMedia && player->duration() > 0)
+    if (atEnd())
         return clampToMovieTime(player->duration());
-    return clampToMovieTime(player->position());
+    return clampToMovieTime(std::min(player->position(), std::max<qint64>(player->duration(), 0)));
 }
 
 std::int32_t PlayerMovie::getMovieDuration() const
@@ -125,6 +194,9 @@ Rect PlayerMovie::getMovieNaturalBoundsRect() const
 
 void PlayerMovie::setMovieTimeValue(std::int32_t time)
 {
+    seekTarget = time;
+    seekShown.start();
+    restartClock(time);
     player->setPosition(time);
 }
 
@@ -152,7 +224,11 @@ void PlayerMovie::setRate(float rate)
         stop();
         return;
     }
-    playRate = rate;
+    if (rate != playRate) {
+        // The clock goes on from where the movie is by it, at the new rate.
+        restartClock(std::max<qint64>(positionByClock(), 0));
+        playRate = rate;
+    }
     // A new rate takes effect at once only on a running movie; a stopped one starts at it.
     if (running)
         play();
@@ -166,7 +242,11 @@ void PlayerMovie::play()
         return;
     }
     reverseClock->stop();
-    player->setPlaybackRate(playRate);
+    // A movie that has played to its end stays there: playing it again would start it over.
+    if (atEnd())
+        return;
+    if (player->playbackRate() != static_cast<qreal>(playRate))
+        player->setPlaybackRate(playRate);
     player->play();
 }
 
@@ -175,13 +255,23 @@ void PlayerMovie::stepBackwards()
     const qint64 step = static_cast<qint64>(-playRate * kReverseStepMs);
     const qint64 target = player->position() - step;
     player->setPosition(target > 0 ? target : 0);
+    restartClock(target > 0 ? target : 0);
     if (target <= 0)
         reverseClock->stop();
 }
 
 void PlayerMovie::showIn(QVideoWidget* widget)
 {
+    if (widget == shownIn)
+        return;
+    shownIn = widget;
+    const qint64 position = player->position();
+    const bool opened = loaded(*player) && player->hasVideo();
     player->setVideoOutput(widget);
+    // A film moved to another picture keeps its place; the seek also has a paused one show
+    // its current picture there.
+    if (opened && widget != nullptr)
+        player->setPosition(position);
 }
 
 Rect StillMovie::getMovieNaturalBoundsRect() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
 #include <QPointer>
@@ -18,8 +19,9 @@ namespace korvida::qt {
 // Movie times in the Qt movies are milliseconds.
 constexpr std::int32_t kMovieTimeScale = 1000;
 
-// A tune or a film played by Qt Multimedia. The player decodes only with an audio output
-// attached, so every movie has one, whether or not it has sound.
+// A tune or a film played by Qt Multimedia through its GStreamer backend (Qt's default here;
+// the FFmpeg backend of Qt 6.4 crashes where no sound device is found). The player decodes
+// only with an audio output attached, so every movie has one, whether or not it has sound.
 class PlayerMovie : public Movie {
 public:
     PlayerMovie();
@@ -41,13 +43,22 @@ public:
     void setRate(float rate) override;
     bool hasDuration() const override;
     bool failed() const override;
+    bool atEnd() const override;
+    bool endedEarly() const override;
 
-    // Shows the picture of the film in this widget (the last one given wins).
+    // Shows the picture of the film in this widget (the last one given wins); the film keeps
+    // its position and whether it runs, and a paused film shows its current picture there.
     void showIn(QVideoWidget* widget);
 
 private:
     void play();
     void stepBackwards();
+    bool endReported() const;
+    // The position the movie should have reached by the time it has run since the last start,
+    // seek or change of rate: the evidence that an end reported is a real one.
+    qint64 positionByClock() const;
+    void restartClock(qint64 position);
+    void followPlaybackState();
 
     std::unique_ptr<QMediaPlayer> player;
     QAudioOutput* audio = nullptr;
@@ -58,6 +69,18 @@ private:
     bool durationGiven = false;
     float playRate = 1.0f;
     bool running = false;
+    QVideoWidget* shownIn = nullptr;
+
+    // Runs while the player really plays; with `clockStart`, where the movie was when it began
+    // to run at the present rate, and `ranBefore`, how long it had run at it before a pause.
+    QElapsedTimer playClock;
+    qint64 clockStart = 0;
+    qint64 ranBefore = 0;
+    // When the player last reported its end; invalid while it has not.
+    QElapsedTimer endSince;
+    // A seek the player has not reached yet: the movie is already there.
+    qint64 seekTarget = -1;
+    QElapsedTimer seekShown;
 };
 
 // A still picture opened as a movie: it has no running time (duration 0), so it counts as

@@ -174,12 +174,20 @@ TEST_F(DeviceDrop, ReadingADeviceStopsPlaybackAndReplacesEveryList)
     app->lastPlaydMedia = app->mediasVisible.front().get();
     app->play->setImage(app->pauseButtonImageControllPanel);
     app->genereTableView->selectRow(0, false);
+    app->timeSlider->setMaxValue(600.0);
+    app->timeSlider->setDoubleValue(300.0);
+    app->timeLeft->setStringValue("-00:00:30");
 
     app->droppOnIcon.readFromFile(player, "");
     app->doChecks();
 
-    // The browser's All filter that ends the read decides the play buttons afterwards.
+    // Nothing of the old item is shown any more: nothing plays, its times are gone.
     EXPECT_FALSE(playingMovie->started);
+    EXPECT_FALSE(app->playing);
+    EXPECT_EQ(app->play->image(), app->palyButtonImageControllPanel);
+    EXPECT_EQ(app->timeSlider->maxValue(), 0.0);
+    EXPECT_EQ(app->timeSlider->doubleValue(), 0.0);
+    EXPECT_EQ(app->timeLeft->stringValue(), "");
     EXPECT_EQ(app->whatIsTypeIsPlaying, 2);
     EXPECT_EQ(app->visibleMovie, nullptr);
     EXPECT_EQ(app->lastPlaydMedia, nullptr);

@@ -14,18 +14,19 @@ TEST_F(Launch, LeavesTheWindowReadyForADropWithTheStartUpSoundPlaying)
     EXPECT_TRUE(app.controllPannelHidden);
     EXPECT_EQ(app.whatIsTypeIsPlaying, 2);
 
-    // The sound plays from the shipped file, in a hidden movie view.
+    // The sound plays from the shipped file on a player of its own, outside the movie views.
     EXPECT_EQ(fakes.movies.opened, (std::vector<std::string>{"/shipped/Opstart.mp3"}));
     ASSERT_NE(fakes.movies.last, nullptr);
     EXPECT_TRUE(fakes.movies.last->started);
-    EXPECT_EQ(app.visibleMovie, fakes.movies.last);
-    EXPECT_EQ(app.mainMovieView->movie(), app.visibleMovie);
+    EXPECT_EQ(app.startupSound, fakes.movies.last);
+    EXPECT_EQ(app.visibleMovie, nullptr);
+    EXPECT_EQ(app.mainMovieView->movie(), nullptr);
     EXPECT_TRUE(app.mainMovieView->isHidden());
     EXPECT_FALSE(app.mainMovieView->isControllerVisible());
     EXPECT_FALSE(app.fullScreenMovieView->adjustsSize());
 
-    // The main play button shows pause, the full-screen one play.
-    EXPECT_EQ(app.play->image(), app.pauseButtonImageControllPanel);
+    // Nothing plays: both play buttons show play.
+    EXPECT_EQ(app.play->image(), app.palyButtonImageControllPanel);
     EXPECT_EQ(app.play->frame().size, (korvida::Size{60, 60}));
     EXPECT_EQ(app.playButtonControllPanel->image(), app.palyButtonImageControllPanel);
     EXPECT_EQ(app.playButtonControllPanel->frame().size, (korvida::Size{70, 70}));
@@ -75,7 +76,7 @@ TEST_F(Launch, AMissingPictureLeavesItsFieldAndButtonEmpty)
     EXPECT_EQ(app.playButtonControllPanel->image(), nullptr);
     EXPECT_EQ(app.inImageView->image(), nullptr);
     EXPECT_NE(app.pauseButtonImageControllPanel, nullptr);
-    EXPECT_EQ(app.visibleMovie, nullptr);
+    EXPECT_EQ(app.startupSound, nullptr);
 }
 
 TEST_F(Launch, EveryOutletExistsAndEveryTableAsksTheController)

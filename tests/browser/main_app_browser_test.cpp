@@ -124,8 +124,9 @@ TEST_F(MainAppBrowser, AllButtonStartsAtAllAllAllWithEveryItem)
     EXPECT_EQ(app.numberOfMedias->stringValue(), "6 Files");
     EXPECT_EQ(app.searchMedias, app.medias);
     EXPECT_EQ(app.searchField->stringValue(), "");
-    EXPECT_TRUE(app.playing);
-    EXPECT_EQ(app.play->image(), app.pauseButtonImageControllPanel);
+    // A new list plays nothing by itself.
+    EXPECT_FALSE(app.playing);
+    EXPECT_EQ(app.play->image(), app.palyButtonImageControllPanel);
 }
 
 TEST_F(MainAppBrowser, TypeButtonsNarrowTheLibraryAndPhotosRetitleTheColumns)
@@ -191,21 +192,21 @@ TEST_F(MainAppBrowser, TwinTablesMirrorTheSelectionBothWays)
     EXPECT_EQ(app.mediaTableView->selectedRow(), 0);
 }
 
-TEST_F(MainAppBrowser, MediaRowClickShowsThePlayStateOfThatItem)
+TEST_F(MainAppBrowser, MediaRowClickLeavesThePlayStateAsItIs)
 {
     openMixedLibrary();
     app.allButton(nullptr);
     app.lastPlaydMedia = app.medias[1];
     app.searchField->setStringValue("x");
     clickRow(*app.mediaTableView, 1);
-    EXPECT_TRUE(app.playing);
-    EXPECT_EQ(app.playButtonControllPanel->image(), app.pauseButtonImageControllPanel);
+    EXPECT_FALSE(app.playing) << "the loaded item is paused and stays so";
+    EXPECT_EQ(app.playButtonControllPanel->image(), app.palyButtonImageControllPanel);
     EXPECT_EQ(app.searchField->stringValue(), "");
 
+    app.playing = true;
     app.medias[2]->setShouldStartCopy(true);
     clickRow(*app.mediaTableView, 2);
-    EXPECT_FALSE(app.playing);
-    EXPECT_EQ(app.play->image(), app.palyButtonImageControllPanel);
+    EXPECT_TRUE(app.playing) << "what plays plays on";
     EXPECT_FALSE(app.canselCopying->isHidden());
     EXPECT_TRUE(app.copyingProgressIndicator->isIndeterminate());
 

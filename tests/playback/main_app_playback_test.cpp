@@ -279,6 +279,54 @@ TEST_F(PlaybackTest, AFileThatCannotBeDecodedIsMarkedAndLeft)
     EXPECT_EQ(selected(), 1);
 }
 
+TEST_F(PlaybackTest, AnItemEndingEarlyIsOpenedOnceMoreThenBrokenAndAListOfFailuresStops)
+{
+    InMedia& first = addItem("a.mp3", InMedia::kMusic);
+    InMedia& second = addItem("b.mp3", InMedia::kMusic);
+    playRow(0);
+    const std::size_t before = opened();
+    movie().earlyEnd = true;
+    fakes.timers.fire();
+    EXPECT_EQ(opened(), before + 1) << "opened once more";
+    EXPECT_EQ(app->lastPlaydMedia, &first);
+    EXPECT_TRUE(movie().started);
+    EXPECT_FALSE(first.getIsBroken());
+
+    movie().earlyEnd = true;
+    fakes.timers.fire();
+    EXPECT_EQ(first.getCleanName(), "BROKEN !! a.mp3");
+    EXPECT_EQ(app->lastPlaydMedia, &second);
+    movie().decodeFailed = true;
+    fakes.timers.fire();
+    EXPECT_TRUE(second.getIsBroken());
+
+    // Every item of the list failed: it stops rather than going round again.
+    EXPECT_FALSE(app->playing);
+    EXPECT_EQ(app->play->image(), app->palyButtonImageControllPanel);
+    const std::size_t stopped = opened();
+    fakes.timers.fire();
+    fakes.timers.fire();
+    EXPECT_EQ(opened(), stopped);
+}
+
+TEST_F(PlaybackTest, TheStartUpSoundIsOutOfTheControlsReachAndLetGoOfWhenItEnds)
+{
+    const std::shared_ptr<FakeMovie> sound = fakes.movies.last;
+    ASSERT_EQ(app->startupSound, sound);
+    InMedia& missing = addItem("gone.mp3", InMedia::kMusic, false);
+    app->fastForward->performClick();
+    app->fastBack->performClick();
+    playRow(0);
+    EXPECT_TRUE(missing.getIsBroken());
+    EXPECT_EQ(sound->playRate, 1.0f) << "never fast, never started again";
+    EXPECT_FALSE(app->playing) << "nothing is loaded that could play";
+    EXPECT_EQ(app->play->image(), app->palyButtonImageControllPanel);
+
+    sound->time = sound->duration;
+    fakes.timers.fire();
+    EXPECT_EQ(app->startupSound, nullptr);
+}
+
 TEST_F(PlaybackTest, LayoutFollowsTheWindowOutsideFullScreen)
 {
     addItem("film.m4v", InMedia::kMovie);

@@ -26,6 +26,8 @@ public:
     // Whether the duration is known yet (false while the file opens), and a failed decode.
     bool durationKnown = true;
     bool decodeFailed = false;
+    // Stopped at its end long before it could have got there.
+    bool earlyEnd = false;
 
     std::int32_t getMovieTime() const override { return time; }
     std::int32_t getMovieDuration() const override { return duration; }
@@ -46,6 +48,7 @@ public:
     void setRate(float value) override { playRate = value; }
     bool hasDuration() const override { return durationKnown; }
     bool failed() const override { return decodeFailed; }
+    bool endedEarly() const override { return earlyEnd; }
     // What a backend does when it has learned more of the file.
     void report() const { infoArrived(); }
 };
