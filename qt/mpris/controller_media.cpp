@@ -97,15 +97,19 @@ MediaControls mediaControlsOf(MainApp& app, std::function<void()> raise, CoverFi
     controls.quit = [&app] {
         app.quit(nullptr);
     };
+    // A pause pauses what plays, whichever row is chosen.
     controls.playPause = [&app] {
-        app.playButton(nullptr);
+        if (app.playing)
+            app.pausePlayback();
+        else
+            playChosenRow(app);
     };
     controls.play = [&app] {
         playChosenRow(app);
     };
     controls.pause = [&app] {
         if (app.playing)
-            app.playButton(nullptr);
+            app.pausePlayback();
     };
     controls.next = [&app] {
         app.nextButton(nullptr);

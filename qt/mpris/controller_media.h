@@ -26,8 +26,9 @@ private:
 };
 
 // The desktop's media controls, each request sent to the controller's operation for it:
-// play and pause to `playButton`, next and previous to `nextButton` and `backButton`, a
-// position to the time slider's `timeSliderSlider`, quit to `quit`.
+// play to `playButton` on the chosen row (the first when none is), pause to
+// `pausePlayback`, next and previous to `nextButton` and `backButton`, a position to the time
+// slider's `timeSliderSlider`, quit to `quit`.
 MediaControls mediaControlsOf(MainApp& app, std::function<void()> raise, CoverFiles& covers);
 
 } // namespace korvida::qt

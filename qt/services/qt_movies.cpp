@@ -97,7 +97,16 @@ PlayerMovie::~PlayerMovie()
 
 void PlayerMovie::load(const QString& file)
 {
-    player->setSource(QUrl::fromLocalFile(file));
+    fileToOpen = file;
+    QTimer::singleShot(0, player.get(), [this] { openFile(); });
+}
+
+void PlayerMovie::openFile()
+{
+    if (fileToOpen.isEmpty())
+        return;
+    player->setSource(QUrl::fromLocalFile(fileToOpen));
+    fileToOpen.clear();
 }
 
 bool PlayerMovie::hasDuration() const
@@ -237,11 +246,13 @@ void PlayerMovie::setRate(float rate)
 void PlayerMovie::play()
 {
     if (playRate < 0.0f) {
+        openFile();
         player->pause();
         reverseClock->start();
         return;
     }
     reverseClock->stop();
+    openFile();
     // A movie that has played to its end stays there: playing it again would start it over.
     if (atEnd())
         return;
@@ -268,6 +279,7 @@ void PlayerMovie::showIn(QVideoWidget* widget)
     const qint64 position = player->position();
     const bool opened = loaded(*player) && player->hasVideo();
     player->setVideoOutput(widget);
+    openFile();
     // A film moved to another picture keeps its place; the seek also has a paused one show
     // its current picture there.
     if (opened && widget != nullptr)

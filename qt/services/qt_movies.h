@@ -28,7 +28,9 @@ public:
     ~PlayerMovie() override;
 
     // Starts reading the file and returns at once; what the player learns of it later
-    // (duration, picture size, failure) is reported through the info handler.
+    // (duration, picture size, failure) is reported through the info handler. The file is
+    // given to the player once its picture has a place (or it is started, or the event loop
+    // turns): GStreamer's player ends at once when a video output comes after the file.
     void load(const QString& file);
 
     std::int32_t getMovieTime() const override;
@@ -51,6 +53,8 @@ public:
     void showIn(QVideoWidget* widget);
 
 private:
+    // Gives the player the file loaded, if it does not have it yet.
+    void openFile();
     void play();
     void stepBackwards();
     bool endReported() const;
@@ -70,6 +74,7 @@ private:
     float playRate = 1.0f;
     bool running = false;
     QVideoWidget* shownIn = nullptr;
+    QString fileToOpen;
 
     // Runs while the player really plays; with `clockStart`, where the movie was when it began
     // to run at the present rate, and `ranBefore`, how long it had run at it before a pause.

@@ -1,6 +1,7 @@
 // The real window with the real media backend and no sound server, as in CI: tunes made by
 // the test, the demo player's own media, the one-second tick on its real timer, and the
 // media keys on a private session bus.
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QElapsedTimer>
