@@ -280,8 +280,7 @@ void PlayerMovie::showIn(QVideoWidget* widget)
     const bool opened = loaded(*player) && player->hasVideo();
     player->setVideoOutput(widget);
     openFile();
-    // A film moved to another picture keeps its place; the seek also has a paused one show
-    // its current picture there.
+    // A film moved to another picture keeps its place.
     if (opened && widget != nullptr)
         player->setPosition(position);
 }
