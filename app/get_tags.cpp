@@ -27,6 +27,7 @@ void MainApp::getTags()
     allMedias.clear();
     medias.clear();
     searchMedias.clear();
+    wholeLists.forget();
     mediasVisible.clear();
     generes.clear();
     artists.clear();
