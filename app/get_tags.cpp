@@ -31,6 +31,7 @@ void MainApp::getTags()
     allMedias.clear();
     medias.clear();
     searchMedias.clear();
+    wholeLists.forget();
     mediasVisible.clear();
     generes.clear();
     artists.clear();

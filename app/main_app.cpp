@@ -23,6 +23,7 @@ void MainApp::init()
 {
     state.iTunesImportPlaylists.clear();
     medias.clear();
+    wholeLists.forget();
     mediasVisible.clear();
     artists.clear();
     albums.clear();

@@ -10,6 +10,7 @@
 
 #include "app/drop_targets.h"
 #include "app/player_watch.h"
+#include "browser/whole_lists.h"
 #include "copy/copy_queue.h"
 #include "devicedb/device_reader.h"
 #include "import/import_run.h"
@@ -50,6 +51,11 @@ public:
     void doChecks();
 
     // Opening a device.
+    // A drop is read on the main thread's next turn, not at the next tick.
+    void readDropSoon();
+    // The drop step of the tick: a pending drop is looked at once and, unless copies run, a
+    // player is read. Answers whether one was read.
+    bool readDroppedPlayer();
     void getTags();
     void getPictTags(korvida::DatabaseProblems* problems = nullptr);
     // Tells in a message box which databases of the player were not read whole.
@@ -211,6 +217,8 @@ public:
     std::vector<Genere> generes;
     std::vector<Artist> artists;
     std::vector<Album> albums;
+    // The lists of "All" in every column and of an empty search, kept while the player is open.
+    korvida::WholeLists wholeLists;
 
     // Play state.
     std::shared_ptr<korvida::Movie> visibleMovie;
@@ -351,7 +359,9 @@ public:
     std::unique_ptr<korvida::Window> selectControllPanelFullScreen;
 
     // A folder handed to the program to open (its icon, the command line, "Open With").
-    DroppOnIcon droppOnIcon{state};
+    DroppOnIcon droppOnIcon{state, [this] {
+                                readDropSoon();
+                            }};
     // The title's notices about refused drops and an unplugged player.
     korvida::PlayerWatch playerWatch;
 

@@ -100,9 +100,9 @@ void MainApp::buildMainWindow()
     mediaTableView = makeMediaTable(&artistColumnMedia, &albumColumnMedia);
     mediaTableView->setFrame(makeRect(190, 60, 350, 410));
 
-    inImageView = std::make_unique<InImageView>(state);
+    inImageView = std::make_unique<InImageView>(state, [this] { readDropSoon(); });
     inImageView->setFrame(makeRect(541, 105, 565, 560));
-    mainMovieView = std::make_unique<InMovieView>(state);
+    mainMovieView = std::make_unique<InMovieView>(state, [this] { readDropSoon(); });
     mainMovieView->setFrame(makeRect(550, 105, 556, 560));
 
     play = makeButton(ButtonKind::Push, "", makeRect(790, 0, 60, 60));

@@ -37,8 +37,11 @@ void albumStage(MainApp& app)
     const int albumRow = validSelection(*app.albumTableView, app.albums);
     if (genreRow < 0 || artistRow < 0 || albumRow < 0)
         return;
-    app.medias = korvida::mediasForChoice(app.allMedias, app.generes[genreRow].getGenere(),
-                                          app.artists[artistRow].getArtist(), app.albums[albumRow].getAlbum());
+    if (genreRow == 0 && artistRow == 0 && albumRow == 0)
+        app.medias = app.wholeLists.browsed(app.allMedias).medias;
+    else
+        app.medias = korvida::mediasForChoice(app.allMedias, app.generes[genreRow].getGenere(),
+                                              app.artists[artistRow].getArtist(), app.albums[albumRow].getAlbum());
     korvida::deselectAndReloadMediaTables(app);
     korvida::showFilesCount(app);
     korvida::showPlayState(app, app.playing);
@@ -59,8 +62,11 @@ void artistStage(MainApp& app)
     const int artistRow = validSelection(*app.artistTableView, app.artists);
     if (genreRow < 0 || artistRow < 0)
         return;
-    app.albums = korvida::albumRowsFor(app.allMedias, genreRow, app.generes[genreRow].getGenere(), artistRow,
-                                       app.artists[artistRow].getArtist());
+    if (genreRow == 0 && artistRow == 0)
+        app.albums = app.wholeLists.browsed(app.allMedias).albums;
+    else
+        app.albums = korvida::albumRowsFor(app.allMedias, genreRow, app.generes[genreRow].getGenere(), artistRow,
+                                           app.artists[artistRow].getArtist());
     resetToFirstRow(app, BrowserTable::Album);
     clearMediasBelow(app);
     albumStage(app);
@@ -72,7 +78,8 @@ void genreStage(MainApp& app)
     if (genreRow < 0)
         return;
     app.albums.clear();
-    app.artists = korvida::artistRowsFor(app.allMedias, genreRow, app.generes[genreRow].getGenere());
+    app.artists = genreRow == 0 ? app.wholeLists.browsed(app.allMedias).artists
+                                : korvida::artistRowsFor(app.allMedias, genreRow, app.generes[genreRow].getGenere());
     korvida::onBothTwins(app, BrowserTable::Album, [](TableView& view) { view.deselectAll(); });
     resetToFirstRow(app, BrowserTable::Artist);
     korvida::onBothTwins(app, BrowserTable::Album, [](TableView& view) { view.reloadData(); });

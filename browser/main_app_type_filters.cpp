@@ -1,7 +1,6 @@
 // The type filters: each chooses which items of the library take part and resets the
 // browser to "All" / "All" / "All" over them.
 #include "app/main_app.h"
-#include "browser/column_rows.h"
 #include "browser/main_app_browser_views.h"
 #include "browser/type_filter.h"
 
@@ -69,5 +68,5 @@ void MainApp::musicAndMovies()
 
 void MainApp::setGenere()
 {
-    generes = korvida::buildColumnRows<Genere>(allMedias, [](const InMedia&) { return true; });
+    generes = wholeLists.browsed(allMedias).generes;
 }

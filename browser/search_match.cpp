@@ -72,8 +72,15 @@ bool beginsWithSearchText(std::string_view field, const SearchText& text)
 
 bool searchMatches(const InMedia& media, const SearchText& text)
 {
-    return beginsWithSearchText(media.getName(), text) || beginsWithSearchText(media.getArtist(), text) ||
-        beginsWithSearchText(media.getAlbum(), text) || beginsWithSearchText(media.getGenere(), text);
+    if (beginsWithSearchText(media.getArtist(), text) || beginsWithSearchText(media.getAlbum(), text) ||
+        beginsWithSearchText(media.getGenere(), text))
+        return true;
+    // The shown name ends with the item's own; it is only looked at again where it differs.
+    const std::string own = media.getOwnName();
+    if (beginsWithSearchText(own, text))
+        return true;
+    const std::string shown = media.getName();
+    return shown.size() != own.size() && beginsWithSearchText(shown, text);
 }
 
 std::vector<InMedia*> searchResult(std::span<InMedia* const> source, std::string_view typed)

@@ -40,6 +40,14 @@ std::string InMedia::getCleanName() const
     return name;
 }
 
+std::string InMedia::getOwnName() const
+{
+    std::string own = getCleanName();
+    if (getIsBroken() && own.starts_with(kBrokenMark))
+        own.erase(0, kBrokenMark.size());
+    return own;
+}
+
 void InMedia::setName(const std::string& value)
 {
     std::lock_guard lock(nameLock());

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // One tune, movie or photo of the opened player.
 //
@@ -20,6 +21,8 @@ public:
     static constexpr int kMovie = 1;
     static constexpr int kMusic = 2;
     static constexpr int kPhoto = 3;
+    // What a missing file's name is marked with, in front of its title.
+    static constexpr std::string_view kBrokenMark = "BROKEN !! ";
 
     InMedia() = default;
     InMedia(const InMedia&) = delete;
@@ -60,6 +63,8 @@ public:
     // The title decorated with the item's play and copy state.
     std::string getName() const;
     std::string getCleanName() const;
+    // The item's own title: the stored name without the mark of a missing file.
+    std::string getOwnName() const;
     void setName(const std::string& value);
     // Puts `prefix` in front of the stored title in one step, while a reader may be drawing it.
     void prefixName(const std::string& prefix);

@@ -107,6 +107,10 @@ class Timers {
 public:
     virtual ~Timers() = default;
     virtual std::unique_ptr<Timer> scheduledTimer(double intervalSeconds, std::function<void()> fire) = 0;
+    // Runs `work` once on the main thread's next turn. Like a timer's firing it never runs
+    // inside an operation of the controller: a turn that falls inside one drops the work, so
+    // the caller leaves it for its repeating timer as well.
+    virtual void runOnNextTurn(std::function<void()> work) = 0;
 };
 
 // The mouse pointer: where it is (screen coordinates) and whether it shows.

@@ -53,6 +53,8 @@ private:
         // A push button whose state is on (the type filter in force) looks pressed.
         buttonWidget->setCheckable(button.kind() != ButtonKind::Push || button.state() != 0);
         buttonWidget->setChecked(button.state() != 0);
+        // Making a button no longer checkable clears its pressed state without painting it.
+        buttonWidget->update();
         if (picture != nullptr)
             picture->setPicture(button.image());
         else

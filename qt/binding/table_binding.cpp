@@ -131,8 +131,13 @@ private:
         const auto held = guard.hold();
         QItemSelectionModel* selected = tableWidget->selectionModel();
         selected->select(rowRanges(table.selectedRowIndexes(), *model), QItemSelectionModel::ClearAndSelect);
+        // The view would scroll to its new current row; the table scrolls only when asked
+        // (selecting every row leaves the view where it is).
+        const bool scrolls = tableWidget->hasAutoScroll();
+        tableWidget->setAutoScroll(false);
         if (table.selectedRow() >= 0)
             selected->setCurrentIndex(model->index(table.selectedRow(), 0), QItemSelectionModel::NoUpdate);
+        tableWidget->setAutoScroll(scrolls);
     }
 
     TableView& table;

@@ -13,6 +13,7 @@
 #include "app/outlets.h"
 #include "qt/binding/binder.h"
 #include "qt/main_window.h"
+#include "qt/widgets/fitted_columns.h"
 #include "qt/widgets/flipped_container.h"
 #include "qt/widgets/image_button.h"
 
@@ -150,9 +151,8 @@ void sizeMediaColumns(QTableView* table)
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, 26);
-    header->resizeSection(1, 150);
-    header->resizeSection(2, 100);
-    header->resizeSection(3, 100);
+    // The name column, after the tick box, takes what the others leave.
+    new FittedColumns(table, 1);
 }
 
 MainInterface::~MainInterface()

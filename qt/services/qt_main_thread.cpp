@@ -96,4 +96,12 @@ std::unique_ptr<Timer> QtTimers::scheduledTimer(double intervalSeconds, std::fun
     return std::make_unique<QtTimer>(intervalSeconds, std::move(fire));
 }
 
+void QtTimers::runOnNextTurn(std::function<void()> work)
+{
+    QTimer::singleShot(0, &owner, [work = std::move(work)] {
+        if (!NestedLoop::active())
+            work();
+    });
+}
+
 } // namespace korvida::qt

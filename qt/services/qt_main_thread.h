@@ -41,10 +41,15 @@ public:
 class QtTimers : public Timers {
 public:
     std::unique_ptr<Timer> scheduledTimer(double intervalSeconds, std::function<void()> fire) override;
+    void runOnNextTurn(std::function<void()> work) override;
 
     // Runs just before each firing of the timers made after it is set: the desktop's own
     // once-a-tick work (the mounted players) that the controller does not know of.
     std::function<void()> beforeEachFire;
+
+private:
+    // Work for the next turn goes with the timers.
+    QObject owner;
 };
 
 } // namespace korvida::qt

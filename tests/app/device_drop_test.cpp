@@ -19,13 +19,13 @@ protected:
     DeviceDrop() { launch(); }
 };
 
-TEST_F(DeviceDrop, APlayerDroppedOnThePictureIsReadAtTheNextTick)
+TEST_F(DeviceDrop, APlayerDroppedOnThePictureIsReadOnTheMainThreadsNextTurn)
 {
     const std::string player = writePlayer("KORVIDA POD", {"One", "Two"});
     EXPECT_TRUE(app->inImageView->performDragOperation(fileDrag({player})));
     EXPECT_TRUE(mediaNames().empty()) << "a drop reads nothing by itself";
 
-    app->doChecks();
+    fakes.timers.runNextTurn();
 
     EXPECT_FALSE(app->state.iPodDropped);
     EXPECT_EQ(mediaNames(), (std::vector<std::string>{"One", "Two"}));
@@ -131,7 +131,7 @@ TEST_F(DeviceDrop, ADropWhileCopiesAreCountedIsDiscardedNotDeferred)
     queueCopy("Queued");
 
     app->droppOnIcon.readFromFile(second, "");
-    app->doChecks();
+    fakes.timers.runNextTurn();
     EXPECT_FALSE(app->state.iPodDropped);
     EXPECT_EQ(app->corentlyPlaing->stringValue(), "FIRST");
 

@@ -34,15 +34,19 @@ TEST(SearchMatch, IgnoresCaseOnBothSidesIncludingBeyondAscii)
     EXPECT_EQ(searchResult(all, "\xCF\x83\xCE\xBF\xCF\x82").size(), 1u); // σος
 }
 
-TEST(SearchMatch, UsesTheDisplayedName)
+TEST(SearchMatch, FindsAnItemByItsShownNameAndByItsOwnName)
 {
     TestLibrary library;
-    library.add("Yesterday", "A", "B", "C").setIsPlaying(true);
-    library.add("BROKEN !! Gone", "A", "B", "C");
+    library.add("Caf\xC3\xA9 \xC3\x89lectrique", "A", "B", "C").setIsPlaying(true); // Café Électrique
+    InMedia& gone = library.add("BROKEN !! Harbour Bells", "A", "B", "C");
+    gone.setIsBroken(true);
+    library.add("BROKEN !! Tide", "A", "B", "C"); // so named on the player, not marked
     const auto all = library.all();
-    EXPECT_EQ(namesOf(searchResult(all, "playing")), (Names{"Yesterday"}));
-    EXPECT_TRUE(searchResult(all, "yester").empty());
-    EXPECT_EQ(namesOf(searchResult(all, "broken")), (Names{"BROKEN !! Gone"}));
+    EXPECT_EQ(namesOf(searchResult(all, "playing")), (Names{"Caf\xC3\xA9 \xC3\x89lectrique"}));
+    EXPECT_EQ(namesOf(searchResult(all, "cafe")), (Names{"Caf\xC3\xA9 \xC3\x89lectrique"}));
+    EXPECT_EQ(namesOf(searchResult(all, "Harbour")), (Names{"BROKEN !! Harbour Bells"}));
+    EXPECT_EQ(searchResult(all, "broken").size(), 2u);
+    EXPECT_TRUE(searchResult(all, "tide").empty()) << "only the mark of a missing file is passed over";
 }
 
 TEST(SearchMatch, EmptyTextKeepsEverythingInAlbumDescendingOrder)

@@ -1,5 +1,6 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
@@ -146,4 +147,19 @@ TEST_F(TableBindingTest, ClicksSelectThenAct)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
     EXPECT_EQ(headerClicked, "name");
+}
+
+TEST_F(TableBindingTest, SelectingEveryRowKeepsTheViewWhereItIsAsOneRange)
+{
+    source.rows.assign(500, Row{"Harbour Bells", false, Color::blackColor()});
+    table.reloadData();
+    QCoreApplication::processEvents();
+    view.scrollTo(model().index(40, 1), QAbstractItemView::PositionAtTop);
+    const int shown = view.verticalScrollBar()->value();
+    ASSERT_GT(shown, 0);
+    table.selectAll();
+    EXPECT_EQ(view.selectionModel()->selectedRows().size(), 500);
+    EXPECT_EQ(view.selectionModel()->selection().size(), 1) << "every row is one range";
+    EXPECT_EQ(view.verticalScrollBar()->value(), shown) << "only the selection changes";
+    EXPECT_EQ(view.currentIndex().row(), 499);
 }

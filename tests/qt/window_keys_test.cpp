@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include "browser_window.h"
@@ -103,6 +104,43 @@ TEST_F(WindowKeysTest, TheControlsShowTheirState)
     EXPECT_EQ(widget<QAbstractButton>("fullScreenB")->toolTip(), "Full screen");
     EXPECT_FALSE(widget<QAbstractButton>("playButtonControllPanel")->toolTip().isEmpty());
     EXPECT_TRUE(widget<QAbstractButton>("tagButton")->toolTip().contains("Ctrl+T"));
+}
+
+// Whether the window, as last painted, shows the button as the button now paints itself
+// (its rounded corners, which show the window behind, aside).
+bool paintedAsItIs(QWidget* window, QAbstractButton* button)
+{
+    const QImage screen =
+        window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage own = button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QPoint origin = button->mapTo(window, QPoint(0, 0));
+    for (int y = 0; y < own.height(); ++y)
+        for (int x = 0; x < own.width(); ++x)
+            if (qAlpha(own.pixel(x, y)) == 255 && screen.pixel(origin.x() + x, origin.y() + y) != own.pixel(x, y))
+                return false;
+    return true;
+}
+
+TEST_F(WindowKeysTest, OnlyTheTypeFilterInForceLooksPressed)
+{
+    QWidget* window = desktop->interface().mainWindow;
+    const char* filters[] = {"allFilterButton", "musicFilterButton", "movieFilterButton", "pictureFilterButton"};
+    const auto showsOnly = [&](const char* chosen) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        for (const char* outlet : filters) {
+            auto* button = widget<QAbstractButton>(outlet);
+            EXPECT_EQ(button->isChecked(), std::string(outlet) == chosen) << outlet << " after " << chosen;
+            EXPECT_TRUE(paintedAsItIs(window, button)) << outlet << " is shown as it was, after " << chosen;
+        }
+    };
+    showsOnly("allFilterButton"); // the player was read
+    for (const char* chosen :
+         {"musicFilterButton", "movieFilterButton", "pictureFilterButton", "pictureFilterButton", "allFilterButton"}) {
+        auto* button = widget<QAbstractButton>(chosen);
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+        showsOnly(chosen);
+    }
 }
 
 TEST_F(WindowKeysTest, AFolderThatIsNotAPlayerOpenedByNameIsToldAboutAndNothingChanges)

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -71,6 +72,35 @@ TEST_F(WindowLayoutTest, SplitterMovesTheMediaAreaAndIsKeptInTheSettings)
     restart();
     desktop->launch();
     EXPECT_EQ(app().browserWidth, after) << "the splitter's place is kept for the next launch";
+}
+
+// The media table's columns fill its width exactly, the name column the widest of the
+// text columns, with no horizontal scroll bar.
+void expectColumnsShareTheWidth(QTableView* media, const char* where)
+{
+    QHeaderView* header = media->horizontalHeader();
+    int total = 0;
+    for (int section = 0; section < header->count(); ++section)
+        total += header->sectionSize(section);
+    EXPECT_EQ(total, media->viewport()->width()) << where;
+    EXPECT_FALSE(media->horizontalScrollBar()->isVisible()) << where;
+    for (int section = 2; section < header->count(); ++section)
+        EXPECT_GE(header->sectionSize(1), header->sectionSize(section)) << where;
+}
+
+TEST_F(WindowLayoutTest, TheMediaColumnsShareTheTablesWidthAtEverySplitterPlace)
+{
+    desktop->launch();
+    widget("mainWindow")->show();
+    QApplication::processEvents();
+    auto* media = widget<QTableView>("mediaTableView");
+    expectColumnsShareTheWidth(media, "at the default size");
+    dragSplitter(200);
+    expectColumnsShareTheWidth(media, "with the browser widened");
+    dragSplitter(-400);
+    expectColumnsShareTheWidth(media, "with the browser narrowed");
+    resizeWindow(1, 1);
+    expectColumnsShareTheWidth(media, "at the smallest window");
 }
 
 TEST_F(WindowLayoutTest, AtTheSmallestWindowNothingOverlaps)

@@ -189,6 +189,14 @@ void FakeTimers::fire() const
         callback();
 }
 
+void FakeTimers::runNextTurn()
+{
+    const auto due = std::move(nextTurn);
+    nextTurn.clear();
+    for (const auto& work : due)
+        work();
+}
+
 bool FakeScreens::createWindow(korvida::Window& window, const korvida::Rect& contentRect, const korvida::Window&)
 {
     if (refuseWindows)

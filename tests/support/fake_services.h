@@ -184,6 +184,10 @@ public:
 
     std::unique_ptr<korvida::Timer> scheduledTimer(double intervalSeconds, std::function<void()> fire) override;
     void fire() const;
+    // Work asked for on the next turn waits here until the test runs that turn.
+    void runOnNextTurn(std::function<void()> work) override { nextTurn.push_back(std::move(work)); }
+    void runNextTurn();
+    std::vector<std::function<void()>> nextTurn;
     bool running() const { return static_cast<bool>(callback); }
 
 private:
