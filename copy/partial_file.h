@@ -18,6 +18,8 @@ public:
 
     bool isOpen() const { return fd >= 0; }
     int descriptor() const { return fd; }
+    // The error number of a failed open or commit, 0 before any failure.
+    int failure() const { return error; }
 
     // Sets aside room for `size` bytes, so that the chunks fill the file instead of
     // extending it one by one. A file system that cannot do so simply grows the file.
@@ -32,6 +34,7 @@ private:
     std::string destination;
     std::string temporaryPath;
     int fd = -1;
+    int error = 0;
 };
 
 // Removes the hidden file of every copy still under way, and keeps any from being made or

@@ -156,22 +156,31 @@ QLayout* InterfaceBuilder::browserTagging()
 
 QLayout* InterfaceBuilder::browserCopying()
 {
+    // Every control of the row keeps its room while hidden, so that none moves when the
+    // selected item's bar and cancel button come and go: a click aimed at "Cancel All" lands.
+    const auto keepPlace = [](QWidget* widget) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        return widget;
+    };
     auto* copying = new QHBoxLayout;
     QAbstractButton* copyButton = button(*app.copy, nullptr);
     copyButton->setProperty("accent", true);
-    // The Copy button keeps its size and place whether the bar beside it shows or not.
     copyButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     copying->addWidget(copyButton);
     auto* progress = named(new QProgressBar, *app.copyingProgressIndicator);
     progress->setTextVisible(false);
     progress->setFixedHeight(8);
     binder.bindProgressIndicator(*app.copyingProgressIndicator, progress, nullptr);
-    copying->addWidget(progress, 1);
-    copying->addWidget(field(*app.copyingTextField, nullptr));
-    copying->addWidget(button(*app.canselCopying, nullptr));
-    copying->addWidget(button(*app.canselAllCopying, nullptr));
-    // Takes the room of the bar while it is hidden (the bar's stretch wins while it shows).
-    copying->addStretch(0);
+    copying->addWidget(keepPlace(progress), 1);
+    // The count while copies run, the run's summary after: its length never moves the buttons.
+    auto* counter = static_cast<QLabel*>(field(*app.copyingTextField, nullptr));
+    counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    counter->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    copying->addWidget(keepPlace(counter), 1);
+    copying->addWidget(keepPlace(button(*app.canselCopying, nullptr)));
+    copying->addWidget(keepPlace(button(*app.canselAllCopying, nullptr)));
     return copying;
 }
 
