@@ -38,6 +38,7 @@ int copyBlocks(InMedia& media, CopySource& source, PartialFile& partial, std::ui
             return failureOr(errno);
         if (static_cast<std::uint64_t>(moved) != expected)
             return kSourceChanged;
+        partial.startWriteBack(position, expected);
         // The position advances by whole chunks, so after the last one it may stand above
         // the size.
         position += (expected + chunk - 1) / chunk * chunk;

@@ -128,6 +128,12 @@ void PartialFile::reserve(std::uint64_t size)
         ::fallocate(fd, 0, 0, static_cast<off_t>(size));
 }
 
+void PartialFile::startWriteBack(std::uint64_t offset, std::uint64_t length)
+{
+    if (fd >= 0 && length > 0)
+        ::sync_file_range(fd, static_cast<off_t>(offset), static_cast<off_t>(length), SYNC_FILE_RANGE_WRITE);
+}
+
 bool PartialFile::commit()
 {
     if (fd < 0)

@@ -25,6 +25,10 @@ public:
     // extending it one by one. A file system that cannot do so simply grows the file.
     void reserve(std::uint64_t size);
 
+    // Starts writing `length` bytes from `offset` out to the disk without waiting, so that
+    // the flush before the commit finds most of the file written already.
+    void startWriteBack(std::uint64_t offset, std::uint64_t length);
+
     // Flushes the data to the disk, closes the file and moves it to the destination's name.
     // Refuses, and keeps nothing, when something already stands there: an existing file is
     // never replaced.
