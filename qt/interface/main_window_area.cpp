@@ -156,14 +156,9 @@ QLayout* InterfaceBuilder::browserTagging()
 
 QLayout* InterfaceBuilder::browserCopying()
 {
-    // Every control of the row keeps its room while hidden, so that none moves when the
-    // selected item's bar and cancel button come and go: a click aimed at "Cancel All" lands.
-    const auto keepPlace = [](QWidget* widget) {
-        QSizePolicy policy = widget->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        widget->setSizePolicy(policy);
-        return widget;
-    };
+    // The bar and the text beside it share the room left of the buttons whichever of them
+    // shows, and the selected item's cancel button keeps its room while hidden: "Cancel All"
+    // never moves while copies run, so a click aimed at it lands.
     auto* copying = new QHBoxLayout;
     QAbstractButton* copyButton = button(*app.copy, nullptr);
     copyButton->setProperty("accent", true);
@@ -173,14 +168,18 @@ QLayout* InterfaceBuilder::browserCopying()
     progress->setTextVisible(false);
     progress->setFixedHeight(8);
     binder.bindProgressIndicator(*app.copyingProgressIndicator, progress, nullptr);
-    copying->addWidget(keepPlace(progress), 1);
-    // The count while copies run, the run's summary after: its length never moves the buttons.
+    copying->addWidget(progress, 1);
+    // The count while copies run, the run's summary after.
     auto* counter = static_cast<QLabel*>(field(*app.copyingTextField, nullptr));
     counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     counter->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    copying->addWidget(keepPlace(counter), 1);
-    copying->addWidget(keepPlace(button(*app.canselCopying, nullptr)));
-    copying->addWidget(keepPlace(button(*app.canselAllCopying, nullptr)));
+    copying->addWidget(counter, 1);
+    QAbstractButton* cancelOne = button(*app.canselCopying, nullptr);
+    QSizePolicy keepsRoom = cancelOne->sizePolicy();
+    keepsRoom.setRetainSizeWhenHidden(true);
+    cancelOne->setSizePolicy(keepsRoom);
+    copying->addWidget(cancelOne);
+    copying->addWidget(button(*app.canselAllCopying, nullptr));
     return copying;
 }
 

@@ -1,6 +1,5 @@
 #include "qt/services/folder_chooser_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -46,21 +45,27 @@ FolderChooserDialog::FolderChooserDialog(const QString& acceptText, const QStrin
     problem->setWordWrap(true);
     problem->setHidden(true);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* newFolder = buttons->addButton(tr("New Folder"), QDialogButtonBox::ActionRole);
+    // "New Folder" apart on the left, the answers on the right with the one that chooses last.
+    auto* newFolder = new QPushButton(tr("New Folder"));
     newFolder->setAutoDefault(false);
     connect(newFolder, &QPushButton::clicked, this, [this] { makeFolder(); });
-    buttons->addButton(QDialogButtonBox::Cancel)->setAutoDefault(false);
-    acceptButton = buttons->addButton(acceptText, QDialogButtonBox::AcceptRole);
+    auto* cancel = new QPushButton(tr("Cancel"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    acceptButton = new QPushButton(acceptText);
     acceptButton->setDefault(true);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(acceptButton, &QPushButton::clicked, this, [this] { acceptFolder(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(newFolder);
+    buttons->addStretch(1);
+    buttons->addWidget(cancel);
+    buttons->addWidget(acceptButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(folders, 1);
     layout->addWidget(problem);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
 
     connect(&watcher, &QFileSystemWatcher::directoryChanged, this, [this] { readFolder(); });
     if (!goTo(startFolder))
