@@ -11,9 +11,10 @@ void MainApp::quit(korvida::Button* /*sender*/)
 
     const int pending = pendingCopies();
     if (pending > 0) {
+        // Going on with the copies is the safe answer, so it is the default.
         const korvida::AlertChoice choice = services.alert.runAlertPanel(
-            std::to_string(pending) + " files are being copied", "", "Quit", "Cancel", "");
-        if (choice != korvida::AlertChoice::Default)
+            std::to_string(pending) + " files are being copied", "", "Cancel", "Quit", "");
+        if (choice != korvida::AlertChoice::Alternate)
             return;
         canselAllCopyingButton(nullptr);
         // The worker reaches its next chunk boundary meanwhile and stops.

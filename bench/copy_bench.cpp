@@ -1,5 +1,7 @@
-// Copy throughput of the engine against cp on the same files: 24 files of 12.5 MB
-// (300 MB), read from the page cache, written into a fresh folder on the same file system.
+// Copy throughput of the engine against cp followed by sync on the same files: 24 files of
+// 12.5 MB (300 MB), read from the page cache, written into a fresh folder on the same file
+// system. The engine flushes every file before giving it its name, so cp is made to reach
+// the disk too.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -69,17 +71,17 @@ void BM_CopyPath(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * kFiles * static_cast<std::int64_t>(kFileSize));
 }
 
-void BM_Cp(benchmark::State& state)
+void BM_CpAndSync(benchmark::State& state)
 {
     const Sources& files = sources();
     const std::string command = "cp " + (files.root / "source").string() + "/* " +
-        (files.root / "destination").string() + "/";
+        (files.root / "destination").string() + "/ && sync";
     for (auto _ : state) {
         state.PauseTiming();
         files.freshDestination();
         state.ResumeTiming();
         if (std::system(command.c_str()) != 0)
-            state.SkipWithError("cp failed");
+            state.SkipWithError("cp or sync failed");
     }
     state.SetBytesProcessed(state.iterations() * kFiles * static_cast<std::int64_t>(kFileSize));
 }
@@ -87,4 +89,4 @@ void BM_Cp(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_CopyPath)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(8)->Repetitions(3);
-BENCHMARK(BM_Cp)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(8)->Repetitions(3);
+BENCHMARK(BM_CpAndSync)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(8)->Repetitions(3);

@@ -12,6 +12,7 @@
 #include "cli/display_text.h"
 #include "cli/exit_status.h"
 #include "cli/interrupt_flag.h"
+#include "copy/copy_failure.h"
 #include "copy/partial_file.h"
 
 namespace korvida::cli {
@@ -58,7 +59,8 @@ void CopyRunReport::itemDone(const InMedia& media, CopyOutcome outcome)
         break;
     case CopyOutcome::failed:
         ++counts.failed;
-        problems.push_back("could not copy " + printableText(media.getPath()));
+        problems.push_back("could not copy " + printableText(media.getPath()) + ": " +
+                           copyFailureReason(media.getCopyFailure()));
         break;
     }
 }

@@ -10,9 +10,11 @@ void CopyQueue::queueTagged(std::span<const std::unique_ptr<InMedia>> items, std
     std::lock_guard lock(mutex);
     if (closed)
         return;
+    cancelledWhileQueued.clear();
     for (const auto& item : items) {
         // A failure of the last run is told until this one.
         item->setCopyFailed(false);
+        item->setIsImporting(false);
         if (!item->getTaged())
             continue;
         item->setShouldStartCopy(true);
@@ -23,6 +25,7 @@ void CopyQueue::queueTagged(std::span<const std::unique_ptr<InMedia>> items, std
 void CopyQueue::queueItem(InMedia& item, std::atomic<int>& numberOfSaveMedia)
 {
     std::lock_guard lock(mutex);
+    cancelledWhileQueued.erase(&item);
     item.setShouldStartCopy(true);
     numberOfSaveMedia.fetch_add(1, std::memory_order_relaxed);
 }
@@ -31,8 +34,11 @@ void CopyQueue::exportQueued(std::span<const std::unique_ptr<InMedia>> items, co
                              const ExportDelegate& delegat, const ItemDone& itemDone)
 {
     for (const auto& item : items) {
-        if (!startItem(*item))
+        if (!startItem(*item)) {
+            if (itemDone && takeCancelledWhileQueued(*item))
+                itemDone(*item, CopyOutcome::cancelled);
             continue;
+        }
         const CopyOutcome outcome = item->getMediaType() == InMedia::kPhoto
             ? exportPicture(*item, folders.photos, delegat)
             : exportMusicMovie(*item, folders.musicMovies, delegat);
@@ -83,10 +89,17 @@ void CopyQueue::finishItem(InMedia& item)
     item.setShouldStopCopy(false);
 }
 
+bool CopyQueue::takeCancelledWhileQueued(InMedia& item)
+{
+    std::lock_guard lock(mutex);
+    return cancelledWhileQueued.erase(&item) > 0;
+}
+
 void CopyQueue::cancelLocked(InMedia& item, std::atomic<int>& numberOfSaveMedia)
 {
     if (item.getShouldStartCopy()) {
         item.setShouldStartCopy(false);
+        cancelledWhileQueued.insert(&item);
         numberOfSaveMedia.fetch_sub(1, std::memory_order_relaxed);
     } else if (&item == current) {
         item.setShouldStopCopy(true);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <span>
+#include <unordered_set>
 
 #include "copy/copy_outcome.h"
 #include "copy/export_delegate.h"
@@ -33,8 +34,8 @@ public:
 
     // Exports, in order, every item that is still queued: pictures into the pictures
     // folder, everything else into the tunes-and-movies folder. An item whose copy failed is
-    // marked so (`setCopyFailed`). `itemDone`, when given,
-    // hears the outcome of every exported item.
+    // marked so (`setCopyFailed`). `itemDone`, when given, hears the outcome of every
+    // exported item, and `cancelled` for every item of the run cancelled while it waited.
     void exportQueued(std::span<const std::unique_ptr<InMedia>> items, const RunFolders& folders,
                       const ExportDelegate& delegat, const ItemDone& itemDone = {});
 
@@ -42,6 +43,9 @@ public:
     // longer queued, because a cancel came first) and letting it go once exported.
     bool startItem(InMedia& item);
     void finishItem(InMedia& item);
+    // Whether a cancel took `item` off the queue before the worker came to it; answers so
+    // once, for the worker to count it.
+    bool takeCancelledWhileQueued(InMedia& item);
 
     // Cancels one item: a queued one is taken off the queue and counted down, the one being
     // copied is asked to stop at its next chunk (its copy counts itself down).
@@ -57,6 +61,8 @@ private:
     std::mutex mutex;
     InMedia* current = nullptr;
     bool closed = false;
+    // Items cancelled while queued that the worker has not passed yet.
+    std::unordered_set<const InMedia*> cancelledWhileQueued;
 };
 
 } // namespace korvida

@@ -6,12 +6,16 @@
 
 namespace korvida {
 
-// The engine copies in chunks of this size, checking for a cancel between chunks.
+// The copy's progress advances in steps of this size.
 inline constexpr std::size_t kCopyChunkSize = 16384;
 
-// Where a copy reads from. The engine asks it to move one chunk at a time onto the end of
-// the destination, so a file can write straight from its mapping and a test can stand in
-// a source that fails on purpose.
+// The bytes move in blocks of this many chunks, so that a large file takes few system
+// calls; a cancel is looked at between blocks, a few milliseconds apart.
+inline constexpr std::size_t kChunksPerBlock = 64;
+
+// Where a copy reads from. The engine asks it to move one block at a time onto the end of
+// the destination, so a file can have the kernel copy it or write straight from its
+// mapping, and a test can stand in a source that fails on purpose.
 class CopySource {
 public:
     virtual ~CopySource() = default;
@@ -21,8 +25,10 @@ public:
     virtual std::uint64_t measureSize() = 0;
     // Moves up to `length` bytes found at `offset` onto the end of the open file
     // `destination`. Returns the number of bytes moved, which is less than `length` only
-    // at the source's end, or -1 when a read or a write failed.
+    // at the source's end, or -1 when a read or a write failed, with errno telling why.
     virtual std::int64_t copyChunk(std::uint64_t offset, std::size_t length, int destination) = 0;
+    // Why the source is not open: an error number or a reason of copy_failure.h.
+    virtual int openFailure() const { return 0; }
     // Gives the open file `destination` the source's modification time, so that a copy
     // carries the date of its original. A source without one leaves the copy's own.
     virtual void stampModificationTime(int /*destination*/) {}

@@ -1,11 +1,14 @@
 #include "copy/file_copy_source.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "copy/copy_failure.h"
 
 namespace korvida {
 
@@ -34,10 +37,13 @@ FileCopySource::FileCopySource(const std::string& path, Reading readingKind) : r
 {
     // Non-blocking so that a pipe standing at the path cannot hold the open.
     const int opened = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (opened < 0)
+    if (opened < 0) {
+        openError = errno;
         return;
+    }
     struct stat info {};
     if (::fstat(opened, &info) != 0 || !S_ISREG(info.st_mode)) {
+        openError = kNotRegularFile;
         ::close(opened);
         return;
     }
@@ -71,12 +77,51 @@ void FileCopySource::stampModificationTime(int destination)
     ::futimens(destination, times.data());
 }
 
+timespec FileCopySource::modificationTime() const
+{
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0)
+        return {};
+    return status.st_mtim;
+}
+
 std::int64_t FileCopySource::copyChunk(std::uint64_t offset, std::size_t length, int destination)
 {
+    if (reading == Reading::inKernel) {
+        const std::int64_t moved = kernelCopy(offset, length, destination);
+        if (reading == Reading::inKernel)
+            return moved;
+    }
     if (reading == Reading::mapped && mapping == nullptr)
         map();
     return reading == Reading::mapped ? mappedCopy(offset, length, destination)
                                       : bufferedCopy(offset, length, destination);
+}
+
+std::int64_t FileCopySource::kernelCopy(std::uint64_t offset, std::size_t length, int destination)
+{
+    auto from = static_cast<off_t>(offset);
+    std::size_t moved = 0;
+    while (moved < length) {
+        const ssize_t got = ::copy_file_range(fd, &from, destination, nullptr, length - moved, 0);
+        if (got < 0 && errno == EINTR)
+            continue;
+        // These file systems cannot copy between each other, or (some virtual ones) answer
+        // nothing for a file that holds bytes: from the first block on, before anything
+        // was written, the bytes go through the program instead.
+        const bool unsupported = got < 0 &&
+            (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL);
+        if (moved == 0 && offset == 0 && (unsupported || got == 0)) {
+            reading = Reading::mapped;
+            return -1;
+        }
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        moved += static_cast<std::size_t>(got);
+    }
+    return static_cast<std::int64_t>(moved);
 }
 
 void FileCopySource::map()
@@ -112,6 +157,8 @@ std::int64_t FileCopySource::mappedCopy(std::uint64_t offset, std::size_t length
 
 std::int64_t FileCopySource::bufferedCopy(std::uint64_t offset, std::size_t length, int destination)
 {
+    if (buffer.empty())
+        buffer.resize(kCopyChunkSize * kChunksPerBlock);
     std::size_t moved = 0;
     while (moved < length) {
         const std::size_t wanted = std::min(length - moved, buffer.size());

@@ -36,7 +36,7 @@ void MainApp::copyButton(korvida::Button* /*sender*/)
         return;
     }
     services.folderChooser.chooseFolder(
-        *mainWindow, korvida::FolderRequest{"Save", startFolder(defaults)},
+        *mainWindow, korvida::FolderRequest{"Copy Here", startFolder(defaults)},
         [this](std::optional<std::string> folder) { openPanelDidEnd(folder, folder ? 1 : 0); });
 }
 
@@ -73,8 +73,9 @@ void MainApp::saveMediaAtPath(const std::string& path)
                                           [this, &mainThread] { mainThread.post([this] { updateMediaTableView(); }); },
                                           copyPlayerFolder};
     korvida::CopyRunCounts counts;
-    copyQueue.exportQueued(mediasVisible, folders, delegat,
-                           [&counts](const InMedia&, korvida::CopyOutcome outcome) { counts.add(outcome); });
+    copyQueue.exportQueued(
+        mediasVisible, folders, delegat,
+        [&counts](const InMedia& media, korvida::CopyOutcome outcome) { counts.add(media, outcome); });
 
     mainThread.post([this, summary = korvida::summaryLine(counts)] {
         copyRunSummary = summary;

@@ -1,5 +1,6 @@
 #include "copy/media_export.h"
 
+#include <cerrno>
 #include <climits>
 
 #include "copy/export_folders.h"
@@ -26,9 +27,9 @@ CopyOutcome markBroken(InMedia& media, std::atomic<int>& numberOfSaveMedia)
     return CopyOutcome::missing;
 }
 
-// Copies `source` to its place under the run folder. A same-named file of another size
-// there makes the copy take the next numbered name; one of the same size is taken to be
-// this file, copied before, and the item is skipped.
+// Copies `source` to its place under the run folder. A same-named file of another size or
+// modification time there makes the copy take the next numbered name; one of the same size
+// and time is taken to be this file, copied before, and the item is skipped.
 CopyOutcome exportTo(InMedia& media, const std::string& source, const std::string& runFolder, const ExportPlace& place,
                      const ExportDelegate& delegat)
 {
@@ -37,14 +38,16 @@ CopyOutcome exportTo(InMedia& media, const std::string& source, const std::strin
     const ExportFolders folders = makeExportFolders(fileSystem, runFolder, place);
     const std::string fileName = acceptedFileName(fileSystem, folders, place.fileName);
     // A source that cannot be read has no size to compare: its copy fails under the plain name.
-    const NumberedPlace destination = file.isOpen() ? findNumberedPlace(folders.folder, fileName, file.measureSize())
-                                                    : NumberedPlace{joinPath(folders.folder, fileName), false};
+    const NumberedPlace destination = file.isOpen()
+        ? findNumberedPlace(folders.folder, fileName, FileStamp{file.measureSize(), file.modificationTime()})
+        : NumberedPlace{joinPath(folders.folder, fileName), false};
     if (destination.alreadyThere)
         return CopyOutcome::skipped;
     CopyOutcome outcome;
     if (destination.path.size() >= PATH_MAX) {
         // Known to fail at the rename, so nothing is copied.
         delegat.numberOfSaveMedia.fetch_sub(1, std::memory_order_relaxed);
+        media.setCopyFailure(ENAMETOOLONG);
         outcome = CopyOutcome::failed;
     } else {
         outcome = copyFrom(media, file, destination.path, delegat.numberOfSaveMedia);

@@ -1,6 +1,7 @@
 #include "copy/numbered_name.h"
 
-#include <filesystem>
+#include <cstdlib>
+#include <sys/stat.h>
 
 #include "copy/export_naming.h"
 
@@ -12,6 +13,14 @@ namespace {
 // the copy's rename, which never replaces, fails on it.
 constexpr int kLastNumber = 10000;
 
+// FAT keeps modification times in steps of two seconds.
+constexpr std::int64_t kTimeWindowNanoseconds = 2'000'000'000;
+
+std::int64_t nanoseconds(const timespec& time)
+{
+    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
 } // namespace
 
 std::string numberedName(const std::string& fileName, int number)
@@ -22,16 +31,24 @@ std::string numberedName(const std::string& fileName, int number)
     return fitComponent(stem, " (" + std::to_string(number) + ")" + extension);
 }
 
-NumberedPlace findNumberedPlace(const std::string& folder, const std::string& fileName, std::uint64_t size)
+bool sameStamp(const FileStamp& found, const FileStamp& source)
+{
+    return found.size == source.size &&
+        std::llabs(nanoseconds(found.modified) - nanoseconds(source.modified)) < kTimeWindowNanoseconds;
+}
+
+NumberedPlace findNumberedPlace(const std::string& folder, const std::string& fileName, const FileStamp& source)
 {
     std::string path;
     for (int number = 1; number <= kLastNumber; ++number) {
         path = joinPath(folder, numberedName(fileName, number));
-        std::error_code error;
-        const auto status = std::filesystem::symlink_status(path, error);
-        if (!std::filesystem::exists(status))
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0) {
+            // Nothing there; a name that cannot be looked at is tried by the copy, which says why.
             return {path, false};
-        if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(path, error) == size && !error)
+        }
+        const FileStamp found{static_cast<std::uint64_t>(status.st_size), status.st_mtim};
+        if (S_ISREG(status.st_mode) && sameStamp(found, source))
             return {path, true};
     }
     return {path, false};

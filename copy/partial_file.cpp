@@ -69,7 +69,11 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to)
         return false;
     // A file system with neither: look first, then rename.
     struct stat info {};
-    if (::lstat(to.c_str(), &info) == 0 || errno != ENOENT)
+    if (::lstat(to.c_str(), &info) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    if (errno != ENOENT)
         return false;
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
@@ -88,8 +92,10 @@ PartialFile::PartialFile(const std::string& destinationPath) : destination(desti
 {
     UnfinishedCopies& copies = unfinishedCopies();
     std::lock_guard lock(copies.mutex);
-    if (copies.closed)
+    if (copies.closed) {
+        error = ECANCELED;
         return;
+    }
     const std::string folder = folderOf(destination);
     for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
         temporaryPath = folder + "/.korvida-" + randomSuffix() + ".part";
@@ -97,9 +103,10 @@ PartialFile::PartialFile(const std::string& destinationPath) : destination(desti
         if (fd < 0 && errno != EEXIST)
             break;
     }
-    if (fd < 0)
+    if (fd < 0) {
+        error = errno;
         temporaryPath.clear();
-    else
+    } else
         copies.paths.insert(temporaryPath);
 }
 
@@ -121,6 +128,12 @@ void PartialFile::reserve(std::uint64_t size)
         ::fallocate(fd, 0, 0, static_cast<off_t>(size));
 }
 
+void PartialFile::startWriteBack(std::uint64_t offset, std::uint64_t length)
+{
+    if (fd >= 0 && length > 0)
+        ::sync_file_range(fd, static_cast<off_t>(offset), static_cast<off_t>(length), SYNC_FILE_RANGE_WRITE);
+}
+
 bool PartialFile::commit()
 {
     if (fd < 0)
@@ -128,12 +141,18 @@ bool PartialFile::commit()
     // The data reaches the disk before the file gets its final name, so a crash or a pulled
     // drive right after the copy cannot leave a short file under that name. A delayed write
     // error (a full disk on some file systems) shows here or at close.
-    const bool durable = ::fdatasync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
+    if (::fdatasync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
     fd = -1;
     UnfinishedCopies& copies = unfinishedCopies();
     std::lock_guard lock(copies.mutex);
-    if (copies.closed || !durable || !closed || !renameWithoutReplacing(temporaryPath, destination))
+    if (copies.closed && error == 0)
+        error = ECANCELED;
+    if (error == 0 && !renameWithoutReplacing(temporaryPath, destination))
+        error = errno;
+    if (error != 0)
         return false;
     copies.paths.erase(temporaryPath);
     temporaryPath.clear();

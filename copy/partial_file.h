@@ -18,10 +18,16 @@ public:
 
     bool isOpen() const { return fd >= 0; }
     int descriptor() const { return fd; }
+    // The error number of a failed open or commit, 0 before any failure.
+    int failure() const { return error; }
 
     // Sets aside room for `size` bytes, so that the chunks fill the file instead of
     // extending it one by one. A file system that cannot do so simply grows the file.
     void reserve(std::uint64_t size);
+
+    // Starts writing `length` bytes from `offset` out to the disk without waiting, so that
+    // the flush before the commit finds most of the file written already.
+    void startWriteBack(std::uint64_t offset, std::uint64_t length);
 
     // Flushes the data to the disk, closes the file and moves it to the destination's name.
     // Refuses, and keeps nothing, when something already stands there: an existing file is
@@ -32,6 +38,7 @@ private:
     std::string destination;
     std::string temporaryPath;
     int fd = -1;
+    int error = 0;
 };
 
 // Removes the hidden file of every copy still under way, and keeps any from being made or

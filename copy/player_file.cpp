@@ -28,7 +28,10 @@ std::optional<std::string> resolvePlayerFile(const std::string& path, const std:
     const auto resolved = std::filesystem::canonical(path, error);
     if (error)
         return std::nullopt;
-    if (!playerFolder.empty() && !liesWithin(resolved.string(), playerFolder))
+    // The player's control folder may itself be a link (a player copied to a disk with its
+    // media elsewhere): the files inside its target belong to the player too.
+    if (!playerFolder.empty() && !liesWithin(resolved.string(), playerFolder) &&
+        !liesWithin(resolved.string(), playerFolder + "/iPod_Control"))
         return std::nullopt;
     return resolved.string();
 }

@@ -1,8 +1,10 @@
 #include "import/import_copy.h"
 
 #include <atomic>
+#include <cerrno>
 #include <filesystem>
 
+#include "copy/export_naming.h"
 #include "copy/file_copy_source.h"
 #include "copy/media_copy.h"
 #include "copy/numbered_name.h"
@@ -17,17 +19,19 @@ ImportedFile importFile(InMedia& item, const std::string& folder, const std::str
     const std::optional<std::string> source = resolvePlayerFile(item.getPath(), playerFolder);
     if (!source)
         return {CopyOutcome::missing, {}};
-    std::error_code error;
-    const auto size = std::filesystem::file_size(*source, error);
-    if (error)
+    FileCopySource file(*source);
+    if (!file.isOpen() && file.openFailure() == ENOENT)
         return {CopyOutcome::missing, {}};
+    std::error_code error;
     std::filesystem::create_directories(folder, error);
-    const NumberedPlace target = findNumberedPlace(folder, fileName, size);
+    // A source that cannot be read has no stamp to compare: its copy fails under the plain name.
+    const NumberedPlace target = file.isOpen()
+        ? findNumberedPlace(folder, fileName, FileStamp{file.measureSize(), file.modificationTime()})
+        : NumberedPlace{joinPath(folder, fileName), false};
     if (target.alreadyThere)
         return {CopyOutcome::skipped, target.path};
     // The import counts its items itself; the engine's count goes nowhere.
     std::atomic<int> engineCount{1};
-    FileCopySource file(*source);
     return {copyFrom(item, file, target.path, engineCount), target.path};
 }
 

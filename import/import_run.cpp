@@ -13,6 +13,16 @@ ScriptContext contextOf(const ImportRun& run)
     return ScriptContext{run.items, run.playLists, run.itemDone, &run.importStopped, run.playerFolder};
 }
 
+// Takes `item` off the queue for the run; one cancelled while it waited is counted so.
+bool startOrCount(const ImportRun& run, InMedia& item)
+{
+    if (run.queue.startItem(item))
+        return true;
+    if (run.itemDone && run.queue.takeCancelledWhileQueued(item))
+        run.itemDone(item, CopyOutcome::cancelled);
+    return false;
+}
+
 } // namespace
 
 ImportQueued queueForImport(const ImportRun& run, bool toMusic, bool toPhotos)
@@ -22,6 +32,7 @@ ImportQueued queueForImport(const ImportRun& run, bool toMusic, bool toPhotos)
         if (!item->getTaged())
             continue;
         const bool picture = item->getMediaType() == InMedia::kPhoto;
+        item->setIsImporting(true);
         if (!picture && toMusic) {
             run.queue.queueItem(*item, run.numberOfSaveMedia);
             ++queued.tracks;
@@ -37,7 +48,7 @@ void iTunesImport(const ImportRun& run)
 {
     run.runner.executeImportScript(preparationScript(run.importEntries), contextOf(run));
     for (const auto& item : run.items) {
-        if (item->getMediaType() == InMedia::kPhoto || !run.queue.startItem(*item))
+        if (item->getMediaType() == InMedia::kPhoto || !startOrCount(run, *item))
             continue;
         exportFileToiTunesDelegat(*item, run);
         run.queue.finishItem(*item);
@@ -57,20 +68,23 @@ void iPhotoImport(const ImportRun& run)
 {
     std::vector<std::string> paths;
     for (const auto& item : run.items) {
-        if (item->getMediaType() != InMedia::kPhoto || !run.queue.startItem(*item))
+        if (item->getMediaType() != InMedia::kPhoto || !startOrCount(run, *item))
             continue;
         run.queue.finishItem(*item);
         paths.push_back(item->getPath());
         run.numberOfSaveMedia.fetch_sub(1, std::memory_order_relaxed);
     }
-    run.runner.executeImportScript(pictureScript(paths), contextOf(run));
+    if (!paths.empty())
+        run.runner.executeImportScript(pictureScript(paths), contextOf(run));
 }
 
 void importQueued(const ImportRun& run, const ImportQueued& queued, bool toMusic, bool toPhotos)
 {
     if (toMusic && queued.tracks > 0)
         iTunesImport(run);
-    if (toPhotos && queued.pictures > 0 && !run.importStopped.load(std::memory_order_relaxed))
+    // A run stopped during the tunes still passes over its pictures, which counts them as
+    // cancelled and imports none.
+    if (toPhotos && queued.pictures > 0)
         iPhotoImport(run);
 }
 

@@ -48,11 +48,12 @@ void iTunesImport(const ImportRun& run);
 void exportFileToiTunesDelegat(InMedia& item, const ImportRun& run);
 
 // The photo program's part: every queued picture leaves the queue, then one script
-// imports them all.
+// imports them all (none when every picture was cancelled).
 void iPhotoImport(const ImportRun& run);
 
 // Steps of a whole run after the queueing: the music part when tracks were queued, the
-// photo part when pictures were and the run was not stopped.
+// photo part when pictures were. Items cancelled while queued are told to `itemDone` as
+// cancelled.
 void importQueued(const ImportRun& run, const ImportQueued& queued, bool toMusic, bool toPhotos);
 
 } // namespace korvida

@@ -1,4 +1,5 @@
 #include "app/main_app.h"
+#include "copy/copy_run_counts.h"
 #include "import/import_entries.h"
 #include "import/import_run.h"
 
@@ -53,6 +54,7 @@ void MainApp::do_Itunes_iPhotoImport(korvida::Button* /*sender*/)
     // The boxes are read here, on the main thread, and handed to the run.
     const bool toMusic = makeItunesImport->state() == 1;
     const bool toPhotos = makeIPhotoImport->state() == 1;
+    copyRunSummary.clear();
     copy->setEnabled(false);
     startWorker([this, toMusic, toPhotos] { doiTunes_iPhotoImport(toMusic, toPhotos); });
 }
@@ -73,14 +75,19 @@ korvida::ImportRun MainApp::importRun()
 
 void MainApp::doiTunes_iPhotoImport(bool toMusic, bool toPhotos)
 {
-    const korvida::ImportRun run = importRun();
+    korvida::ImportRun run = importRun();
+    korvida::CopyRunCounts counts;
+    run.itemDone = [&counts](const InMedia& media, korvida::CopyOutcome outcome) {
+        counts.add(media, outcome);
+    };
     // The Copy button was disabled when the run was started, on the main thread.
     state.numberOfSaveMedia.store(0);
     const korvida::ImportQueued queued = korvida::queueForImport(run, toMusic, toPhotos);
     services.mainThread.post([this] { mediaTableView->reloadData(); });
     korvida::importQueued(run, queued, toMusic, toPhotos);
     state.numberOfSaveMedia.store(0);
-    services.mainThread.post([this] {
+    services.mainThread.post([this, summary = korvida::summaryLine(counts)] {
+        copyRunSummary = summary;
         copy->setEnabled(true);
         copy->display();
         updateUI();

@@ -23,8 +23,10 @@ std::string InMedia::getName() const
     const bool waiting = getShouldStartCopy();
     const bool playing = getIsPlaying();
     std::string bare = getCleanName();
-    if (copying)
+    if (copying && getIsImporting())
         return (playing ? "Playing and Exporting " : "Imports ") + bare;
+    if (copying)
+        return (playing ? "Playing and Copying " : "Copying ") + bare;
     if (waiting)
         return (playing ? "Playing and Waiting " : "Waiting ") + bare;
     if (getCopyFailed())

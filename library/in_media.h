@@ -45,6 +45,14 @@ public:
     // The last copy run could not copy this item; it says so until the next run.
     bool getCopyFailed() const { return copyFailed.load(std::memory_order_relaxed); }
     void setCopyFailed(bool value) { copyFailed.store(value, std::memory_order_relaxed); }
+    // Why the item's last copy failed (an error number or a reason of the copy's own), 0
+    // after a copy that did not fail.
+    int getCopyFailure() const { return copyFailure.load(std::memory_order_relaxed); }
+    void setCopyFailure(int value) { copyFailure.store(value, std::memory_order_relaxed); }
+
+    // The item is queued or copied by an import rather than a plain copy; its name says so.
+    bool getIsImporting() const { return isImporting.load(std::memory_order_relaxed); }
+    void setIsImporting(bool value) { isImporting.store(value, std::memory_order_relaxed); }
 
     bool getIsBroken() const { return isBroken.load(std::memory_order_relaxed); }
     void setIsBroken(bool value) { isBroken.store(value, std::memory_order_relaxed); }
@@ -119,6 +127,8 @@ private:
     std::atomic<bool> shouldStopCopy{false};
     std::atomic<bool> isBroken{false};
     std::atomic<bool> copyFailed{false};
+    std::atomic<bool> isImporting{false};
+    std::atomic<int> copyFailure{0};
     std::atomic<std::uint64_t> fileSize{0};
     std::atomic<std::uint64_t> posisjon{0};
     std::unique_ptr<PhotoTexts> photoOnly;

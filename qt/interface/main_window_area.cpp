@@ -156,10 +156,12 @@ QLayout* InterfaceBuilder::browserTagging()
 
 QLayout* InterfaceBuilder::browserCopying()
 {
+    // The bar and the text beside it share the room left of the buttons whichever of them
+    // shows, and the selected item's cancel button keeps its room while hidden: "Cancel All"
+    // never moves while copies run, so a click aimed at it lands.
     auto* copying = new QHBoxLayout;
     QAbstractButton* copyButton = button(*app.copy, nullptr);
     copyButton->setProperty("accent", true);
-    // The Copy button keeps its size and place whether the bar beside it shows or not.
     copyButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     copying->addWidget(copyButton);
     auto* progress = named(new QProgressBar, *app.copyingProgressIndicator);
@@ -167,11 +169,17 @@ QLayout* InterfaceBuilder::browserCopying()
     progress->setFixedHeight(8);
     binder.bindProgressIndicator(*app.copyingProgressIndicator, progress, nullptr);
     copying->addWidget(progress, 1);
-    copying->addWidget(field(*app.copyingTextField, nullptr));
-    copying->addWidget(button(*app.canselCopying, nullptr));
+    // The count while copies run, the run's summary after.
+    auto* counter = static_cast<QLabel*>(field(*app.copyingTextField, nullptr));
+    counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    counter->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    copying->addWidget(counter, 1);
+    QAbstractButton* cancelOne = button(*app.canselCopying, nullptr);
+    QSizePolicy keepsRoom = cancelOne->sizePolicy();
+    keepsRoom.setRetainSizeWhenHidden(true);
+    cancelOne->setSizePolicy(keepsRoom);
+    copying->addWidget(cancelOne);
     copying->addWidget(button(*app.canselAllCopying, nullptr));
-    // Takes the room of the bar while it is hidden (the bar's stretch wins while it shows).
-    copying->addStretch(0);
     return copying;
 }
 

@@ -6,7 +6,6 @@
 #include <QDBusMessage>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +15,7 @@
 
 #include "platform/window.h"
 #include "qt/coordinates.h"
+#include "qt/services/folder_chooser_dialog.h"
 
 namespace korvida::qt {
 
@@ -63,18 +63,14 @@ bool QtScriptRunner::executeImportScript(const std::string& source, const Script
 
 void QtFolderChooser::chooseFolder(Window& sheetParent, const FolderRequest& request, Completion done)
 {
-    auto* dialog = new QFileDialog(widgets(sheetParent));
+    auto* dialog = new FolderChooserDialog(
+        toQString(request.prompt), request.startFolder.empty() ? QDir::homePath() : toQString(request.startFolder),
+        widgets(sheetParent));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setLabelText(QFileDialog::Accept, toQString(request.prompt));
-    dialog->setDirectory(request.startFolder.empty() ? QDir::homePath() : toQString(request.startFolder));
     dialog->setWindowModality(Qt::WindowModal);
-    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
-        const QStringList chosen = dialog->selectedFiles();
-        if (result == QDialog::Accepted && !chosen.isEmpty())
-            done(QDir::cleanPath(chosen.first()).toStdString());
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+        if (result == QDialog::Accepted)
+            done(dialog->folder().toStdString());
         else
             done(std::nullopt);
     });
@@ -98,6 +94,11 @@ AlertChoice QtAlert::runAlertPanel(const std::string& title, const std::string& 
         ? nullptr
         : box.addButton(toQString(otherButton), QMessageBox::DestructiveRole);
     box.setDefaultButton(defaultChoice);
+    // Escape answers "Cancel" wherever it stands, so that the key never takes the other
+    // answer of a question whose safe answer is its default.
+    for (QPushButton* choice : {defaultChoice, alternateChoice, otherChoice})
+        if (choice != nullptr && choice->text() == QStringLiteral("Cancel"))
+            box.setEscapeButton(choice);
     box.exec();
     if (box.clickedButton() == alternateChoice && alternateChoice != nullptr)
         return AlertChoice::Alternate;

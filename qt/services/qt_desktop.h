@@ -33,8 +33,9 @@ private:
     DesktopScriptRunner runner;
 };
 
-// The folder chooser as a sheet: a directory dialog, modal for its window, that starts in
-// the folder asked for and reports the choice when the user closes it.
+// The folder chooser as a sheet: a folder dialog, modal for its window, that starts in the
+// folder asked for, names its accept button after the request's prompt and reports the
+// choice when the user closes it.
 class QtFolderChooser : public FolderChooser {
 public:
     explicit QtFolderChooser(WindowWidgets widgets) : widgets(std::move(widgets)) {}

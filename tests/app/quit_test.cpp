@@ -42,15 +42,15 @@ TEST_F(Quit, IsIgnoredWhileASheetIsOpen)
 TEST_F(Quit, CancelLeavesPendingCopiesRunning)
 {
     InMedia& song = queueCopy("Song");
-    fakes.alert.answers = {AlertChoice::Alternate};
+    // The default answer, as Return gives it, is the safe one.
     app->quit(nullptr);
 
     ASSERT_EQ(fakes.alert.calls.size(), 1u);
     const AlertCall& alert = fakes.alert.calls.front();
     EXPECT_EQ(alert.title, "1 files are being copied");
     EXPECT_EQ(alert.message, "");
-    EXPECT_EQ(alert.defaultButton, "Quit");
-    EXPECT_EQ(alert.alternateButton, "Cancel");
+    EXPECT_EQ(alert.defaultButton, "Cancel");
+    EXPECT_EQ(alert.alternateButton, "Quit");
     EXPECT_EQ(alert.otherButton, "");
     EXPECT_TRUE(song.getShouldStartCopy());
     EXPECT_EQ(app->state.numberOfSaveMedia, 1);
@@ -61,6 +61,7 @@ TEST_F(Quit, QuitCancelsEveryCopyWaitsAndEndsWhenTheyHaveStopped)
 {
     queueCopy("One");
     queueCopy("Two");
+    fakes.alert.answers = {AlertChoice::Alternate};
     app->quit(nullptr);
 
     EXPECT_EQ(fakes.alert.calls.front().title, "2 files are being copied");
@@ -78,6 +79,7 @@ TEST_F(Quit, ACopyThatDoesNotStopInTimeKeepsTheProgramRunningUntilTheNextQuit)
     fakes.tickDelay.duringDelay = [&](int) {
         stubborn.setShouldStartCopy(true);
     };
+    fakes.alert.answers = {AlertChoice::Alternate};
     app->quit(nullptr);
     EXPECT_EQ(fakes.application.terminations, 0);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "copy/copy_failure.h"
 #include "copy/copy_outcome.h"
 #include "copy/file_copy_source.h"
 #include "copy/media_copy.h"
@@ -41,8 +43,12 @@ public:
     {
         requests.push_back({offset, length});
         if (static_cast<int>(requests.size()) - 1 == failingChunk) {
-            if (failure == Failure::readError || failure == Failure::earlyEnd)
-                return failure == Failure::readError ? -1 : 0;
+            if (failure == Failure::readError) {
+                errno = EIO;
+                return -1;
+            }
+            if (failure == Failure::earlyEnd)
+                return 0;
             // A few bytes off the end leave the rest of the last page readable, as zeros; a
             // cut to 20000 bytes takes whole pages away, as an unplugged player does.
             std::filesystem::resize_file(path, failure == Failure::shrinks ? file.measureSize() - 100 : 20000);
@@ -59,6 +65,8 @@ private:
     Failure failure;
 };
 
+constexpr std::size_t kBlock = korvida::kCopyChunkSize * korvida::kChunksPerBlock;
+
 struct CopyEngine : ::testing::Test {
     TempDir dir;
     InMedia media;
@@ -71,7 +79,8 @@ struct CopyEngine : ::testing::Test {
 
 TEST_F(CopyEngine, CopiesFilesAroundTheChunkSizeByteForByte)
 {
-    for (std::size_t size : {0, 1, 10000, 16384, 20000, 100000}) {
+    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{10000}, std::size_t{16384}, std::size_t{20000},
+                             std::size_t{100000}, 3 * kBlock + 5000}) {
         SCOPED_TRACE(size);
         const auto source = path("source");
         const auto destination = path(("copy-" + std::to_string(size)).c_str());
@@ -94,20 +103,26 @@ TEST_F(CopyEngine, CopyKeepsTheModificationTimeOfItsSource)
     EXPECT_EQ(std::filesystem::last_write_time(path("copy")), longAgo);
 }
 
-TEST_F(CopyEngine, ReadsInChunksAndAdvancesByTheLengthAskedFor)
+TEST_F(CopyEngine, MovesBlocksAndAdvancesByWholeChunks)
 {
     writePatternFile(path("small"), 10000);
     ScriptedSource small(path("small"));
     ASSERT_EQ(korvida::copyFrom(media, small, path("small-copy"), counter), CopyOutcome::copied);
-    EXPECT_EQ(small.requests, (decltype(small.requests){{0, 10000}}));
+    EXPECT_EQ(small.requests, (decltype(small.requests){{0, 10000 * korvida::kChunksPerBlock}}));
     EXPECT_EQ(media.getPosisjon(), 1000u);
 
     writePatternFile(path("two"), 20000);
     ScriptedSource two(path("two"));
     ASSERT_EQ(korvida::copyFrom(media, two, path("two-copy"), counter), CopyOutcome::copied);
-    EXPECT_EQ(two.requests, (decltype(two.requests){{0, 16384}, {16384, 16384}}));
+    EXPECT_EQ(two.requests, (decltype(two.requests){{0, kBlock}}));
     EXPECT_EQ(media.getFileSize(), 2000u);
-    EXPECT_EQ(media.getPosisjon(), 3276u); // 32768 bytes: above the size after the last chunk
+    EXPECT_EQ(media.getPosisjon(), 3276u); // 32768 bytes: two chunks, above the size
+
+    writePatternFile(path("blocks"), kBlock + 20000);
+    ScriptedSource blocks(path("blocks"));
+    ASSERT_EQ(korvida::copyFrom(media, blocks, path("blocks-copy"), counter), CopyOutcome::copied);
+    EXPECT_EQ(blocks.requests, (decltype(blocks.requests){{0, kBlock}, {kBlock, kBlock}}));
+    EXPECT_EQ(media.getPosisjon(), (kBlock + 32768) / 10);
 
     writePatternFile(path("exact"), 16384);
     EXPECT_TRUE(korvida::copyPath(media, path("exact"), path("exact-copy"), counter));
@@ -141,8 +156,10 @@ TEST_F(CopyEngine, SourceThatCannotBeOpenedFailsAndCountsDownOnce)
 
     // A pipe or a folder at the source's path is refused at once instead of blocking or
     // reading what is not a file.
+    EXPECT_EQ(media.getCopyFailure(), ENOENT);
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
     EXPECT_FALSE(korvida::copyPath(media, path("pipe"), path("copy"), counter));
+    EXPECT_EQ(korvida::copyFailureReason(media.getCopyFailure()), "not a regular file");
     std::filesystem::create_directory(path("folder"));
     EXPECT_FALSE(korvida::copyPath(media, path("folder"), path("copy"), counter));
     EXPECT_EQ(counter.load(), 2);
@@ -153,11 +170,12 @@ TEST_F(CopyEngine, ReadFailingOrEndingMidFileIsAFailureThatLeavesNothing)
 {
     using Failure = ScriptedSource::Failure;
     for (auto failure : {Failure::readError, Failure::earlyEnd, Failure::shrinks, Failure::cutShort}) {
-        writePatternFile(path("source"), 60000);
+        writePatternFile(path("source"), 3 * kBlock + 5000);
         ScriptedSource source(path("source"), 2, failure);
         const int before = counter.load();
         EXPECT_EQ(korvida::copyFrom(media, source, path("copy"), counter), CopyOutcome::failed);
         EXPECT_EQ(source.requests.size(), failure == Failure::shrinks ? 4u : 3u);
+        EXPECT_EQ(media.getCopyFailure(), failure == Failure::readError ? EIO : korvida::kSourceChanged);
         EXPECT_EQ(counter.load(), before - 1);
         EXPECT_FALSE(media.getIsCopying());
         EXPECT_EQ(treeOf(dir.path()), std::set<std::string>{"source"});
@@ -178,6 +196,7 @@ TEST_F(CopyEngine, DestinationThatRefusesToGrowIsAFailureThatLeavesNothing)
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(copied);
+    EXPECT_EQ(korvida::copyFailureReason(media.getCopyFailure()), "file too large for the file system");
     EXPECT_EQ(counter.load(), 4);
     EXPECT_EQ(treeOf(dir.path()), std::set<std::string>{"source"});
 }
@@ -187,19 +206,24 @@ TEST_F(CopyEngine, ExistingDestinationIsNeverReplaced)
     writePatternFile(path("source"), 30000);
     std::ofstream(path("copy")) << "keep me";
     EXPECT_FALSE(korvida::copyPath(media, path("source"), path("copy"), counter));
+    EXPECT_EQ(media.getCopyFailure(), EEXIST);
     EXPECT_EQ(readWholeFile(path("copy")), "keep me");
     EXPECT_EQ(counter.load(), 4);
     EXPECT_EQ(treeOf(dir.path()), (std::set<std::string>{"copy", "source"}));
 }
 
-TEST_F(CopyEngine, FilesThatCannotBeMappedAreCopiedThroughABuffer)
+TEST_F(CopyEngine, FilesTheKernelCannotCopyGoThroughAMappingOrABuffer)
 {
-    for (std::size_t size : {1, 16384, 20000, 70000}) {
-        SCOPED_TRACE(size);
-        const auto bytes = writePatternFile(path("source"), size);
-        korvida::FileCopySource source(path("source"), korvida::FileCopySource::Reading::buffered);
-        const auto destination = path(("copy-" + std::to_string(size)).c_str());
-        EXPECT_EQ(korvida::copyFrom(media, source, destination, counter), CopyOutcome::copied);
-        EXPECT_EQ(readWholeFile(destination), bytes);
+    using Reading = korvida::FileCopySource::Reading;
+    for (Reading reading : {Reading::mapped, Reading::buffered}) {
+        for (std::size_t size : {std::size_t{1}, std::size_t{16384}, 2 * kBlock + 20000}) {
+            SCOPED_TRACE(size);
+            const auto bytes = writePatternFile(path("source"), size);
+            korvida::FileCopySource source(path("source"), reading);
+            const auto destination = path(("copy-" + std::to_string(size)).c_str());
+            EXPECT_EQ(korvida::copyFrom(media, source, destination, counter), CopyOutcome::copied);
+            EXPECT_EQ(readWholeFile(destination), bytes);
+            std::filesystem::remove(destination);
+        }
     }
 }

@@ -99,7 +99,10 @@ TEST_F(Queue, CounterFollowsQueueCancelOneAndCancelAll)
     queue.cancel(*items[1], counter); // never queued
     EXPECT_EQ(counter, 3);
 
-    EXPECT_EQ(exportAll().size(), 3u);
+    // The run tells of the item cancelled while it waited too.
+    EXPECT_EQ(exportAll(),
+              (std::vector<CopyOutcome>{CopyOutcome::copied, CopyOutcome::cancelled, CopyOutcome::copied,
+                                        CopyOutcome::copied}));
     EXPECT_EQ(counter, 0);
     EXPECT_FALSE(std::filesystem::exists(run / "Artist/Album/Item 2.mp3"));
     EXPECT_EQ(reloads, 3);
@@ -109,7 +112,8 @@ TEST_F(Queue, CounterFollowsQueueCancelOneAndCancelAll)
     EXPECT_EQ(counter, 0);
     for (const auto& item : items)
         EXPECT_EQ(item->getName(), item->getCleanName());
-    EXPECT_TRUE(exportAll().empty());
+    EXPECT_EQ(exportAll(), std::vector<CopyOutcome>(4, CopyOutcome::cancelled));
+    EXPECT_TRUE(exportAll().empty()) << "each cancelled item is told once";
 }
 
 TEST_F(Queue, CancellingTheRunningCopyStopsItAndTheRunGoesOn)
@@ -162,8 +166,10 @@ TEST_F(Queue, CancelsRacingTheWorkerCountEveryItemDownExactlyOnce)
     }
     worker.join();
 
-    // Every queued item was counted down once: by a cancel, or by its own export.
+    // Every queued item was counted down once, by a cancel or by its own export, and its
+    // outcome told once.
     EXPECT_EQ(counter, 0);
+    EXPECT_EQ(outcomes.size(), static_cast<std::size_t>(kItems));
     std::size_t copied = 0;
     for (const auto& item : items) {
         EXPECT_FALSE(item->getShouldStartCopy());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "copy/copy_outcome.h"
 #include "copy/export_delegate.h"
 #include "copy/media_export.h"
@@ -101,10 +103,13 @@ TEST_F(Export, SecondRunSkipsWhatIsThereAndKeepsTheCount)
 
 TEST_F(Export, SameNamedItemsAllArriveAndASecondRunCopiesNothing)
 {
-    // "01 Intro" on each disc of a double album, and a third of yet another size.
+    // "01 Intro" on each disc of a double album, a third of yet another size, and a fourth
+    // of the first one's size but another time.
     std::vector<std::unique_ptr<InMedia>> discs;
-    for (std::size_t size : {20000, 30000, 40000})
+    for (std::size_t size : {20000, 30000, 40000, 20000})
         discs.push_back(tune("Band", "Double", "Intro", 1, size));
+    std::filesystem::last_write_time(discs[3]->getPath(),
+                                     std::filesystem::last_write_time(discs[0]->getPath()) - std::chrono::hours(1));
     for (int run = 0; run < 2; ++run)
         for (auto& disc : discs)
             EXPECT_EQ(korvida::exportMusicMovie(*disc, runFolder(), delegat),
@@ -112,7 +117,8 @@ TEST_F(Export, SameNamedItemsAllArriveAndASecondRunCopiesNothing)
     EXPECT_EQ(readWholeFile(run / "Band/Double/01 Intro.mp3"), readWholeFile(discs[0]->getPath()));
     EXPECT_EQ(readWholeFile(run / "Band/Double/01 Intro (2).mp3"), readWholeFile(discs[1]->getPath()));
     EXPECT_EQ(readWholeFile(run / "Band/Double/01 Intro (3).mp3"), readWholeFile(discs[2]->getPath()));
-    EXPECT_EQ(treeOf(run).size(), 5u);
+    EXPECT_EQ(readWholeFile(run / "Band/Double/01 Intro (4).mp3"), readWholeFile(discs[3]->getPath()));
+    EXPECT_EQ(treeOf(run).size(), 6u);
 }
 
 TEST_F(Export, NamesFromThePlayerStayInsideTheRunFolder)
@@ -232,6 +238,17 @@ TEST_F(Export, LinkOutOfThePlayerCountsAsMissingAndIsNotRead)
     std::filesystem::create_symlink(target, inside->getPath());
     EXPECT_EQ(korvida::exportMusicMovie(*inside, runFolder(), guarded), CopyOutcome::copied);
     EXPECT_EQ(readWholeFile(run / "A/B/Song.mp3"), readWholeFile(target));
+
+    // So are the files of a player whose own control folder is a link elsewhere.
+    const auto media = root.path() / "media";
+    std::filesystem::create_directories(media / "Music");
+    std::filesystem::create_directory_symlink(media, player / "iPod_Control");
+    auto linked = tune("A", "B", "Linked", 0);
+    const auto linkedFile = player / "iPod_Control/Music/F1.mp3";
+    std::filesystem::rename(linked->getPath(), linkedFile);
+    linked->setPath(linkedFile.string());
+    EXPECT_EQ(korvida::exportMusicMovie(*linked, runFolder(), guarded), CopyOutcome::copied);
+    EXPECT_EQ(readWholeFile(run / "A/B/Linked.mp3"), readWholeFile(linkedFile));
 }
 
 TEST_F(Export, FailedItemLeavesNoEmptyFolderBehind)

@@ -83,7 +83,7 @@ TEST_F(CopyRun, CopyButtonAsksForAFolderAndCopiesTheTaggedItemsThere)
     add("Photo", InMedia::kPhoto);
     app->copyButton(app->copy.get());
     ASSERT_TRUE(fakes.folderChooser.request);
-    EXPECT_EQ(fakes.folderChooser.request->prompt, "Save");
+    EXPECT_EQ(fakes.folderChooser.request->prompt, "Copy Here");
     const char* home = std::getenv("HOME");
     EXPECT_EQ(fakes.folderChooser.request->startFolder, home != nullptr ? home : "/");
     EXPECT_EQ(fakes.folderChooser.sheetParent, app->mainWindow.get());
@@ -145,7 +145,9 @@ TEST_F(CopyRun, FailedItemIsMarkedAndTheRunEndsWithItsSummaryUntilTheNextRun)
     EXPECT_EQ(app->mediasVisible[0]->getName(), "Copied");
     app->doChecks();
     EXPECT_FALSE(app->copyingTextField->isHidden());
-    EXPECT_EQ(app->copyingTextField->stringValue(), "1 copied, 0 skipped, 1 missing, 1 failed");
+    EXPECT_EQ(
+        app->copyingTextField->stringValue(),
+        "1 copied, 0 skipped, 1 missing, 1 failed; could not copy Blocked: a file stands where a folder should be");
 
     // The next run forgets the failure: the way is clear now, and what is there is skipped.
     std::filesystem::remove(chosen / "Clash");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "../copy/copy_files.h"
 #include "copy/copy_outcome.h"
 #include "copy/export_naming.h"
@@ -104,15 +106,17 @@ TEST_F(Runner, AnotherFileOfTheSameNameGetsANumberedNameAndAFailedCopyNoLine)
 {
     add("Song", InMedia::kMusic, "T1.mp3", 3000);
     add("Gone", InMedia::kMusic, "T2.mp3");
+    // The file already there has the tune's size but another time: it is another file.
     fs::create_directories(home / "Music/Artist/Album");
-    writePatternFile(home / "Music/Artist/Album/07 Song.mp3", 10);
+    writePatternFile(home / "Music/Artist/Album/07 Song.mp3", 3000);
+    fs::last_write_time(home / "Music/Artist/Album/07 Song.mp3",
+                        fs::last_write_time(library[0]->getPath()) - std::chrono::hours(24));
     // A folder in the place of the gone tune's source makes its copy fail.
     fs::remove(library[1]->getPath());
     fs::create_directory(library[1]->getPath());
 
     importTracks();
-    EXPECT_EQ(fs::file_size(home / "Music/Artist/Album/07 Song (2).mp3"), 3000u);
-    EXPECT_EQ(fs::file_size(home / "Music/Artist/Album/07 Song.mp3"), 10u);
+    EXPECT_EQ(readWholeFile(home / "Music/Artist/Album/07 Song (2).mp3"), readWholeFile(library[0]->getPath()));
     EXPECT_EQ(playlist("Korvida.m3u8"), "#EXTM3U\n#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song (2).mp3\n");
     EXPECT_EQ(treeOf(home / "Music/Artist/Album"), (std::set<std::string>{"07 Song.mp3", "07 Song (2).mp3"}));
 }

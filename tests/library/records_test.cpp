@@ -17,6 +17,11 @@ TEST(InMedia, DecoratedNameFollowsCopyAndPlayState)
     EXPECT_EQ(media.getName(), "Playing and Waiting Song");
     media.setIsPlaying(false);
     EXPECT_EQ(media.getName(), "Waiting Song");
+    // A plain copy and an import each say what they do.
+    media.setIsCopying(true);
+    EXPECT_EQ(media.getName(), "Copying Song");
+    media.setIsImporting(true);
+    EXPECT_EQ(media.getName(), "Imports Song");
     EXPECT_EQ(media.getCleanName(), "Song");
 }
 

@@ -1,6 +1,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -9,8 +12,10 @@
 #include <vector>
 
 #include "desktop_fixture.h"
+#include "qt/services/folder_chooser_dialog.h"
 #include "qt/services/qt_main_thread.h"
 
+using korvida::qt::FolderChooserDialog;
 using korvida::qt::NestedLoop;
 
 namespace {
@@ -77,32 +82,56 @@ TEST(QtMainThreadTest, TheTickNeverRunsInsideANestedLoopOrInsideItself)
 
 class FolderChooserTest : public DesktopFixture {};
 
-TEST_F(FolderChooserTest, ASheetOnTheWindowThatStartsWhereAskedAndReportsTheChoice)
+TEST_F(FolderChooserTest, ReturnMovesAboutTheDiskAsItIsAndOnlyTheButtonChooses)
 {
     desktop->launch();
     MainApp& app = desktop->controller();
+    const auto inner = folder.path() / "outer" / "inner";
+    std::filesystem::create_directories(inner);
     std::vector<std::optional<std::string>> answers;
-    auto ask = [&] {
+    auto ask = [&](const std::filesystem::path& start) {
         app.services.folderChooser.chooseFolder(
-            *app.mainWindow, {"Save", folder.path().string()},
+            *app.mainWindow, {"Copy Here", start.string()},
             [&answers](std::optional<std::string> chosen) { answers.push_back(std::move(chosen)); });
-        return widget("mainWindow")->findChild<QFileDialog*>();
+        return widget("mainWindow")->findChild<FolderChooserDialog*>();
     };
 
-    QFileDialog* dialog = ask();
+    FolderChooserDialog* dialog = ask(inner);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(dialog->labelText(QFileDialog::Accept), "Save");
-    EXPECT_EQ(dialog->directory().absolutePath().toStdString(), folder.path().string());
-    dialog->reject();
-    ASSERT_TRUE(processEventsUntil([&] { return answers.size() == 1; }));
-    EXPECT_FALSE(answers[0].has_value());
+    QPushButton* accept = nullptr;
+    for (auto* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == "Copy Here")
+            accept = button;
+    ASSERT_NE(accept, nullptr) << "the button says what happens";
+    EXPECT_EQ(dialog->folder().toStdString(), inner.string());
 
-    ASSERT_TRUE(processEventsUntil([&] { return widget("mainWindow")->findChild<QFileDialog*>() == nullptr; }));
-    dialog = ask();
+    // A parent typed into the field and Return: the dialog goes there and stays open.
+    auto* path = dialog->findChild<QLineEdit*>();
+    path->setFocus();
+    path->setText(QString::fromStdString((folder.path() / "outer").string()));
+    QTest::keyClick(path, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(answers.empty());
+    EXPECT_EQ(dialog->folder().toStdString(), (folder.path() / "outer").string());
+
+    // A folder made by another program meanwhile shows and can be entered.
+    std::filesystem::create_directory(folder.path() / "outer" / "made later");
+    auto* list = dialog->findChild<QListWidget*>();
+    ASSERT_TRUE(processEventsUntil([&] { return !list->findItems("made later", Qt::MatchExactly).isEmpty(); }));
+    list->setCurrentItem(list->findItems("made later", Qt::MatchExactly).first());
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_TRUE(answers.empty());
+    EXPECT_EQ(dialog->folder().toStdString(), (folder.path() / "outer" / "made later").string());
+
+    accept->click();
+    ASSERT_TRUE(processEventsUntil([&] { return answers.size() == 1; }));
+    EXPECT_EQ(answers[0], (folder.path() / "outer" / "made later").string());
+
+    ASSERT_TRUE(processEventsUntil([&] { return widget("mainWindow")->findChild<FolderChooserDialog*>() == nullptr; }));
+    dialog = ask(inner);
     ASSERT_NE(dialog, nullptr);
-    dialog->selectFile(QString::fromStdString(folder.path().string()));
-    static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+    dialog->reject();
     ASSERT_TRUE(processEventsUntil([&] { return answers.size() == 2; }));
-    EXPECT_EQ(answers[1], folder.path().string());
+    EXPECT_FALSE(answers[1].has_value());
 }

@@ -1,6 +1,5 @@
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -13,6 +12,7 @@
 #include <filesystem>
 
 #include "desktop_fixture.h"
+#include "qt/services/folder_chooser_dialog.h"
 #include "wait_for.h"
 
 namespace {
@@ -133,11 +133,10 @@ TEST_F(WindowLayoutTest, CopyRunEndsWithItsSummaryAndTheCopyRowInPlace)
     const auto chosen = folder.path() / "chosen";
     std::filesystem::create_directory(chosen);
     qobject_cast<QAbstractButton*>(widget("copy"))->click();
-    auto* dialog = widget("mainWindow")->findChild<QFileDialog*>();
+    auto* dialog = widget("mainWindow")->findChild<korvida::qt::FolderChooserDialog*>();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->testOption(QFileDialog::ReadOnly)) << "the chooser can make a new folder";
-    dialog->selectFile(QString::fromStdString(chosen.string()));
-    static_cast<QDialog*>(dialog)->accept();
+    ASSERT_TRUE(dialog->goTo(QString::fromStdString(chosen.string())));
+    dialog->accept();
     ASSERT_TRUE(waitFor([&] {
         app().doChecks();
         return !app().workerRunning && app().copy->isEnabled();
@@ -157,4 +156,53 @@ TEST_F(WindowLayoutTest, CopyRunEndsWithItsSummaryAndTheCopyRowInPlace)
     });
     widget("mainWindow")->close();
     EXPECT_TRUE(desktop->hasTerminated());
+}
+
+TEST_F(WindowLayoutTest, SelectedItemsControlsShowWhileItWaitsOrCopiesAndCancelAllKeepsItsPlace)
+{
+    desktop->launch();
+    widget("mainWindow")->show();
+    resizeWindow(1280, 800);
+    desktop->openFolder(writePlayerWithMedia("NANO"));
+    app().doChecks();
+    ASSERT_EQ(app().medias.size(), 2u);
+    InMedia& first = *app().medias[0];
+    InMedia& second = *app().medias[1];
+    const auto tick = [this] {
+        app().doChecks();
+        QApplication::processEvents();
+    };
+
+    // The row was selected before its item was queued, and nothing has been played.
+    app().mediaTableView->selectRow(0, false);
+    first.setShouldStartCopy(true);
+    second.setShouldStartCopy(true);
+    app().state.numberOfSaveMedia = 2;
+    tick();
+    EXPECT_TRUE(widget("copyingProgressIndicator")->isVisible());
+    EXPECT_TRUE(widget("canselCopying")->isVisible());
+    ASSERT_TRUE(widget("canselAllCopying")->isVisible());
+    const QRect cancelAllPlace = geometryOf("canselAllCopying");
+
+    first.setShouldStartCopy(false);
+    first.setIsCopying(true);
+    first.setFileSizeInBytes(100000);
+    first.setPosisjonInBytes(49152);
+    tick();
+    EXPECT_TRUE(widget("copyingProgressIndicator")->isVisible());
+    EXPECT_EQ(app().copyingProgressIndicator->maxValue(), 10000);
+    EXPECT_EQ(app().copyingProgressIndicator->doubleValue(), 4915);
+
+    // The copy ends: the item's own controls go, the button that cancels the rest stays put.
+    first.setIsCopying(false);
+    app().state.numberOfSaveMedia = 1;
+    tick();
+    EXPECT_TRUE(widget("copyingProgressIndicator")->isHidden());
+    EXPECT_TRUE(widget("canselCopying")->isHidden());
+    EXPECT_TRUE(widget("canselAllCopying")->isVisible());
+    EXPECT_EQ(geometryOf("canselAllCopying"), cancelAllPlace);
+
+    second.setShouldStartCopy(false);
+    app().state.numberOfSaveMedia = 0;
+    tick();
 }
