@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "copy/player_file.h"
+
 namespace korvida {
 
 namespace {
@@ -32,17 +34,9 @@ bool writeAll(int fd, std::span<const std::byte> bytes)
 
 FileCopySource::FileCopySource(const std::string& path, Reading readingKind) : reading(readingKind)
 {
-    // Non-blocking so that a pipe standing at the path cannot hold the open.
-    const int opened = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (opened < 0)
-        return;
-    struct stat info {};
-    if (::fstat(opened, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(opened);
-        return;
-    }
-    fd = opened;
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    fd = openRegularFile(path);
+    if (fd >= 0)
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
 FileCopySource::~FileCopySource()

@@ -79,3 +79,12 @@ TEST(Id3PictureTest, GivesNothingWhereNoWholeFrameHoldsThePicture)
     cut.resize(cut.size() - 4);
     EXPECT_FALSE(spanIn(cut));
 }
+
+TEST(Id3PictureTest, TheScanEndsWithTheTag)
+{
+    // A 2 GB file whose tag holds no picture: only the tag is searched, not the audio.
+    const Bytes tag = file(3, frame23("TIT2", {0, 'a'}, 2));
+    const LargeFile large(tag, 2ull << 30);
+    EXPECT_FALSE(findId3Picture(large));
+    EXPECT_LE(large.furthestRead(), tag.size() + 8192 + 512);
+}
