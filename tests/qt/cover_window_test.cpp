@@ -59,6 +59,7 @@ protected:
         app().doChecks();
         ASSERT_EQ(app().medias.size(), 1u);
         app().mediaTableView->selectRow(0, false);
+        app().playing = false;
         app().playButton(nullptr);
         ASSERT_TRUE(app().playing);
     }
