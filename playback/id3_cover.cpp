@@ -143,7 +143,7 @@ std::optional<Bytes> coverInFrames(std::span<const std::uint8_t> body, int versi
             data = resynced;
         }
         const auto found = pictureOf(data, version);
-        if (!found || found->bytes.empty())
+        if (!found || found->bytes.empty() || found->bytes.size() > kLargestCoverPicture)
             continue;
         if (found->type == kFrontCover)
             return Bytes(found->bytes.begin(), found->bytes.end());

@@ -105,7 +105,7 @@ std::optional<PictureSpan> findId3Picture(const ByteSource& source)
 std::optional<std::vector<std::uint8_t>> readId3Picture(const ByteSource& source)
 {
     const auto span = findId3Picture(source);
-    if (!span)
+    if (!span || span->length > kLargestCoverPicture)
         return std::nullopt;
     std::vector<std::uint8_t> bytes(span->length);
     if (source.read(span->offset, bytes) != bytes.size())

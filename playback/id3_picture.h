@@ -23,7 +23,12 @@ struct PictureSpan {
 // compressed or encrypted, gives nothing.
 std::optional<PictureSpan> findId3Picture(const ByteSource& source);
 
-// The picture's bytes, or nothing.
+// The largest picture read as a cover: no cover needs more, and a larger one would only
+// cost memory.
+constexpr std::uint64_t kLargestCoverPicture = 16u << 20;
+
+// The picture's bytes, or nothing; nothing too for a picture larger than
+// `kLargestCoverPicture`.
 std::optional<std::vector<std::uint8_t>> readId3Picture(const ByteSource& source);
 
 } // namespace korvida
