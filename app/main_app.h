@@ -30,6 +30,7 @@
 #include "platform/text_field.h"
 #include "platform/user_defaults.h"
 #include "platform/window.h"
+#include "playback/cover_lookup.h"
 #include "presentation/main_window_layout.h"
 
 // The application's one controller. It owns every window and control of the interface (built
@@ -158,10 +159,12 @@ public:
     void timeSliderSlider(korvida::Slider* sender);
     void setFatsForvardOn(bool isForvard, bool isBack);
     void displayTime();
-    // Leaves a tune's picture in `inImage`: the picture of its ID3 tag, else its cover or icon.
+    // Leaves the tune's icon in `inImage` at once and looks for its cover on the cover
+    // thread (the picture of its ID3 tag first); a cover found replaces the icon, provided a
+    // tune is still what plays.
     void getID3Image(const std::string& path);
-    // The cover a tag library finds in a tune file, else the file's icon.
-    std::shared_ptr<korvida::Image> coverOrIcon(const std::string& path);
+    // Sizes `inImage` for the picture area of the window or the screen, and shows it there.
+    void placeTunePicture();
     // The tick's playback steps: the time display, then the move on at the end of an item.
     void showPlayingTime();
     void moveOnAtEnd();
@@ -222,6 +225,7 @@ public:
 
     // Play state.
     std::shared_ptr<korvida::Movie> visibleMovie;
+    korvida::CoverLookup coverLookup{services.mainThread, services.images};
     InMedia* lastPlaydMedia = nullptr;
     bool playing = false;
     bool fullScreen = false;

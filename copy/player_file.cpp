@@ -1,7 +1,10 @@
 #include "copy/player_file.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace korvida {
 
@@ -34,6 +37,32 @@ std::optional<std::string> resolvePlayerFile(const std::string& path, const std:
         !liesWithin(resolved.string(), playerFolder + "/iPod_Control"))
         return std::nullopt;
     return resolved.string();
+}
+
+bool isPlayerFile(const std::string& path, const std::string& playerFolder)
+{
+    const auto resolved = resolvePlayerFile(path, playerFolder);
+    std::error_code error;
+    return resolved && std::filesystem::is_regular_file(*resolved, error);
+}
+
+int openRegularFile(const std::string& path)
+{
+    const int opened = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (opened < 0)
+        return -1;
+    struct stat info {};
+    if (::fstat(opened, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(opened);
+        return -1;
+    }
+    return opened;
+}
+
+int openPlayerFile(const std::string& path, const std::string& playerFolder)
+{
+    const auto resolved = resolvePlayerFile(path, playerFolder);
+    return resolved ? openRegularFile(*resolved) : -1;
 }
 
 } // namespace korvida

@@ -17,14 +17,12 @@ public:
 
     // A picture shipped with the program, by name and type ("DropiPod", "png").
     virtual std::shared_ptr<Image> imageNamed(const std::string& name, const std::string& type) = 0;
-    // A picture decoded from the bytes of an image file (a tune's cover picture).
+    // A picture decoded from the bytes of an image file (a tune's cover picture). Called on
+    // the cover thread too.
     virtual std::shared_ptr<Image> imageWithData(const std::vector<std::uint8_t>& bytes) = 0;
     virtual std::shared_ptr<Image> imageWithContentsOfFile(const std::string& path) = 0;
     // The desktop's icon for a file or folder.
     virtual std::shared_ptr<Image> iconForFile(const std::string& path) = 0;
-    // The cover picture stored in a tune file's tags, read by a tag library; nothing where
-    // there is none or no such library.
-    virtual std::shared_ptr<Image> embeddedCover(const std::string& /*path*/) { return nullptr; }
 };
 
 // Finds files shipped with the program (the start-up sound, the home page) by name and type.

@@ -1,7 +1,10 @@
 #include "playback/byte_source.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace korvida {
 
@@ -14,19 +17,31 @@ std::size_t MemoryByteSource::read(std::uint64_t offset, std::span<std::uint8_t>
     return count;
 }
 
-FileByteSource::FileByteSource(const std::string& path) : file(std::fopen(path.c_str(), "rb"))
+FileByteSource::FileByteSource(int fd) : fd(fd)
 {
-    if (file && std::fseek(file.get(), 0, SEEK_END) == 0) {
-        const long end = std::ftell(file.get());
-        length = end > 0 ? static_cast<std::uint64_t>(end) : 0;
-    }
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && info.st_size > 0)
+        length = static_cast<std::uint64_t>(info.st_size);
+}
+
+FileByteSource::~FileByteSource()
+{
+    if (fd >= 0)
+        ::close(fd);
 }
 
 std::size_t FileByteSource::read(std::uint64_t offset, std::span<std::uint8_t> buffer) const
 {
-    if (!file || offset >= length || std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0)
-        return 0;
-    return std::fread(buffer.data(), 1, buffer.size(), file.get());
+    std::size_t got = 0;
+    while (fd >= 0 && got < buffer.size() && offset + got < length) {
+        const ssize_t count = ::pread(fd, buffer.data() + got, buffer.size() - got, static_cast<off_t>(offset + got));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        got += static_cast<std::size_t>(count);
+    }
+    return got;
 }
 
 } // namespace korvida

@@ -2,10 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <span>
-#include <string>
 
 namespace korvida {
 
@@ -28,18 +25,21 @@ private:
     std::span<const std::uint8_t> bytes;
 };
 
-// A file opened for reading; an unopenable file holds no bytes.
+// A file opened for reading, by its descriptor, which it closes; -1 holds no bytes. The size
+// is taken once, when it is made.
 class FileByteSource : public ByteSource {
 public:
-    explicit FileByteSource(const std::string& path);
+    explicit FileByteSource(int fd);
+    ~FileByteSource() override;
+    FileByteSource(const FileByteSource&) = delete;
+    FileByteSource& operator=(const FileByteSource&) = delete;
+
+    bool isOpen() const { return fd >= 0; }
     std::uint64_t size() const override { return length; }
     std::size_t read(std::uint64_t offset, std::span<std::uint8_t> buffer) const override;
 
 private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<std::FILE, Closer> file;
+    int fd;
     std::uint64_t length = 0;
 };
 

@@ -1,21 +1,43 @@
 #include "app/main_app.h"
 
-#include "playback/id3_picture.h"
+#include "copy/player_file.h"
+#include "devicedb/file_type.h"
+#include "presentation/fitting.h"
 
 void MainApp::getID3Image(const std::string& path)
 {
-    std::shared_ptr<korvida::Image> picture;
-    if (const auto bytes = korvida::readId3Picture(korvida::FileByteSource(path)))
-        picture = services.images.imageWithData(*bytes);
-    inImage = picture ? picture : coverOrIcon(path);
+    inImage = services.images.iconForFile(path);
+    if (inImage)
+        inImage->setScalesWhenResized(true);
+    // Opened here, without blocking, and read on the cover thread: only a regular file
+    // inside the player.
+    auto file = std::make_unique<korvida::FileByteSource>(korvida::openPlayerFile(path, state.iPodPath));
+    const std::uint16_t shortId = lastPlaydMedia != nullptr ? lastPlaydMedia->shortId() : 0;
+    coverLookup.lookFor({path, korvida::getFileType(path), shortId}, std::move(file),
+                        [this](std::shared_ptr<korvida::Image> cover) {
+                            if (!cover || whatIsTypeIsPlaying != 2)
+                                return;
+                            cover->setScalesWhenResized(true);
+                            inImage = std::move(cover);
+                            placeTunePicture();
+                        });
 }
 
-std::shared_ptr<korvida::Image> MainApp::coverOrIcon(const std::string& path)
+void MainApp::placeTunePicture()
 {
-    std::shared_ptr<korvida::Image> picture = services.images.embeddedCover(path);
-    if (!picture)
-        picture = services.images.iconForFile(path);
-    if (picture)
-        picture->setScalesWhenResized(true);
-    return picture;
+    if (!fullScreen) {
+        const korvida::Size window = mainWindow->frame().size;
+        const auto area = korvida::makeRect(dragX, dragY, window.width - dragX - 14.0f, window.height - 120.0f);
+        if (inImage)
+            inImage->setSize(korvida::getImageRess(*inImage, area));
+        inImageView->setImageScaling(korvida::ImageScaling::Proportionally);
+        inImageView->setImage(inImage);
+        return;
+    }
+    const korvida::Rect screen = services.screens.screenFrameOf(*mainWindow);
+    const float part = controllPanelFullScreen->isVisible() ? 3.5f : 3.0f;
+    if (inImage)
+        inImage->setSize(korvida::getImageRess(
+            *inImage, korvida::makeRect(0, 0, screen.size.width / part, screen.size.height / part)));
+    inImageViewFullScreen->setImage(inImage);
 }

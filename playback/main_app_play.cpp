@@ -1,8 +1,6 @@
 #include "app/main_app.h"
 
-#include <filesystem>
-
-#include "devicedb/file_type.h"
+#include "copy/player_file.h"
 #include "playback/broken_name.h"
 #include "playback/failed_movie.h"
 #include "presentation/fitting.h"
@@ -27,27 +25,9 @@ void takeMovieInfo(MainApp& app)
 
 void showTunePicture(MainApp& app, const std::string& path)
 {
-    if (korvida::getFileType(path) == "mp3")
-        app.getID3Image(path);
-    else
-        app.inImage = app.coverOrIcon(path);
-    if (!app.fullScreen) {
-        app.mainMovieView->setHidden(true);
-        const korvida::Size window = app.mainWindow->frame().size;
-        const auto area = makeRect(app.dragX, app.dragY, window.width - app.dragX - 14.0f, window.height - 120.0f);
-        if (app.inImage)
-            app.inImage->setSize(korvida::getImageRess(*app.inImage, area));
-        app.inImageView->setImageScaling(korvida::ImageScaling::Proportionally);
-        app.inImageView->setImage(app.inImage);
-        return;
-    }
-    const korvida::Rect screen = app.services.screens.screenFrameOf(*app.mainWindow);
-    app.fullScreenMovieView->setHidden(true);
-    const float part = app.controllPanelFullScreen->isVisible() ? 3.5f : 3.0f;
-    if (app.inImage)
-        app.inImage->setSize(
-            korvida::getImageRess(*app.inImage, makeRect(0, 0, screen.size.width / part, screen.size.height / part)));
-    app.inImageViewFullScreen->setImage(app.inImage);
+    app.getID3Image(path);
+    (app.fullScreen ? static_cast<korvida::View&>(*app.fullScreenMovieView) : *app.mainMovieView).setHidden(true);
+    app.placeTunePicture();
 }
 
 void showMoviePicture(MainApp& app)
@@ -160,8 +140,9 @@ void MainApp::playButton(korvida::Button* /*sender*/)
         pausePlayback();
     } else {
         if (chosen != lastPlaydMedia) {
-            std::error_code error;
-            if (std::filesystem::exists(chosen->getPath(), error)) {
+            // Only a regular file inside the player is played: a pipe would never end, and a
+            // link on the player may point at the user's own files.
+            if (korvida::isPlayerFile(chosen->getPath(), state.iPodPath)) {
                 loadMedia(*this, *chosen);
             } else {
                 korvida::markBrokenName(*chosen);

@@ -13,6 +13,7 @@
 #include "qt/full_screen_keys.h"
 #include "qt/interface/browser_keys.h"
 #include "qt/main_window.h"
+#include "qt/services/tag_cover.h"
 #include "qt/widgets/flipped_container.h"
 #include "qt/widgets/movie_widget.h"
 
@@ -46,6 +47,8 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
     app = std::make_unique<MainApp>(Services{movies, images, resources, defaults, workspace, scripts, folderChooser,
                                              alert, mainThread, tickDelay, timers, cursor, screens, keepAwake,
                                              application});
+    // Covers of AAC/M4A tunes come from TagLib, after the ones the program reads itself.
+    app->coverLookup.addSource(mp4Cover);
     ui = buildMainInterface(*app, binder);
     ui->afterResize = [this] {
         followMainWindowSize();

@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QUrl>
+
+#include <algorithm>
 
 #include "qt/services/qt_images.h"
 
@@ -18,6 +21,14 @@ qint64 toMicroseconds(const Movie& movie, std::int32_t time)
     return scale > 0 ? static_cast<qint64>(static_cast<double>(time) / scale * kMicroseconds) : 0;
 }
 
+// The item's position among the items of the player.
+std::size_t positionOf(const MainApp& app, const InMedia* media)
+{
+    const auto found = std::find_if(app.mediasVisible.begin(), app.mediasVisible.end(),
+                                    [media](const std::unique_ptr<InMedia>& item) { return item.get() == media; });
+    return static_cast<std::size_t>(found - app.mediasVisible.begin());
+}
+
 NowPlaying nowPlayingOf(const MainApp& app, CoverFiles& covers)
 {
     NowPlaying now;
@@ -30,7 +41,7 @@ NowPlaying nowPlayingOf(const MainApp& app, CoverFiles& covers)
     now.artist = QString::fromStdString(media->getArtist());
     now.album = QString::fromStdString(media->getAlbum());
     if (media->getMediaType() == InMedia::kMusic)
-        now.artUrl = covers.urlFor(now.trackId, app.inImage.get());
+        now.artUrl = covers.urlFor(positionOf(app, media), app.inImage.get());
     else if (media->getMediaType() != InMedia::kMovie)
         now.artUrl = QUrl::fromLocalFile(QString::fromStdString(media->getPath())).toString();
     if (const Movie* movie = app.visibleMovie.get(); movie != nullptr && movie->hasDuration()) {
@@ -69,24 +80,61 @@ void playChosenRow(MainApp& app)
 
 } // namespace
 
-QString CoverFiles::urlFor(const QString& key, const Image* picture)
+CoverFiles::CoverFiles(QString folder) : folder(std::move(folder))
 {
-    if (key == lastKey)
+    writer.setMaxThreadCount(1);
+    // Pictures left behind by a run that did not end cleanly.
+    removeCovers();
+}
+
+CoverFiles::~CoverFiles()
+{
+    writer.waitForDone();
+    removeCovers();
+}
+
+void CoverFiles::removeCovers() const
+{
+    QDir covers(folder);
+    for (const QString& name : covers.entryList({QStringLiteral("cover-*.png")}, QDir::Files | QDir::Hidden))
+        covers.remove(name);
+}
+
+QString CoverFiles::urlFor(std::size_t position, const Image* picture)
+{
+    const std::shared_ptr<const void> pixels = picture != nullptr ? picture->platformImage() : nullptr;
+    if (position == lastPosition && pixels == lastPicture)
         return lastUrl;
-    lastKey = key;
+    lastPosition = position;
+    lastPicture = pixels;
     lastUrl.clear();
     // One picture at a time: the last item's goes.
     if (!lastPath.isEmpty())
         QFile::remove(lastPath);
     lastPath.clear();
-    const QImage* pixels = picture != nullptr ? qImageOf(*picture) : nullptr;
-    if (pixels == nullptr || !QDir().mkpath(folder))
+    const QImage* image = picture != nullptr ? qImageOf(*picture) : nullptr;
+    if (image == nullptr || !QDir().mkpath(folder))
         return lastUrl;
-    const QString path = QDir(folder).filePath(QStringLiteral("cover-%1.png").arg(key.section(QLatin1Char('/'), -1)));
-    if (pixels->save(path, "PNG")) {
-        lastPath = path;
-        lastUrl = QUrl::fromLocalFile(path).toString();
-    }
+    const int number = ++written;
+    const QString path = QDir(folder).filePath(QStringLiteral("cover-%1-%2.png").arg(position).arg(number));
+    writer.start([this, source = *image, path, number] {
+        const QImage scaled = source.width() > kLargestSide || source.height() > kLargestSide
+            ? source.scaled(kLargestSide, kLargestSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+            : source;
+        QSaveFile file(path);
+        const bool saved = file.open(QIODevice::WriteOnly) && scaled.save(&file, "PNG") && file.commit();
+        QMetaObject::invokeMethod(&receiver, [this, path, number, saved] {
+            // A picture asked for meanwhile has taken its place.
+            if (number != written) {
+                QFile::remove(path);
+                return;
+            }
+            if (saved) {
+                lastPath = path;
+                lastUrl = QUrl::fromLocalFile(path).toString();
+            }
+        });
+    });
     return lastUrl;
 }
 

@@ -1,12 +1,12 @@
 #include "qt/services/qt_images.h"
 
-#include "qt/services/tag_cover.h"
-
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
 #include <QMimeDatabase>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -61,14 +61,14 @@ std::shared_ptr<Image> QtImages::imageWithData(const std::vector<std::uint8_t>& 
 {
     // A cover picture is given with whatever follows it in the file; the decoder stops at
     // the picture's own end.
-    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<qsizetype>(bytes.size()));
-    return makeImage(QImage::fromData(data).copy());
-}
-
-std::shared_ptr<Image> QtImages::embeddedCover(const std::string& path)
-{
-    return makeImage(QImage::fromData(readEmbeddedCover(QString::fromStdString(path))));
+    QBuffer buffer;
+    buffer.setData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.width() > kLargestDecodedSide || size.height() > kLargestDecodedSide)
+        reader.setScaledSize(size.scaled(kLargestDecodedSide, kLargestDecodedSide, Qt::KeepAspectRatio));
+    return makeImage(reader.read());
 }
 
 std::shared_ptr<Image> QtImages::imageWithContentsOfFile(const std::string& path)

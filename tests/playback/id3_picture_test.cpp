@@ -79,3 +79,21 @@ TEST(Id3PictureTest, GivesNothingWhereNoWholeFrameHoldsThePicture)
     cut.resize(cut.size() - 4);
     EXPECT_FALSE(spanIn(cut));
 }
+
+TEST(Id3PictureTest, TheScanEndsWithTheTag)
+{
+    // A 2 GB file whose tag holds no picture: only the tag is searched, not the audio.
+    const Bytes tag = file(3, frame23("TIT2", {0, 'a'}, 2));
+    const LargeFile large(tag, 2ull << 30);
+    EXPECT_FALSE(findId3Picture(large));
+    EXPECT_LE(large.furthestRead(), tag.size() + 8192 + 512);
+
+    // A picture larger than any cover is not read.
+    const Bytes frame = frame23("APIC", apicBody("image/png", {0x89, 'P'}), 17u << 20);
+    Bytes huge = header(3, (17u << 20) + 10);
+    huge.insert(huge.end(), frame.begin(), frame.end());
+    const LargeFile hugePicture(huge, 18u << 20);
+    EXPECT_TRUE(findId3Picture(hugePicture));
+    EXPECT_FALSE(korvida::readId3Picture(hugePicture));
+    EXPECT_LE(hugePicture.furthestRead(), 8192u + 512u);
+}

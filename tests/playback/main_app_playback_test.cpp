@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 #include "app/app_fixture.h"
 #include "playback/id3_bytes.h"
 #include "presentation/fitting.h"
@@ -33,6 +39,14 @@ protected:
         app->mediaTableView->selectRow(row, false);
         app->playing = false;
         app->playButton(nullptr);
+    }
+
+    // Waits for the cover lookup's answer, then runs it as the main thread does.
+    void answerCover()
+    {
+        while (fakes.mainThread.pending() == 0)
+            std::this_thread::yield();
+        fakes.mainThread.drain();
     }
 
     FakeMovie& movie() const { return *fakes.movies.last; }
@@ -97,23 +111,75 @@ TEST_F(PlaybackTest, KindsSetTheViewsAndTheTimeControls)
     EXPECT_EQ(app->timeSlider->maxValue(), 600.0);
 }
 
-TEST_F(PlaybackTest, TuneShowsItsTagPictureElseItsIcon)
+TEST_F(PlaybackTest, ATuneShowsItsIconAtOnceAndItsCoverWhenFound)
 {
     addItem("tagged.mp3", InMedia::kMusic, true,
             id3bytes::file(3, id3bytes::apic23("image/jpeg", id3bytes::jpegBytes())));
-    addItem("LOUD.MP3", InMedia::kMusic, true,
-            id3bytes::file(3, id3bytes::apic23("image/jpeg", id3bytes::jpegBytes())));
-    addItem("plain.m4a", InMedia::kMusic);
-    const std::size_t icons = fakes.images.iconsAskedFor.size();
+    addItem("film.m4v", InMedia::kMovie);
     playRow(0);
-    EXPECT_EQ(fakes.images.iconsAskedFor.size(), icons) << "the tag's picture is shown";
-    EXPECT_NE(app->inImage, nullptr);
-    playRow(1);
-    ASSERT_EQ(fakes.images.iconsAskedFor.size(), icons + 1);
-    EXPECT_EQ(fakes.images.iconsAskedFor.back(), app->medias[1]->getPath()) << "only \"mp3\" is scanned";
-    playRow(2);
-    EXPECT_EQ(fakes.images.iconsAskedFor.back(), app->medias[2]->getPath());
+    ASSERT_EQ(fakes.images.iconsAskedFor.back(), app->medias[0]->getPath());
+    const auto icon = app->inImage;
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(app->inImageView->image(), icon);
+    answerCover();
+    EXPECT_NE(app->inImage, icon) << "the tag's picture replaces the icon";
+    EXPECT_EQ(app->inImageView->image(), app->inImage);
+    EXPECT_EQ(app->inImage->size(), icon->size()) << "sized for the picture area alike";
     EXPECT_TRUE(app->inImage->scalesWhenResized());
+
+    // A cover that comes once a film plays is dropped.
+    playRow(1);
+    playRow(0);
+    playRow(1);
+    answerCover();
+    EXPECT_EQ(app->inImage, nullptr);
+    EXPECT_EQ(app->inImageView->image(), nullptr);
+}
+
+TEST_F(PlaybackTest, APipeInPlaceOfATuneIsMarkedAndNeverOpened)
+{
+    addItem("here.mp3", InMedia::kMusic);
+    InMedia& pipe = addItem("pipe.mp3", InMedia::kMusic, false);
+    const std::string path = pipe.getPath();
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    // Were the pipe opened for reading, this writer would let that open return.
+    std::thread writer([&path] {
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        if (fd >= 0)
+            ::close(fd);
+    });
+    playRow(0);
+    const auto loaded = app->visibleMovie;
+    const std::size_t before = opened();
+    playRow(1);
+    EXPECT_EQ(pipe.getCleanName(), "BROKEN !! pipe.mp3");
+    EXPECT_EQ(app->visibleMovie, loaded);
+    EXPECT_EQ(opened(), before);
+    // Nothing else has opened the pipe: this does, and the writer ends.
+    const int reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    ::close(reader);
+}
+
+TEST_F(PlaybackTest, ALinkOutOfThePlayerIsNotPlayed)
+{
+    app->state.iPodPath = dir.path().string();
+    TempDir outside;
+    const auto own = outside.path() / "own.mp3";
+    korvida::devicewriter::writeFile(own.string(), {'x'});
+    InMedia& out = addItem("out.mp3", InMedia::kMusic, false);
+    std::filesystem::create_symlink(own, out.getPath());
+    addItem("here.mp3", InMedia::kMusic);
+    InMedia& in = addItem("in.mp3", InMedia::kMusic, false);
+    std::filesystem::create_symlink(dir.path() / "here.mp3", in.getPath());
+
+    const std::size_t before = opened();
+    playRow(0);
+    EXPECT_EQ(out.getCleanName(), "BROKEN !! out.mp3");
+    EXPECT_EQ(opened(), before);
+    playRow(2);
+    EXPECT_EQ(opened(), before + 1) << "a link inside the player plays";
+    EXPECT_FALSE(in.getIsBroken());
 }
 
 TEST_F(PlaybackTest, MissingFileIsMarkedBrokenOnceAndTheLoadedMovieGoesOn)

@@ -241,8 +241,12 @@ TEST_F(MediaKeysOfTheProgram, PlayPauseNextAndMetadataReachTheControllerAndComeB
     EXPECT_EQ(tuneData.value(QStringLiteral("xesam:artist")).toStringList(),
               QStringList{QStringLiteral("Aurora Quartet")});
     EXPECT_EQ(tuneData.value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Winter"));
-    const QUrl cover(tuneData.value(QStringLiteral("mpris:artUrl")).toString());
-    EXPECT_TRUE(cover.isLocalFile() && QFileInfo::exists(cover.toLocalFile())) << cover.toString().toStdString();
+    // The picture is written on a thread of its own; its address follows once it is there.
+    QUrl cover;
+    EXPECT_TRUE(waitFor([&] {
+        cover = QUrl(playerMetadata(client).value(QStringLiteral("mpris:artUrl")).toString());
+        return cover.isLocalFile() && QFileInfo::exists(cover.toLocalFile());
+    })) << cover.toString().toStdString();
 
     // Next plays the film, as the next button does while playing.
     callPlayer(client, QStringLiteral("Next"));

@@ -6,6 +6,7 @@
 
 #include "qt/services/qt_images.h"
 #include "qt/services/qt_movies.h"
+#include "qt/services/tag_cover.h"
 #include "support/temp_dir.h"
 #include "tools/device_writer/device_writer.h"
 #include "wait_for.h"
@@ -149,39 +150,49 @@ TEST(QtServicesTest, AFilmKnowsItsNaturalSize)
     EXPECT_EQ(film->getMovieTime(), 500);
 }
 
-TEST(QtServicesTest, CoversTheTagScanMissesComeFromTheTagLibrary)
+TEST(QtServicesTest, AnM4aCoverComesFromTheTagLibrary)
 {
-    TempDir folder;
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     QImage(40, 30, QImage::Format_RGB32).save(&buffer, "JPG");
 
-    // An ID3 version 2.4 tag, which the program's own scan leaves alone: one APIC frame with
-    // a small enough size that its syncsafe and plain forms agree.
-    QByteArray body = QByteArray(1, '\0') + "image/jpeg" + QByteArray(1, '\0') + QByteArray(1, '\3') +
-        QByteArray(1, '\0') + jpeg;
-    ASSERT_LT(body.size(), 127 * 128);
-    const auto syncsafe = [](qsizetype size) {
+    // The atoms that hold an M4A file's cover: moov, udta, meta (version and flags first),
+    // ilst, covr, and its data atom (type 13, a JPEG).
+    const auto bigEndian = [](qsizetype value) {
         QByteArray bytes;
-        for (int shift = 21; shift >= 0; shift -= 7)
-            bytes.append(static_cast<char>((size >> shift) & 0x7f));
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes.append(static_cast<char>((value >> shift) & 0xff));
         return bytes;
     };
-    const QByteArray frame = "APIC" + syncsafe(body.size()) + QByteArray(2, '\0') + body;
-    const QByteArray tag = "ID3" + QByteArray(1, '\4') + QByteArray(2, '\0') + syncsafe(frame.size()) + frame;
-    const QString tune = pathIn(folder, "v24.MP3");
-    QFile file(tune);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(tag + QByteArray(64, '\xff'));
-    file.close();
+    const auto atom = [&](const char* name, const QByteArray& payload) {
+        return bigEndian(payload.size() + 8) + name + payload;
+    };
+    const QByteArray data = atom("data", bigEndian(13) + bigEndian(0) + jpeg);
+    const QByteArray tune = atom("ftyp", QByteArray("M4A ") + bigEndian(0) + "M4A isom") +
+        atom("moov", atom("udta", atom("meta", bigEndian(0) + atom("ilst", atom("covr", data)))));
+    const std::vector<std::uint8_t> bytes(tune.begin(), tune.end());
+    const korvida::MemoryByteSource file(bytes);
 
-    QtImages images;
-    const auto cover = images.embeddedCover(tune.toStdString());
-    ASSERT_NE(cover, nullptr);
-    EXPECT_EQ(cover->naturalSize(), (korvida::Size{40, 30}));
-    EXPECT_EQ(images.embeddedCover(KORVIDA_SOURCE_DIR "/demo/assets/movies/sunrise.m4v"), nullptr)
-        << "a film is not a tune";
+    const auto cover = korvida::qt::mp4Cover({"T.M4A", "M4A", 0}, file);
+    ASSERT_TRUE(cover);
+    const auto picture = QtImages().imageWithData(*cover);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->naturalSize(), (korvida::Size{40, 30}));
+    EXPECT_FALSE(korvida::qt::mp4Cover({"T.mp3", "mp3", 0}, file)) << "not an M4A tune";
+}
+
+TEST(QtServicesTest, AHugePictureIsDecodedScaledDown)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage huge(4096, 2048, QImage::Format_RGB32);
+    huge.fill(Qt::green);
+    huge.save(&buffer, "PNG");
+    const auto picture = QtImages().imageWithData(std::vector<std::uint8_t>(png.begin(), png.end()));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->naturalSize(), (korvida::Size{1024, 512}));
 }
 
 TEST(QtServicesTest, FastBackVisiblyGoesBack)
