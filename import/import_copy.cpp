@@ -3,6 +3,7 @@
 #include <atomic>
 #include <filesystem>
 
+#include "copy/export_folders.h"
 #include "copy/file_copy_source.h"
 #include "copy/media_copy.h"
 #include "copy/numbered_name.h"
@@ -11,8 +12,8 @@
 
 namespace korvida {
 
-ImportedFile importFile(InMedia& item, const std::string& folder, const std::string& fileName,
-                        const std::string& playerFolder)
+ImportedFile importFile(InMedia& item, const std::string& folder, const ExportPlace& place,
+                        const std::string& playerFolder, DestinationFileSystem& fileSystem)
 {
     const std::optional<std::string> source = resolvePlayerFile(item.getPath(), playerFolder);
     if (!source)
@@ -21,14 +22,25 @@ ImportedFile importFile(InMedia& item, const std::string& folder, const std::str
     const auto size = std::filesystem::file_size(*source, error);
     if (error)
         return {CopyOutcome::missing, {}};
+    // A folder of the user's may lead onto the player through a link.
+    std::string destination = folder;
+    for (const std::string& level : place.folders)
+        destination = joinPath(destination, level);
+    if (!playerFolder.empty() && liesWithin(destination, playerFolder))
+        return {CopyOutcome::failed, {}};
     std::filesystem::create_directories(folder, error);
-    const NumberedPlace target = findNumberedPlace(folder, fileName, size);
+    const ExportFolders folders = makeExportFolders(fileSystem, folder, place);
+    const NumberedPlace target = findNumberedPlace(folders.folder,
+                                                   acceptedFileName(fileSystem, folders, place.fileName), size);
     if (target.alreadyThere)
         return {CopyOutcome::skipped, target.path};
     // The import counts its items itself; the engine's count goes nowhere.
     std::atomic<int> engineCount{1};
     FileCopySource file(*source);
-    return {copyFrom(item, file, target.path, engineCount), target.path};
+    const CopyOutcome outcome = copyFrom(item, file, target.path, engineCount);
+    if (outcome != CopyOutcome::copied)
+        removeMadeFolders(fileSystem, folders);
+    return {outcome, target.path};
 }
 
 } // namespace korvida

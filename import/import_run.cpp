@@ -33,7 +33,7 @@ ImportQueued queueForImport(const ImportRun& run, bool toMusic, bool toPhotos)
     return queued;
 }
 
-void iTunesImport(const ImportRun& run)
+std::vector<UnwrittenFile> iTunesImport(const ImportRun& run)
 {
     run.runner.executeImportScript(preparationScript(run.importEntries), contextOf(run));
     for (const auto& item : run.items) {
@@ -42,6 +42,7 @@ void iTunesImport(const ImportRun& run)
         exportFileToiTunesDelegat(*item, run);
         run.queue.finishItem(*item);
     }
+    return run.runner.finishImport();
 }
 
 void exportFileToiTunesDelegat(InMedia& item, const ImportRun& run)
@@ -66,12 +67,14 @@ void iPhotoImport(const ImportRun& run)
     run.runner.executeImportScript(pictureScript(paths), contextOf(run));
 }
 
-void importQueued(const ImportRun& run, const ImportQueued& queued, bool toMusic, bool toPhotos)
+std::vector<UnwrittenFile> importQueued(const ImportRun& run, const ImportQueued& queued, bool toMusic, bool toPhotos)
 {
+    std::vector<UnwrittenFile> unwritten;
     if (toMusic && queued.tracks > 0)
-        iTunesImport(run);
+        unwritten = iTunesImport(run);
     if (toPhotos && queued.pictures > 0 && !run.importStopped.load(std::memory_order_relaxed))
         iPhotoImport(run);
+    return unwritten;
 }
 
 } // namespace korvida

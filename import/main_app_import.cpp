@@ -1,6 +1,24 @@
 #include "app/main_app.h"
+#include "copy/copy_run_counts.h"
 #include "import/import_entries.h"
 #include "import/import_run.h"
+
+namespace {
+
+// The counts of the run, and what could not be written besides the items.
+std::string importSummary(const korvida::CopyRunCounts& counts, const std::vector<korvida::UnwrittenFile>& unwritten)
+{
+    std::string line = korvida::summaryLine(counts);
+    if (unwritten.empty())
+        return line;
+    const std::string& first = unwritten.front().path;
+    line += "; could not write ";
+    line += unwritten.size() == 1 ? first.substr(first.rfind('/') + 1)
+                                  : std::to_string(unwritten.size()) + " playlists";
+    return line + " (" + unwritten.front().error.message() + ")";
+}
+
+} // namespace
 
 void MainApp::connectImport()
 {
@@ -50,6 +68,14 @@ void MainApp::do_Itunes_iPhotoImport(korvida::Button* /*sender*/)
     // As with the folder sheet: one run at a time.
     if (workerRunning.load())
         return;
+    // The player is only ever read, also when the desktop's folders lie on it.
+    if (const auto onPlayer = services.scripts.folderOnPlayer(state.iPodPath)) {
+        services.alert.runAlertPanel("Set the music, videos and pictures folders outside the player",
+                                     "Nothing is ever written onto the player, and " + *onPlayer + " lies on it.", "OK",
+                                     "", "");
+        return;
+    }
+    copyRunSummary.clear();
     // The boxes are read here, on the main thread, and handed to the run.
     const bool toMusic = makeItunesImport->state() == 1;
     const bool toPhotos = makeIPhotoImport->state() == 1;
@@ -73,14 +99,19 @@ korvida::ImportRun MainApp::importRun()
 
 void MainApp::doiTunes_iPhotoImport(bool toMusic, bool toPhotos)
 {
-    const korvida::ImportRun run = importRun();
+    korvida::CopyRunCounts counts;
+    korvida::ImportRun run = importRun();
+    run.itemDone = [&counts](const InMedia&, korvida::CopyOutcome outcome) {
+        counts.add(outcome);
+    };
     // The Copy button was disabled when the run was started, on the main thread.
     state.numberOfSaveMedia.store(0);
     const korvida::ImportQueued queued = korvida::queueForImport(run, toMusic, toPhotos);
     services.mainThread.post([this] { mediaTableView->reloadData(); });
-    korvida::importQueued(run, queued, toMusic, toPhotos);
+    const auto unwritten = korvida::importQueued(run, queued, toMusic, toPhotos);
     state.numberOfSaveMedia.store(0);
-    services.mainThread.post([this] {
+    services.mainThread.post([this, summary = importSummary(counts, unwritten)] {
+        copyRunSummary = summary;
         copy->setEnabled(true);
         copy->display();
         updateUI();
