@@ -83,12 +83,14 @@ PlaylistShelf::Playlist& PlaylistShelf::open(const std::string& key, const std::
     }
     Playlist& playlist = playlists[key];
     const bool collection = key.empty();
-    playlist.file = collection ? joinPath(folder, kCollectionFile) : fileFor(name);
-    filesTaken.insert(playlist.file);
     if (folderProblem) {
+        // Nothing there can be looked at: the problem names the file the playlist would get.
+        playlist.file = joinPath(folder, collection ? kCollectionFile : fitComponent(exportComponent(name), ".m3u8"));
         playlist.problem = folderProblem;
         return playlist;
     }
+    playlist.file = collection ? joinPath(folder, kCollectionFile) : fileFor(name);
+    filesTaken.insert(playlist.file);
     const ExistingPlaylist existing = readExistingPlaylist(playlist.file);
     if (existing.kind == ExistingPlaylist::other) {
         playlist.problem = std::make_error_code(std::errc::invalid_argument);
