@@ -128,7 +128,9 @@ int finishCopyRun(const CopyRunReport& report, std::size_t total, int signal, co
     }
     if (interrupted)
         return exitStatusForSignal(signal);
-    return report.counts.missing > 0 || report.counts.failed > 0 ? kExitSomeFailed : kExitSuccess;
+    const bool itemsLost = report.counts.missing > 0 || report.counts.failed > 0;
+    // Files besides the items (the import's playlists) that could not be written are problems too.
+    return itemsLost || !report.problems.empty() ? kExitSomeFailed : kExitSuccess;
 }
 
 } // namespace korvida::cli

@@ -36,8 +36,8 @@ int watchCopyRun(const std::function<void()>& work, const std::function<void()>&
                  const Library& library, std::size_t total, std::ostream& err);
 
 // Tells the problems and the summary; answers the exit status: that of the `signal` when one
-// came (130 for Ctrl-C), 1 when an item was missing or failed or the summary could not be
-// written, 0 otherwise.
+// came (130 for Ctrl-C), 1 when there was a problem (an item missing or failed, another file
+// not written) or the summary could not be written, 0 otherwise.
 int finishCopyRun(const CopyRunReport& report, std::size_t total, int signal, const std::string& command,
                   std::ostream& out, std::ostream& err);
 

@@ -83,14 +83,19 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         out << "usage: " << kImportUsage << '\n'
             << "Imports the items of a player folder as the import sheet does: tunes into " << folders.music
             << "\nas Artist/Album/07 Title.mp3, films into " << folders.videos << ", photos into " << folders.pictures
-            << "/Korvida,\nand the playlist \"Korvida\" and every --playlist as M3U8 files in " << folders.music
-            << "/Playlists.\nNothing there is replaced; a second import adds nothing twice.\n";
+            << "/Korvida,\nand the list of everything imported (Korvida.m3u8) and every --playlist as M3U8 files\nin "
+            << folders.music << "/Playlists. Nothing there is replaced; a second import adds nothing twice.\n";
         return out.flush() ? 0 : 1;
     }
     const std::optional<std::string> folder = playerFolder(options->device, kCommand, err);
     if (!folder)
         return kExitUsage;
     const std::string& iPodPath = *folder;
+    if (const auto onPlayer = folderOnPlayer(folders, iPodPath)) {
+        err << kCommand << ": " << printableText(*onPlayer)
+            << " lies on the player, which is never written; set the music, videos and pictures folders outside it\n";
+        return kExitUsage;
+    }
     const Library library = readPlayer(iPodPath, kCommand, err);
     tagChosenItems(library, options->choice);
     std::vector<std::unique_ptr<PlayList>> entries = importEntriesOf(library.playLists).entries;
@@ -117,12 +122,19 @@ int importCommand(const std::vector<std::string>& arguments, std::ostream& out, 
                         iPodPath};
     const ImportQueued queued = queueForImport(run, toMusic, toPhotos);
     const std::size_t total = static_cast<std::size_t>(queued.tracks + queued.pictures);
-    const int signal = watchCopyRun([&] { importQueued(run, queued, toMusic, toPhotos); },
-                                    [&] {
-                                        importStopped.store(true);
-                                        queue.cancelAll(library.mediasVisible, numberOfSaveMedia);
-                                    },
-                                    report, library, total, err);
+    const int signal = watchCopyRun(
+        [&] {
+            for (const UnwrittenFile& file : importQueued(run, queued, toMusic, toPhotos)) {
+                std::lock_guard lock(report.mutex);
+                report.problems.push_back("could not write the playlist " + printableText(file.path) + ": " +
+                                          file.error.message());
+            }
+        },
+        [&] {
+            importStopped.store(true);
+            queue.cancelAll(library.mediasVisible, numberOfSaveMedia);
+        },
+        report, library, total, err);
     return finishCopyRun(report, total, signal, kCommand, out, err);
 }
 

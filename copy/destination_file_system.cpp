@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "copy/export_naming.h"
+#include "copy/whole_file.h"
 
 namespace korvida {
 
@@ -21,6 +22,11 @@ public:
     }
 
     void removeEmptyFolder(const std::string& path) override { ::rmdir(path.c_str()); }
+
+    std::error_code writeWholeFile(const std::string& path, const std::string& text) override
+    {
+        return replaceWholeFile(path, text);
+    }
 };
 
 } // namespace

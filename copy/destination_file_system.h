@@ -5,9 +5,10 @@
 
 namespace korvida {
 
-// The folder operations an export makes in the destination. Drives formatted for other
-// systems (FAT, exFAT) refuse some characters in names; a test stands in a file system that
-// does so where no such drive can be mounted.
+// The operations an export or an import makes in the destination, besides copying files.
+// Drives formatted for other systems (FAT, exFAT) refuse some characters in names, and a
+// drive may be full; a test stands in a file system that does so where no such drive can be
+// mounted.
 class DestinationFileSystem {
 public:
     virtual ~DestinationFileSystem() = default;
@@ -17,6 +18,8 @@ public:
     virtual std::error_code makeFolder(const std::string& path) = 0;
     // Removes a folder if it is empty; anything else is left as it is.
     virtual void removeEmptyFolder(const std::string& path) = 0;
+    // Makes `text` the whole content of a small file, as replaceWholeFile does.
+    virtual std::error_code writeWholeFile(const std::string& path, const std::string& text) = 0;
 };
 
 // The real file systems, through the system calls.

@@ -6,25 +6,35 @@
 
 namespace korvida {
 
-std::string replaceUnsafeCharacters(const std::string& field)
+std::string replaceLineBreakers(const std::string& text, char replacement)
 {
     std::string replaced;
-    replaced.reserve(field.size());
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        const auto c = static_cast<unsigned char>(field[i]);
-        // U+0080 to U+009F are C2 80 to C2 9F in UTF-8.
-        const bool c1 = c == 0xC2 && i + 1 < field.size() && static_cast<unsigned char>(field[i + 1]) <= 0x9F &&
-            utf8::isContinuationByte(field[i + 1]);
-        if (c == '/')
-            replaced += ':';
-        else if (c < 0x20 || c == 0x7F)
-            replaced += '_';
-        else if (c1) {
-            replaced += '_';
-            ++i;
-        } else
+    replaced.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const auto next = [&](std::size_t ahead) {
+            return i + ahead < text.size() ? static_cast<unsigned char>(text[i + ahead]) : 0;
+        };
+        // U+0080 to U+009F are C2 80 to C2 9F in UTF-8; U+2028 and U+2029 are E2 80 A8 and A9.
+        const std::size_t extra = c == 0xC2 && next(1) >= 0x80 && next(1) <= 0x9F  ? 1
+            : c == 0xE2 && next(1) == 0x80 && (next(2) == 0xA8 || next(2) == 0xA9) ? 2
+                                                                                   : 0;
+        if (c < 0x20 || c == 0x7F || extra > 0) {
+            replaced += replacement;
+            i += extra;
+        } else {
             replaced += static_cast<char>(c);
+        }
     }
+    return replaced;
+}
+
+std::string replaceUnsafeCharacters(const std::string& field)
+{
+    std::string replaced = replaceLineBreakers(field, '_');
+    for (char& c : replaced)
+        if (c == '/')
+            c = ':';
     return replaced;
 }
 

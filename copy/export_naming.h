@@ -21,7 +21,12 @@ inline constexpr std::size_t kMaxComponentBytes = 255;
 // the last of them.
 inline constexpr std::size_t kMaxPictureLevels = 4;
 
-// Every "/" of a field becomes ":", and every control character (C0, DEL, C1) and NUL "_".
+// `text` with `replacement` for every character that a reader may take for the end of a
+// line: the control characters (C0 with NUL, DEL, C1) and the line and paragraph
+// separators U+2028 and U+2029.
+std::string replaceLineBreakers(const std::string& text, char replacement);
+
+// Every "/" of a field becomes ":", and every character replaceLineBreakers replaces "_".
 std::string replaceUnsafeCharacters(const std::string& field);
 
 // `text` cut to at most `limit` bytes without splitting a UTF-8 character.

@@ -18,8 +18,6 @@ const std::string kL(1, kLiteralMark);
 const std::string kTell = "tell application " + kL;
 const std::string kEndTell = "end tell";
 const std::string kNamePlaylist = "set new_playlist_name to " + kL;
-const std::string kMakePlaylist =
-    "set new_playlist_name to (make new playlist with properties {name:new_playlist_name})";
 const std::string kAddFile = "set new_track to {add file " + kL + " to playlist " + kL + "}";
 const std::string kSetName = "set name of new_track to " + kL;
 const std::string kCopyTrack = "copy new_track to {playlist " + kL + "}";
@@ -72,8 +70,10 @@ std::string entryTitle(const std::string& artist, const std::string& title)
 
 } // namespace
 
-DesktopScriptRunner::DesktopScriptRunner(ImportFolders folders)
-    : folders(std::move(folders)), playlists(joinPath(this->folders.music, "Playlists"))
+DesktopScriptRunner::DesktopScriptRunner(ImportFolders folders, DestinationFileSystem& fileSystem)
+    : folders(std::move(folders)),
+      fileSystem(fileSystem),
+      playlists(joinPath(this->folders.music, "Playlists"), fileSystem)
 {}
 
 bool DesktopScriptRunner::executeScript(const std::string& source)
@@ -95,29 +95,40 @@ bool DesktopScriptRunner::runMusicScript(const std::vector<ScriptStatement>& sta
 {
     bool ran = true;
     std::optional<TrackRequest> track;
-    std::string playlistName;
+    bool namedPlaylist = false;
     for (const ScriptStatement& statement : statements) {
         const auto& shape = statement.shape;
         if (shape == kNamePlaylist) {
             // Naming playlists to make opens a new run: playlist files are read afresh.
-            if (playlistName.empty() && !track)
+            if (!namedPlaylist && !track)
                 playlists.startRun();
-            playlistName = statement.literals[0];
-        } else if (shape == kMakePlaylist && !playlistName.empty()) {
-            playlists.ensure(playlistName);
+            namedPlaylist = true;
         } else if (shape == kAddFile || shape == kEndTell) {
             if (track)
                 ran = importTrack(*track, context) && ran;
             track.reset();
             if (shape == kAddFile)
-                track = TrackRequest{statement.literals[0], statement.literals[1], std::nullopt, {}};
+                track = TrackRequest{statement.literals[0], std::nullopt, {}};
         } else if (shape == kSetName && track) {
             track->name = statement.literals[0];
         } else if (shape == kCopyTrack && track) {
             track->playlists.push_back(statement.literals[0]);
         }
     }
-    return playlists.save() && ran;
+    return ran;
+}
+
+std::vector<UnwrittenFile> DesktopScriptRunner::finishImport()
+{
+    std::vector<UnwrittenFile> unwritten;
+    for (const PlaylistProblem& problem : playlists.save())
+        unwritten.push_back({problem.file, problem.error});
+    return unwritten;
+}
+
+std::optional<std::string> DesktopScriptRunner::folderOnPlayer(const std::string& playerFolder) const
+{
+    return korvida::folderOnPlayer(folders, playerFolder);
 }
 
 bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptContext& context)
@@ -127,23 +138,19 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
         return false;
     const bool film = item->getMediaType() == InMedia::kMovie;
     const std::string title = request.name.value_or(item->getCleanName());
-    std::string folder = folders.videos;
-    std::string fileName = musicMovieFileName(title, item->getFileType(), 0, false);
-    if (!film) {
-        const ExportPlace place = musicMoviePlace(
-            item->getArtist(), item->getAlbum(),
-            musicMovieFileName(title, item->getFileType(), item->getTuneOnCdNr(), true));
-        folder = joinPath(joinPath(folders.music, place.folders[0]), place.folders[1]);
-        fileName = place.fileName;
-    }
-    const ImportedFile imported = importFile(*item, folder, fileName, context.playerFolder);
+    const ExportPlace place = film
+        ? ExportPlace{{}, musicMovieFileName(title, item->getFileType(), 0, false)}
+        : musicMoviePlace(item->getArtist(), item->getAlbum(),
+                          musicMovieFileName(title, item->getFileType(), item->getTuneOnCdNr(), true));
+    const ImportedFile imported = importFile(*item, film ? folders.videos : folders.music, place, context.playerFolder,
+                                             fileSystem);
     if (context.itemDone)
         context.itemDone(*item, imported.outcome);
     if (imported.outcome != CopyOutcome::copied && imported.outcome != CopyOutcome::skipped)
         return false;
     const std::string entry = entryTitle(item->getArtist(), title);
     // The collecting playlist keeps the order of the import; the others that of the player.
-    playlists.add(request.collection, entry, imported.path, std::numeric_limits<std::size_t>::max());
+    playlists.addToCollection(entry, imported.path);
     std::map<std::string, std::size_t> occurrences;
     for (const std::string& playlist : request.playlists)
         playlists.add(playlist, entry, imported.path,
@@ -157,7 +164,7 @@ bool DesktopScriptRunner::runPhotoScript(const std::vector<ScriptStatement>& sta
     for (const ScriptStatement& statement : statements) {
         if (!isPictureImport(statement))
             continue;
-        const std::string folder = joinPath(folders.pictures, exportComponent(statement.literals.back()));
+        const std::string album = exportComponent(statement.literals.back());
         for (std::size_t i = 0; i + 1 < statement.literals.size(); ++i) {
             if (context.stopRequested != nullptr && context.stopRequested->load(std::memory_order_relaxed))
                 return false;
@@ -168,7 +175,9 @@ bool DesktopScriptRunner::runPhotoScript(const std::vector<ScriptStatement>& sta
             }
             const std::string& path = item->getPath();
             const std::string fileName = item->getNameWithType().value_or(path.substr(path.rfind('/') + 1));
-            const ImportedFile imported = importFile(*item, folder, exportComponent(fileName), context.playerFolder);
+            const ImportedFile imported = importFile(*item, folders.pictures,
+                                                     ExportPlace{{album}, exportComponent(fileName)},
+                                                     context.playerFolder, fileSystem);
             if (context.itemDone)
                 context.itemDone(*item, imported.outcome);
             ran = ran && (imported.outcome == CopyOutcome::copied || imported.outcome == CopyOutcome::skipped);

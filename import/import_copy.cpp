@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "copy/export_folders.h"
 #include "copy/export_naming.h"
 #include "copy/file_copy_source.h"
 #include "copy/media_copy.h"
@@ -13,8 +14,8 @@
 
 namespace korvida {
 
-ImportedFile importFile(InMedia& item, const std::string& folder, const std::string& fileName,
-                        const std::string& playerFolder)
+ImportedFile importFile(InMedia& item, const std::string& folder, const ExportPlace& place,
+                        const std::string& playerFolder, DestinationFileSystem& fileSystem)
 {
     const std::optional<std::string> source = resolvePlayerFile(item.getPath(), playerFolder);
     if (!source)
@@ -22,17 +23,28 @@ ImportedFile importFile(InMedia& item, const std::string& folder, const std::str
     FileCopySource file(*source);
     if (!file.isOpen() && file.openFailure() == ENOENT)
         return {CopyOutcome::missing, {}};
+    // A folder of the user's may lead onto the player through a link.
+    std::string destination = folder;
+    for (const std::string& level : place.folders)
+        destination = joinPath(destination, level);
+    if (!playerFolder.empty() && liesWithin(destination, playerFolder))
+        return {CopyOutcome::failed, {}};
     std::error_code error;
     std::filesystem::create_directories(folder, error);
+    const ExportFolders folders = makeExportFolders(fileSystem, folder, place);
+    const std::string fileName = acceptedFileName(fileSystem, folders, place.fileName);
     // A source that cannot be read has no stamp to compare: its copy fails under the plain name.
     const NumberedPlace target = file.isOpen()
-        ? findNumberedPlace(folder, fileName, FileStamp{file.measureSize(), file.modificationTime()})
-        : NumberedPlace{joinPath(folder, fileName), false};
+        ? findNumberedPlace(folders.folder, fileName, FileStamp{file.measureSize(), file.modificationTime()})
+        : NumberedPlace{joinPath(folders.folder, fileName), false};
     if (target.alreadyThere)
         return {CopyOutcome::skipped, target.path};
     // The import counts its items itself; the engine's count goes nowhere.
     std::atomic<int> engineCount{1};
-    return {copyFrom(item, file, target.path, engineCount), target.path};
+    const CopyOutcome outcome = copyFrom(item, file, target.path, engineCount);
+    if (outcome != CopyOutcome::copied)
+        removeMadeFolders(fileSystem, folders);
+    return {outcome, target.path};
 }
 
 } // namespace korvida

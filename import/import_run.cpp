@@ -44,7 +44,7 @@ ImportQueued queueForImport(const ImportRun& run, bool toMusic, bool toPhotos)
     return queued;
 }
 
-void iTunesImport(const ImportRun& run)
+std::vector<UnwrittenFile> iTunesImport(const ImportRun& run)
 {
     run.runner.executeImportScript(preparationScript(run.importEntries), contextOf(run));
     for (const auto& item : run.items) {
@@ -53,6 +53,7 @@ void iTunesImport(const ImportRun& run)
         exportFileToiTunesDelegat(*item, run);
         run.queue.finishItem(*item);
     }
+    return run.runner.finishImport();
 }
 
 void exportFileToiTunesDelegat(InMedia& item, const ImportRun& run)
@@ -78,14 +79,16 @@ void iPhotoImport(const ImportRun& run)
         run.runner.executeImportScript(pictureScript(paths), contextOf(run));
 }
 
-void importQueued(const ImportRun& run, const ImportQueued& queued, bool toMusic, bool toPhotos)
+std::vector<UnwrittenFile> importQueued(const ImportRun& run, const ImportQueued& queued, bool toMusic, bool toPhotos)
 {
+    std::vector<UnwrittenFile> unwritten;
     if (toMusic && queued.tracks > 0)
-        iTunesImport(run);
+        unwritten = iTunesImport(run);
     // A run stopped during the tunes still passes over its pictures, which counts them as
     // cancelled and imports none.
     if (toPhotos && queued.pictures > 0)
         iPhotoImport(run);
+    return unwritten;
 }
 
 } // namespace korvida

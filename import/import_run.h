@@ -41,8 +41,10 @@ struct ImportQueued {
 // Queues every tagged tune and film when `toMusic`, every tagged picture when `toPhotos`.
 ImportQueued queueForImport(const ImportRun& run, bool toMusic, bool toPhotos);
 
-// The music program's part: the playlists script, then one script per queued tune or film.
-void iTunesImport(const ImportRun& run);
+// The music program's part: the playlists script, then one script per queued tune or film,
+// then the runner writes what it gathered, also when the rest was cancelled. Answers what
+// it could not write.
+std::vector<UnwrittenFile> iTunesImport(const ImportRun& run);
 
 // Imports one tune or film with its own script, shown as copying while it runs.
 void exportFileToiTunesDelegat(InMedia& item, const ImportRun& run);
@@ -53,7 +55,7 @@ void iPhotoImport(const ImportRun& run);
 
 // Steps of a whole run after the queueing: the music part when tracks were queued, the
 // photo part when pictures were. Items cancelled while queued are told to `itemDone` as
-// cancelled.
-void importQueued(const ImportRun& run, const ImportQueued& queued, bool toMusic, bool toPhotos);
+// cancelled. Answers the files besides the items that could not be written.
+std::vector<UnwrittenFile> importQueued(const ImportRun& run, const ImportQueued& queued, bool toMusic, bool toPhotos);
 
 } // namespace korvida

@@ -3,6 +3,23 @@
 #include "import/import_entries.h"
 #include "import/import_run.h"
 
+namespace {
+
+// The counts of the run, and what could not be written besides the items.
+std::string importSummary(const korvida::CopyRunCounts& counts, const std::vector<korvida::UnwrittenFile>& unwritten)
+{
+    std::string line = korvida::summaryLine(counts);
+    if (unwritten.empty())
+        return line;
+    const std::string& first = unwritten.front().path;
+    line += "; could not write ";
+    line += unwritten.size() == 1 ? first.substr(first.rfind('/') + 1)
+                                  : std::to_string(unwritten.size()) + " playlists";
+    return line + " (" + unwritten.front().error.message() + ")";
+}
+
+} // namespace
+
 void MainApp::connectImport()
 {
     makeItunesImport->setAction([this](korvida::Button& sender) { iTunesImportTagg(&sender); });
@@ -51,6 +68,14 @@ void MainApp::do_Itunes_iPhotoImport(korvida::Button* /*sender*/)
     // As with the folder sheet: one run at a time.
     if (workerRunning.load())
         return;
+    // The player is only ever read, also when the desktop's folders lie on it.
+    if (const auto onPlayer = services.scripts.folderOnPlayer(state.iPodPath)) {
+        services.alert.runAlertPanel("Set the music, videos and pictures folders outside the player",
+                                     "Nothing is ever written onto the player, and " + *onPlayer + " lies on it.", "OK",
+                                     "", "");
+        return;
+    }
+    copyRunSummary.clear();
     // The boxes are read here, on the main thread, and handed to the run.
     const bool toMusic = makeItunesImport->state() == 1;
     const bool toPhotos = makeIPhotoImport->state() == 1;
@@ -84,9 +109,9 @@ void MainApp::doiTunes_iPhotoImport(bool toMusic, bool toPhotos)
     state.numberOfSaveMedia.store(0);
     const korvida::ImportQueued queued = korvida::queueForImport(run, toMusic, toPhotos);
     services.mainThread.post([this] { mediaTableView->reloadData(); });
-    korvida::importQueued(run, queued, toMusic, toPhotos);
+    const auto unwritten = korvida::importQueued(run, queued, toMusic, toPhotos);
     state.numberOfSaveMedia.store(0);
-    services.mainThread.post([this, summary = korvida::summaryLine(counts)] {
+    services.mainThread.post([this, summary = importSummary(counts, unwritten)] {
         copyRunSummary = summary;
         copy->setEnabled(true);
         copy->display();

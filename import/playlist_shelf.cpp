@@ -1,14 +1,15 @@
 #include "import/playlist_shelf.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <limits>
 #include <sstream>
-#include <unistd.h>
+#include <sys/stat.h>
 
+#include "copy/export_folders.h"
 #include "copy/export_naming.h"
+#include "copy/numbered_name.h"
+#include "import/playlist_file.h"
 
 namespace korvida {
 
@@ -16,103 +17,139 @@ namespace {
 
 constexpr const char* kHeader = "#EXTM3U\n";
 
-// Writes `text` to a fresh hidden file beside `path` and renames it over `path`.
-bool writeWhole(const std::string& path, const std::string& text)
+// Far more playlists of one name than anyone keeps; past it the last name is used.
+constexpr int kLastNumber = 1000;
+
+// A text on one line of the file, whatever a reader takes for a line's end.
+std::string oneLine(const std::string& text)
 {
-    const auto slash = path.rfind('/');
-    std::string temporary = path.substr(0, slash + 1) + ".korvida-playlist-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    bool written = true;
-    for (std::size_t done = 0; written && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        written = n > 0;
-        done += written ? static_cast<std::size_t>(n) : 0;
-    }
-    written = ::close(fd) == 0 && written;
-    std::error_code error;
-    if (written)
-        std::filesystem::rename(temporary, path, error);
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return replaceLineBreakers(text, ' ');
 }
 
-// A title stands on one line of the file.
-std::string lineBreaksToSpaces(std::string text)
+std::string parentOf(const std::string& path)
 {
-    for (char& c : text)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    return text;
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos || slash == 0 ? std::string() : path.substr(0, slash);
 }
 
 } // namespace
 
-std::string PlaylistShelf::fileOf(const std::string& name) const
+void PlaylistShelf::startRun()
 {
-    return joinPath(folder, fitComponent(exportComponent(name), ".m3u8"));
+    playlists.clear();
+    filesTaken.clear();
+    folderMade = false;
+    folderProblem.clear();
 }
 
-PlaylistShelf::Playlist& PlaylistShelf::open(const std::string& name)
+std::string PlaylistShelf::fileFor(const std::string& name)
 {
-    const std::string file = fileOf(name);
-    auto found = playlists.find(file);
+    const ExportFolders here{folder, {}, false};
+    const std::string fileName = acceptedFileName(fileSystem, here, fitComponent(exportComponent(name), ".m3u8"));
+    const std::string owner = oneLine(name);
+    std::string file;
+    for (int number = 1; number <= kLastNumber; ++number) {
+        const std::string numbered = numberedName(fileName, number);
+        file = joinPath(folder, numbered);
+        if (numbered == kCollectionFile || filesTaken.count(file) > 0)
+            continue;
+        const ExistingPlaylist existing = readExistingPlaylist(file);
+        if (existing.kind == ExistingPlaylist::none)
+            break;
+        if (existing.kind != ExistingPlaylist::regular)
+            continue;
+        // Files written before playlists were named inside them belong to the exact name.
+        const std::optional<std::string> inside = playlistNameIn(existing.text);
+        if (inside ? *inside == owner : numbered == name + ".m3u8")
+            break;
+    }
+    return file;
+}
+
+PlaylistShelf::Playlist& PlaylistShelf::open(const std::string& key, const std::string& name)
+{
+    auto found = playlists.find(key);
     if (found != playlists.end())
         return found->second;
-    Playlist& playlist = playlists[file];
-    std::ifstream in(file, std::ios::binary);
+    if (!folderMade) {
+        folderMade = true;
+        fileSystem.makeFolder(parentOf(folder));
+        folderProblem = fileSystem.makeFolder(folder);
+        std::error_code ignored;
+        if (folderProblem == std::errc::file_exists && std::filesystem::is_directory(folder, ignored))
+            folderProblem.clear();
+        else if (folderProblem == std::errc::file_exists)
+            folderProblem = std::make_error_code(std::errc::not_a_directory);
+    }
+    Playlist& playlist = playlists[key];
+    const bool collection = key.empty();
+    if (folderProblem) {
+        // Nothing there can be looked at: the problem names the file the playlist would get.
+        playlist.file = joinPath(folder, collection ? kCollectionFile : fitComponent(exportComponent(name), ".m3u8"));
+        playlist.problem = folderProblem;
+        return playlist;
+    }
+    playlist.file = collection ? joinPath(folder, kCollectionFile) : fileFor(name);
+    filesTaken.insert(playlist.file);
+    const ExistingPlaylist existing = readExistingPlaylist(playlist.file);
+    if (existing.kind == ExistingPlaylist::other) {
+        playlist.problem = std::make_error_code(std::errc::invalid_argument);
+        return playlist;
+    }
     std::string& text = playlist.textBefore;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    text = existing.text;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);)
         if (!line.empty() && line.front() != '#')
             playlist.pathsBefore.insert(line);
-    if (text.empty()) {
-        text = kHeader;
-        playlist.changed = true;
-    } else if (text.back() != '\n') {
+    if (text.empty())
+        text = collection ? kHeader : kHeader + ("#PLAYLIST:" + oneLine(name) + "\n");
+    else if (text.back() != '\n')
         text += '\n';
-        playlist.changed = true;
-    }
     return playlist;
 }
 
-void PlaylistShelf::ensure(const std::string& name)
+void PlaylistShelf::addTo(Playlist& playlist, const std::string& title, const std::string& file, std::size_t rank)
 {
-    open(name);
-}
-
-void PlaylistShelf::add(const std::string& name, const std::string& title, const std::string& file, std::size_t rank)
-{
-    Playlist& playlist = open(name);
     const std::string line = std::filesystem::path(file).lexically_relative(folder).string();
     if (line.empty() || playlist.pathsBefore.count(line) > 0)
         return;
     auto place = std::upper_bound(playlist.added.begin(), playlist.added.end(), rank,
                                   [](std::size_t value, const Entry& entry) { return value < entry.rank; });
-    playlist.added.insert(place, Entry{rank, "#EXTINF:-1," + lineBreaksToSpaces(title) + "\n" + line + "\n"});
-    playlist.changed = true;
+    playlist.added.insert(place, Entry{rank, "#EXTINF:-1," + oneLine(title) + "\n" + line + "\n"});
 }
 
-bool PlaylistShelf::save()
+void PlaylistShelf::addToCollection(const std::string& title, const std::string& file)
 {
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    bool saved = true;
-    for (auto& [file, playlist] : playlists) {
-        if (!playlist.changed)
+    addTo(open("", ""), title, file, std::numeric_limits<std::size_t>::max());
+}
+
+void PlaylistShelf::add(const std::string& name, const std::string& title, const std::string& file, std::size_t rank)
+{
+    addTo(open("=" + name, name), title, file, rank);
+}
+
+std::vector<PlaylistProblem> PlaylistShelf::save()
+{
+    std::vector<PlaylistProblem> problems;
+    for (auto& [key, playlist] : playlists) {
+        if (playlist.added.empty())
             continue;
+        if (playlist.problem) {
+            problems.push_back({playlist.file, playlist.problem});
+            continue;
+        }
         std::string text = playlist.textBefore;
         for (const Entry& entry : playlist.added)
             text += entry.lines;
-        playlist.changed = !writeWhole(file, text);
-        saved = saved && !playlist.changed;
+        if (const std::error_code error = fileSystem.writeWholeFile(playlist.file, text)) {
+            problems.push_back({playlist.file, error});
+            continue;
+        }
+        playlist.textBefore = std::move(text);
+        playlist.added.clear();
     }
-    return saved;
+    return problems;
 }
 
 } // namespace korvida

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "copy/player_file.h"
+
 namespace korvida {
 
 namespace {
@@ -68,6 +70,14 @@ ImportFolders userImportFolders()
     std::ifstream file(config + "/user-dirs.dirs");
     const std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     return importFoldersFrom(contents, home);
+}
+
+std::optional<std::string> folderOnPlayer(const ImportFolders& folders, const std::string& playerFolder)
+{
+    for (const std::string* folder : {&folders.music, &folders.videos, &folders.pictures})
+        if (!playerFolder.empty() && liesWithin(*folder, playerFolder))
+            return *folder;
+    return std::nullopt;
 }
 
 } // namespace korvida

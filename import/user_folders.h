@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The user's music, videos and pictures folders, where an import puts what it brings over.
@@ -18,5 +19,9 @@ ImportFolders userImportFolders();
 
 // The same from given contents of user-dirs.dirs and a home folder.
 ImportFolders importFoldersFrom(const std::string& userDirs, const std::string& home);
+
+// The first of the three folders that lies inside `playerFolder` (a home on the player, or
+// a folder the desktop names there), links followed; nothing when none does.
+std::optional<std::string> folderOnPlayer(const ImportFolders& folders, const std::string& playerFolder);
 
 } // namespace korvida

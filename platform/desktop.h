@@ -6,6 +6,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "platform/geometry.h"
 
@@ -41,6 +43,12 @@ struct ScriptContext {
     std::string playerFolder{};
 };
 
+// A file that a run meant to write and could not, and why.
+struct UnwrittenFile {
+    std::string path;
+    std::error_code error;
+};
+
 // Runs a script for another application. Answers whether it ran without error.
 class ScriptRunner {
 public:
@@ -50,6 +58,15 @@ public:
     virtual bool executeImportScript(const std::string& source, const ScriptContext& /*context*/)
     {
         return executeScript(source);
+    }
+    // The import's scripts are over, all run or the rest cancelled: a runner that carries
+    // them out itself writes what it gathered (the playlists). Answers what it could not write.
+    virtual std::vector<UnwrittenFile> finishImport() { return {}; }
+    // A folder the runner writes into that lies inside `playerFolder`, which is never
+    // written; nothing when there is none.
+    virtual std::optional<std::string> folderOnPlayer(const std::string& /*playerFolder*/) const
+    {
+        return std::nullopt;
     }
 };
 

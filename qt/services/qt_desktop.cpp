@@ -61,6 +61,16 @@ bool QtScriptRunner::executeImportScript(const std::string& source, const Script
     return runner.executeImportScript(source, context);
 }
 
+std::vector<UnwrittenFile> QtScriptRunner::finishImport()
+{
+    return runner.finishImport();
+}
+
+std::optional<std::string> QtScriptRunner::folderOnPlayer(const std::string& playerFolder) const
+{
+    return runner.folderOnPlayer(playerFolder);
+}
+
 void QtFolderChooser::chooseFolder(Window& sheetParent, const FolderRequest& request, Completion done)
 {
     auto* dialog = new FolderChooserDialog(

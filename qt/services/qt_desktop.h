@@ -28,6 +28,8 @@ public:
     QtScriptRunner();
     bool executeScript(const std::string& source) override;
     bool executeImportScript(const std::string& source, const ScriptContext& context) override;
+    std::vector<UnwrittenFile> finishImport() override;
+    std::optional<std::string> folderOnPlayer(const std::string& playerFolder) const override;
 
 private:
     DesktopScriptRunner runner;

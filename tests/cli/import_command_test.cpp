@@ -6,6 +6,7 @@
 
 #include "../copy/copy_files.h"
 #include "cli/import_command.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 #include "tools/demo_device.h"
 
@@ -14,28 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kAssets = KORVIDA_DEMO_ASSETS;
-
-// Sets an environment variable for the life of the object.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const std::string& value) : name(name)
-    {
-        if (const char* old = std::getenv(name))
-            previous = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment()
-    {
-        if (previous)
-            ::setenv(name, previous->c_str(), 1);
-        else
-            ::unsetenv(name);
-    }
-
-private:
-    const char* name;
-    std::optional<std::string> previous;
-};
 
 // The demo player, and a home whose user directories put music in "Musikk".
 class ImportCommand : public ::testing::Test {
@@ -58,6 +37,7 @@ protected:
         std::ostringstream out, err;
         const int status = korvida::cli::importCommand(options, out, err);
         summary = out.str();
+        errors = err.str();
         return status;
     }
 
@@ -77,6 +57,7 @@ protected:
     ScopedEnvironment homeVariable{"HOME", home.string()};
     ScopedEnvironment configVariable{"XDG_CONFIG_HOME", (home / "config").string()};
     std::string summary;
+    std::string errors;
 };
 
 } // namespace
@@ -117,4 +98,25 @@ TEST_F(ImportCommand, TypeLeavesAPartOutAndAnUnknownPlaylistIsRefused)
     ASSERT_EQ(import({"--type", "photos"}), 0);
     EXPECT_FALSE(fs::exists(home / "Musikk"));
     EXPECT_EQ(treeOf(home / "Pictures/Korvida").size(), 6u);
+}
+
+TEST_F(ImportCommand, PlaylistsThatCannotBeWrittenAreToldAndMakeTheRunFail)
+{
+    fs::create_directories(home / "Musikk");
+    std::ofstream(home / "Musikk/Playlists") << "a file, not a folder";
+    EXPECT_EQ(import({"--playlist", "Road trip"}), 1) << summary;
+    for (const char* file : {"Korvida.m3u8", "Road trip.m3u8"})
+        EXPECT_NE(errors.find("could not write the playlist " + (home / "Musikk/Playlists" / file).string() +
+                              ": Not a directory"),
+                  std::string::npos)
+            << errors;
+}
+
+TEST_F(ImportCommand, AHomeOnThePlayerIsRefusedAndThePlayerStaysAsItWas)
+{
+    const ScopedEnvironment homeOnPlayer{"HOME", (player / "home").string()};
+    const auto before = treeOf(player);
+    EXPECT_EQ(import({}), 2);
+    EXPECT_EQ(treeOf(player), before);
+    EXPECT_NE(errors.find((player / "home/Musikk").string() + " lies on the player"), std::string::npos) << errors;
 }

@@ -184,6 +184,10 @@ public:
         return korvida::localFileSystem().makeFolder(path);
     }
     void removeEmptyFolder(const std::string& path) override { korvida::localFileSystem().removeEmptyFolder(path); }
+    std::error_code writeWholeFile(const std::string& path, const std::string& text) override
+    {
+        return korvida::localFileSystem().writeWholeFile(path, text);
+    }
 };
 
 } // namespace
