@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QVideoWidget>
 
@@ -40,7 +40,9 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
       defaults(paths.settingsFile),
       folderChooser([this](const Window& window) { return binder.windowWidgetOf(window); }),
       screens([this](const Window& window) { return binder.windowWidgetOf(window); }),
-      covers(QDir(orDefault(paths.resourceCache, QtResources::defaultCacheFolder())).filePath(QStringLiteral("covers")))
+      covers(
+          QDir(orDefault(paths.resourceCache, QtResources::defaultCacheFolder())).filePath(QStringLiteral("covers"))),
+      notPlayer([this] { return binder.windowWidgetOf(*app->mainWindow); })
 {
     registerResources();
     app = std::make_unique<MainApp>(Services{movies, images, resources, defaults, workspace, scripts, folderChooser,
@@ -60,9 +62,15 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
     addBrowserKeys(*app, *ui);
     describeButtons();
     watchFullScreenGestures();
-    mpris = std::make_unique<MprisService>(QDBusConnection::sessionBus(),
-                                           mediaControlsOf(
-                                               *app, [this] { raiseMainWindow(); }, covers));
+    MediaControls controls = mediaControlsOf(
+        *app, [this] { raiseMainWindow(); }, covers);
+    controls.volume = [this] {
+        return static_cast<double>(movies.volume());
+    };
+    controls.setVolume = [this](double volume) {
+        movies.setVolume(static_cast<float>(volume));
+    };
+    mpris = std::make_unique<MprisService>(QDBusConnection::sessionBus(), std::move(controls));
 }
 
 DesktopApp::~DesktopApp()
@@ -86,13 +94,17 @@ void DesktopApp::launch()
 
 void DesktopApp::openFolder(const QString& path)
 {
-    const std::string folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath()).toStdString();
+    openFolder(QFile::encodeName(path).toStdString());
+}
+
+void DesktopApp::openFolder(const std::string& path)
+{
+    const std::string folder = absoluteCleanPath(path);
     // Asked for by name (the File menu, the command line, Open With): a folder that is not
     // a player is told about at once, naming what it lacks.
     if (const auto missing = whyNotAPlayer(folder)) {
-        alert.runAlertPanel("Not a player",
-                            "\u201C" + lastPathComponent(folder) + "\u201D cannot be opened: " + *missing + ".", "OK",
-                            "", "");
+        notPlayer.tell(QString::fromStdString("\u201C" + lastPathComponent(folder) +
+                                              "\u201D cannot be opened: " + *missing + "."));
         return;
     }
     app->droppOnIcon.readFromFile(folder, "folder");
@@ -103,7 +115,7 @@ void DesktopApp::chooseFolderToOpen()
     folderChooser.chooseFolder(*app->mainWindow, FolderRequest{"Open", QDir::homePath().toStdString()},
                                [this](std::optional<std::string> folder) {
                                    if (folder)
-                                       openFolder(QString::fromStdString(*folder));
+                                       openFolder(*folder);
                                });
 }
 
@@ -159,7 +171,7 @@ void DesktopApp::buildMenus(const QString& mountTable)
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     playersMenu = std::make_unique<MountedPlayersMenu>(
         *file,
-        MountedPlayersMenu::Hooks{[this](const QString& folder) { openFolder(folder); },
+        MountedPlayersMenu::Hooks{[this](const std::string& folder) { openFolder(folder); },
                                   [this] {
                                       return nothingOpen();
                                   }},

@@ -16,6 +16,7 @@
 
 #include "platform/window.h"
 #include "qt/coordinates.h"
+#include "qt/widgets/message_width.h"
 
 namespace korvida::qt {
 
@@ -98,6 +99,7 @@ AlertChoice QtAlert::runAlertPanel(const std::string& title, const std::string& 
         ? nullptr
         : box.addButton(toQString(otherButton), QMessageBox::DestructiveRole);
     box.setDefaultButton(defaultChoice);
+    giveReadableWidth(box);
     box.exec();
     if (box.clickedButton() == alternateChoice && alternateChoice != nullptr)
         return AlertChoice::Alternate;

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 #include "platform/movie.h"
 
@@ -44,6 +45,8 @@ public:
 
     // Shows the picture of the film in this widget (the last one given wins).
     void showIn(QVideoWidget* widget);
+    // From 0.0 (silent) to 1.0 (full).
+    void setVolume(float volume);
 
 private:
     void play();
@@ -91,6 +94,14 @@ private:
 class QtMovies : public Movies {
 public:
     std::shared_ptr<Movie> openMovie(const std::string& path) override;
+
+    // The loudness of every movie, those open now and those opened later: 0.0 to 1.0.
+    float volume() const { return loudness; }
+    void setVolume(float volume);
+
+private:
+    float loudness = 1.0f;
+    std::vector<std::weak_ptr<PlayerMovie>> opened;
 };
 
 } // namespace korvida::qt
