@@ -1,6 +1,7 @@
 #include "qt/desktop_app.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -124,6 +125,9 @@ void DesktopApp::raiseMainWindow()
     ui->mainWindow->show();
     ui->mainWindow->raise();
     ui->mainWindow->activateWindow();
+    // A box that waits for an answer stays in front of the window it belongs to.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->raise();
 }
 
 void DesktopApp::followMainWindowSize()
