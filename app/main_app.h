@@ -248,6 +248,9 @@ public:
     float browserWidth = korvida::kDefaultBrowserWidth;
     float shownBrowserWidth = korvida::kDefaultBrowserWidth;
 
+    // While `quit` asks whether to stop the copies: a second quit then asks nothing.
+    bool askingToQuit = false;
+
     // The repeating one-second timer that runs `doChecks`.
     std::unique_ptr<korvida::Timer> timer;
 

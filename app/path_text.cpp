@@ -1,5 +1,8 @@
 #include "app/path_text.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace korvida {
 
 std::string lastPathComponent(const std::string& path)
@@ -10,6 +13,18 @@ std::string lastPathComponent(const std::string& path)
     const std::size_t slash = path.rfind('/', end);
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     return path.substr(start, end + 1 - start);
+}
+
+std::string absoluteCleanPath(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error)
+        absolute = path;
+    std::string clean = absolute.lexically_normal().string();
+    while (clean.size() > 1 && clean.back() == '/')
+        clean.pop_back();
+    return clean;
 }
 
 std::string fileUrlForPath(const std::string& path)

@@ -4,10 +4,32 @@
 #include "app/path_text.h"
 #include "app/window_fade.h"
 
+namespace {
+
+// Holds a flag up for as long as it lives.
+class Raised {
+public:
+    explicit Raised(bool& flag) : flag(flag) { flag = true; }
+    ~Raised() { flag = false; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+private:
+    bool& flag;
+};
+
+} // namespace
+
 void MainApp::quit(korvida::Button* /*sender*/)
 {
     if (preferencesPanel->isVisible() || whereToImportPanel->isVisible())
         return;
+
+    // Asked again while the question is open (the media keys' Quit pressed a few times during a
+    // copy): the question on screen answers for every request, and no second box opens in it.
+    if (askingToQuit)
+        return;
+    const Raised asking(askingToQuit);
 
     const int pending = pendingCopies();
     if (pending > 0) {

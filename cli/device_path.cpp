@@ -63,7 +63,7 @@ std::vector<std::string> playersNamed(const std::string& argument, const std::st
     return matches;
 }
 
-std::optional<std::string> playerFolder(const std::string& argument, std::string_view command, std::ostream& err,
+std::optional<std::string> folderToOpen(const std::string& argument, std::string_view command, std::ostream& err,
                                         const std::string& mountTable)
 {
     const std::vector<std::string> matches = playersNamed(argument, mountTable);
@@ -74,8 +74,14 @@ std::optional<std::string> playerFolder(const std::string& argument, std::string
         err << "); give its folder\n";
         return std::nullopt;
     }
-    const std::string iPodPath = matches.empty() ? devicePath(argument) : matches.front();
-    if (!isPlayerFolder(iPodPath, command, err))
+    return matches.empty() ? devicePath(argument) : matches.front();
+}
+
+std::optional<std::string> playerFolder(const std::string& argument, std::string_view command, std::ostream& err,
+                                        const std::string& mountTable)
+{
+    std::optional<std::string> iPodPath = folderToOpen(argument, command, err, mountTable);
+    if (!iPodPath || !isPlayerFolder(*iPodPath, command, err))
         return std::nullopt;
     return iPodPath;
 }

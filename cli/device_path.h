@@ -24,6 +24,12 @@ bool isPlayerFolder(const std::string& iPodPath, std::string_view command, std::
 // by name: none when it holds a "/" or when something of that name is in the current folder.
 std::vector<std::string> playersNamed(const std::string& argument, const std::string& mountTable = kMountTable);
 
+// The folder the window is to open for an argument: the mounted player of that name (as
+// playersNamed finds it), else the argument made absolute as devicePath does. Nothing, after
+// telling `err` why, when the name stands for more than one mounted player.
+std::optional<std::string> folderToOpen(const std::string& argument, std::string_view command, std::ostream& err,
+                                        const std::string& mountTable = kMountTable);
+
 // The player folder a DEVICE argument names: a folder, or, when nothing of that name is in
 // the current folder and the name holds no "/", the mounted player of that name (found in
 // the mount table file). Nothing, after telling `err` why, when it names no player.

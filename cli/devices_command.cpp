@@ -32,9 +32,9 @@ std::string json(const std::vector<PlayerSummary>& summaries)
     std::string text = "[";
     for (const PlayerSummary& summary : summaries) {
         text += text.size() == 1 ? "{\"name\": " : ", {\"name\": ";
-        appendJsonString(text, summary.player.name);
+        appendJsonPath(text, summary.player.name);
         text += ", \"mountPoint\": ";
-        appendJsonString(text, summary.player.mountPoint);
+        appendJsonPath(text, summary.player.mountPoint);
         text += ", \"tracks\": " + std::to_string(summary.tracks) + ", \"photos\": " + std::to_string(summary.photos) +
             "}";
     }

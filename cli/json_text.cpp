@@ -35,14 +35,14 @@ void appendEscaped(std::string& out, char c)
     out += c;
 }
 
-} // namespace
-
-void appendJsonString(std::string& out, std::string_view text)
+// Each ill-formed sequence goes to `illFormed`; everything else is escaped as JSON needs.
+template <typename IllFormed>
+void appendLiteral(std::string& out, std::string_view text, IllFormed illFormed)
 {
     out += '"';
     utf8::forEachCodePoint(text, [&](UChar32 c, std::string_view bytes) {
         if (c < 0)
-            out += utf8::kReplacementBytes; // for an ill-formed sequence
+            illFormed(bytes);
         else if (c < 0x80)
             appendEscaped(out, static_cast<char>(c));
         else if (isTerminalControl(c))
@@ -51,6 +51,21 @@ void appendJsonString(std::string& out, std::string_view text)
             out += bytes;
     });
     out += '"';
+}
+
+} // namespace
+
+void appendJsonString(std::string& out, std::string_view text)
+{
+    appendLiteral(out, text, [&out](std::string_view) { out += utf8::kReplacementBytes; });
+}
+
+void appendJsonPath(std::string& out, std::string_view path)
+{
+    appendLiteral(out, path, [&out](std::string_view bytes) {
+        for (const char byte : bytes)
+            appendCodePointEscape(out, 0xDC00 + static_cast<unsigned char>(byte));
+    });
 }
 
 std::string jsonString(std::string_view text)

@@ -1,10 +1,11 @@
 #include "qt/desktop_app.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QVideoWidget>
 
@@ -41,7 +42,9 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
       defaults(paths.settingsFile),
       folderChooser([this](const Window& window) { return binder.windowWidgetOf(window); }),
       screens([this](const Window& window) { return binder.windowWidgetOf(window); }),
-      covers(QDir(orDefault(paths.resourceCache, QtResources::defaultCacheFolder())).filePath(QStringLiteral("covers")))
+      covers(
+          QDir(orDefault(paths.resourceCache, QtResources::defaultCacheFolder())).filePath(QStringLiteral("covers"))),
+      notPlayer([this] { return binder.windowWidgetOf(*app->mainWindow); })
 {
     registerResources();
     app = std::make_unique<MainApp>(Services{movies, images, resources, defaults, workspace, scripts, folderChooser,
@@ -63,9 +66,15 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
     addBrowserKeys(*app, *ui);
     describeButtons();
     watchFullScreenGestures();
-    mpris = std::make_unique<MprisService>(QDBusConnection::sessionBus(),
-                                           mediaControlsOf(
-                                               *app, [this] { raiseMainWindow(); }, covers));
+    MediaControls controls = mediaControlsOf(
+        *app, [this] { raiseMainWindow(); }, covers);
+    controls.volume = [this] {
+        return static_cast<double>(movies.volume());
+    };
+    controls.setVolume = [this](double volume) {
+        movies.setVolume(static_cast<float>(volume));
+    };
+    mpris = std::make_unique<MprisService>(QDBusConnection::sessionBus(), std::move(controls));
 }
 
 DesktopApp::~DesktopApp()
@@ -89,13 +98,17 @@ void DesktopApp::launch()
 
 void DesktopApp::openFolder(const QString& path)
 {
-    const std::string folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath()).toStdString();
+    openFolder(QFile::encodeName(path).toStdString());
+}
+
+void DesktopApp::openFolder(const std::string& path)
+{
+    const std::string folder = absoluteCleanPath(path);
     // Asked for by name (the File menu, the command line, Open With): a folder that is not
     // a player is told about at once, naming what it lacks.
     if (const auto missing = whyNotAPlayer(folder)) {
-        alert.runAlertPanel("Not a player",
-                            "\u201C" + lastPathComponent(folder) + "\u201D cannot be opened: " + *missing + ".", "OK",
-                            "", "");
+        notPlayer.tell(QString::fromStdString("\u201C" + lastPathComponent(folder) +
+                                              "\u201D cannot be opened: " + *missing + "."));
         return;
     }
     app->droppOnIcon.readFromFile(folder, "folder");
@@ -106,7 +119,7 @@ void DesktopApp::chooseFolderToOpen()
     folderChooser.chooseFolder(*app->mainWindow, FolderRequest{"Open", QDir::homePath().toStdString()},
                                [this](std::optional<std::string> folder) {
                                    if (folder)
-                                       openFolder(QString::fromStdString(*folder));
+                                       openFolder(*folder);
                                });
 }
 
@@ -115,6 +128,9 @@ void DesktopApp::raiseMainWindow()
     ui->mainWindow->show();
     ui->mainWindow->raise();
     ui->mainWindow->activateWindow();
+    // A box that waits for an answer stays in front of the window it belongs to.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->raise();
 }
 
 void DesktopApp::followMainWindowSize()
@@ -162,7 +178,7 @@ void DesktopApp::buildMenus(const QString& mountTable)
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     playersMenu = std::make_unique<MountedPlayersMenu>(
         *file,
-        MountedPlayersMenu::Hooks{[this](const QString& folder) { openFolder(folder); },
+        MountedPlayersMenu::Hooks{[this](const std::string& folder) { openFolder(folder); },
                                   [this] {
                                       return nothingOpen();
                                   }},

@@ -11,6 +11,7 @@
 #include "qt/mounted_players_menu.h"
 #include "qt/mpris/controller_media.h"
 #include "qt/mpris/mpris_service.h"
+#include "qt/not_player_notice.h"
 #include "qt/services/qt_defaults_store.h"
 #include "qt/services/qt_desktop.h"
 #include "qt/services/qt_images.h"
@@ -38,7 +39,9 @@ public:
     // preferences, the start-up sound, the window in front.
     void launch();
 
-    // Opens a folder as a drop on the program's icon does: it is read at the next tick.
+    // Opens a folder as a drop on the program's icon does: it is read at the next tick. The
+    // path is a file name's bytes, which need not be valid UTF-8.
+    void openFolder(const std::string& path);
     void openFolder(const QString& path);
 
     // Asks for a folder to open, as a sheet on the main window.
@@ -54,6 +57,9 @@ public:
     MainInterface& interface() { return *ui; }
     MountedPlayersMenu& mountedPlayers() { return *playersMenu; }
     Binder& binding() { return binder; }
+
+    // The box that tells about folders that are not players.
+    const NotPlayerNotice& notPlayerNotice() const { return notPlayer; }
 
     // The desktop's media controls, while the player is offered on the session bus.
     const MprisService& mediaKeys() const { return *mpris; }
@@ -86,6 +92,7 @@ private:
     std::unique_ptr<MountedPlayersMenu> playersMenu;
     CoverFiles covers;
     std::unique_ptr<MprisService> mpris;
+    NotPlayerNotice notPlayer;
 };
 
 } // namespace korvida::qt

@@ -3,12 +3,25 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
 
+#include <filesystem>
+#include <system_error>
+
 namespace korvida::qt {
+
+namespace {
+
+// The file's path as its bytes: the address keeps a name that is not UTF-8 percent-encoded,
+// and decoding it to text would lose those bytes.
+std::string localPathBytes(const QUrl& url)
+{
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}
+
+} // namespace
 
 std::vector<std::string> localFileNames(const QMimeData* data)
 {
@@ -18,11 +31,13 @@ std::vector<std::string> localFileNames(const QMimeData* data)
     const QList<QUrl> urls = data->urls();
     // The first entry is the one opened: when it is not a local folder the drag is refused
     // rather than opening whatever comes next.
-    if (urls.isEmpty() || !urls.front().isLocalFile() || !QFileInfo(urls.front().toLocalFile()).isDir())
+    std::error_code error;
+    if (urls.isEmpty() || !urls.front().isLocalFile() ||
+        !std::filesystem::is_directory(localPathBytes(urls.front()), error))
         return names;
     for (const QUrl& url : urls) {
         if (url.isLocalFile())
-            names.push_back(url.toLocalFile().toStdString());
+            names.push_back(localPathBytes(url));
     }
     return names;
 }

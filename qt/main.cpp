@@ -1,6 +1,4 @@
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 
@@ -8,22 +6,11 @@
 
 #include "cli/command_line.h"
 #include "cli/device_path.h"
+#include "cli/exit_status.h"
 #include "qt/desktop_app.h"
 #include "qt/look.h"
 #include "qt/screenshot.h"
 #include "qt/single_instance.h"
-
-namespace {
-
-// The folder the argument names, or the mount point of the mounted player it names.
-QString folderToOpen(const QString& argument)
-{
-    const std::vector<std::string> players = korvida::cli::playersNamed(argument.toStdString());
-    return players.empty() ? QDir::cleanPath(QFileInfo(argument).absoluteFilePath())
-                           : QString::fromStdString(players.front());
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -42,9 +29,16 @@ int main(int argc, char** argv)
     // The program ends only through the controller's quit, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QStringList arguments = QApplication::arguments().mid(1);
+    // The folder is taken as the bytes it was given: a name need not be valid UTF-8.
+    std::vector<std::string> arguments(argv + 1, argv + argc);
     const QString screenshot = korvida::qt::takeScreenshotOption(arguments);
-    const QString folder = arguments.isEmpty() ? QString() : folderToOpen(arguments.first());
+    std::string folder;
+    if (!arguments.empty()) {
+        const std::optional<std::string> named = korvida::cli::folderToOpen(arguments.front(), "korvida", std::cerr);
+        if (!named)
+            return korvida::cli::kExitUsage;
+        folder = *named;
+    }
 
     // A second start hands its folder to the window already open and ends.
     korvida::qt::SingleInstance instance(korvida::qt::SingleInstance::defaultServerName());
@@ -54,14 +48,14 @@ int main(int argc, char** argv)
     korvida::qt::applyLook(application);
     korvida::qt::DesktopApp desktop;
     if (screenshot.isEmpty()) {
-        instance.listen([&desktop](const QString& handed) {
-            if (!handed.isEmpty())
+        instance.listen([&desktop](const std::string& handed) {
+            if (!handed.empty())
                 desktop.openFolder(handed);
             desktop.raiseMainWindow();
         });
     }
     desktop.launch();
-    if (!folder.isEmpty())
+    if (!folder.empty())
         desktop.openFolder(folder);
     if (!screenshot.isEmpty())
         korvida::qt::scheduleScreenshot(desktop, screenshot);

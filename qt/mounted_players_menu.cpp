@@ -21,7 +21,7 @@ void MountedPlayersMenu::check()
     found = mountedPlayers(lastTable);
     rebuildMenu();
     if (found.size() == 1 && hooks.nothingOpen())
-        hooks.open(QString::fromStdString(found.front().mountPoint));
+        hooks.open(found.front().mountPoint);
 }
 
 void MountedPlayersMenu::rebuildMenu()
@@ -37,7 +37,7 @@ void MountedPlayersMenu::rebuildMenu()
             QStringLiteral("Open %1").arg(QString::fromStdString(player.name).replace('&', QStringLiteral("&&"))));
         open->setToolTip(mountPoint);
         open->setStatusTip(mountPoint);
-        QObject::connect(open, &QAction::triggered, [this, mountPoint] { hooks.open(mountPoint); });
+        QObject::connect(open, &QAction::triggered, [this, folder = player.mountPoint] { hooks.open(folder); });
         actions.append(open);
     }
 }

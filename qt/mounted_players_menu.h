@@ -21,7 +21,7 @@ namespace korvida::qt {
 class MountedPlayersMenu {
 public:
     struct Hooks {
-        std::function<void(const QString& folder)> open; // as a drop on the icon
+        std::function<void(const std::string& folder)> open; // as a drop on the icon
         std::function<bool()> nothingOpen;
     };
 

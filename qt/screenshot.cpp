@@ -1,8 +1,11 @@
 #include "qt/screenshot.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPixmap>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "qt/desktop_app.h"
 #include "qt/main_window.h"
@@ -14,13 +17,13 @@ namespace {
 constexpr int kScreenshotDelayMs = 3000;
 } // namespace
 
-QString takeScreenshotOption(QStringList& arguments)
+QString takeScreenshotOption(std::vector<std::string>& arguments)
 {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
-    if (at < 0 || at + 1 >= arguments.size())
+    const auto at = std::find(arguments.begin(), arguments.end(), "--screenshot");
+    if (at == arguments.end() || at + 1 == arguments.end())
         return {};
-    const QString file = arguments.at(at + 1);
-    arguments.remove(at, 2);
+    const QString file = QFile::decodeName(QByteArray::fromStdString(*(at + 1)));
+    arguments.erase(at, at + 2);
     return file;
 }
 

@@ -5,6 +5,8 @@
 #include <QLocalSocket>
 #include <QtEndian>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,7 +14,7 @@ namespace korvida::qt {
 
 namespace {
 
-// A hand-over is the folder's path in UTF-8 after its length in four bytes (big-endian),
+// A hand-over is the folder's path, its bytes as the file system has them, after its length in four bytes (big-endian),
 // so that any character, a newline too, arrives as it was sent.
 constexpr qint64 kLengthBytes = 4;
 // Longer than any path; a claimed length above it ends the connection.
@@ -41,7 +43,8 @@ QString sessionName()
 
 } // namespace
 
-SingleInstance::SingleInstance(QString name, QObject* parent) : QObject(parent), serverName(std::move(name))
+SingleInstance::SingleInstance(QString name, HandOverLimits limits, QObject* parent)
+    : QObject(parent), serverName(std::move(name)), limits(limits)
 {}
 
 SingleInstance::~SingleInstance() = default;
@@ -60,7 +63,7 @@ QString SingleInstance::serverNameFor(const QString& runtimeDir, const QString& 
     return runtimeDir + QStringLiteral("/korvida-") + name + QStringLiteral(".socket");
 }
 
-bool SingleInstance::handToRunning(const QString& folder, int timeoutMs) const
+bool SingleInstance::handToRunning(const std::string& folder, int timeoutMs) const
 {
     if (serverName.isEmpty())
         return false;
@@ -68,10 +71,10 @@ bool SingleInstance::handToRunning(const QString& folder, int timeoutMs) const
     socket.connectToServer(serverName);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    const QByteArray path = folder.toUtf8();
     QByteArray message(kLengthBytes, '\0');
-    qToBigEndian(static_cast<quint32>(path.size()), message.data());
-    socket.write(message + path);
+    qToBigEndian(static_cast<quint32>(folder.size()), message.data());
+    message.append(folder.data(), static_cast<qsizetype>(folder.size()));
+    socket.write(message);
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
     socket.disconnectFromServer();
@@ -80,30 +83,61 @@ bool SingleInstance::handToRunning(const QString& folder, int timeoutMs) const
     return true;
 }
 
-bool SingleInstance::listen(std::function<void(const QString&)> onFolder)
+bool SingleInstance::listen(std::function<void(const std::string&)> onFolder)
 {
     if (serverName.isEmpty())
         return false;
     folderHandler = std::move(onFolder);
     server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(serverName)) {
+    connect(server, &QLocalServer::newConnection, this, &SingleInstance::acceptPending);
+    if (!startListening()) {
         // A socket left behind by a process that crashed: nobody answered on it above.
         QLocalServer::removeServer(serverName);
-        if (!server->listen(serverName))
+        if (!startListening())
             return false;
     }
-    connect(server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
-            connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-                readFrom(socket);
-                socket->deleteLater();
-            });
-            readFrom(socket);
-        }
+    connect(&watch, &QTimer::timeout, this, [this] {
+        // Not removed first: a socket there now belongs to a window started meanwhile.
+        if (!server->isListening())
+            startListening();
     });
+    watch.start(limits.watchMs);
     return true;
+}
+
+bool SingleInstance::startListening()
+{
+    return server->listen(serverName);
+}
+
+void SingleInstance::acceptPending()
+{
+    while (QLocalSocket* socket = server->nextPendingConnection()) {
+        // Connections that never send must not pile up until no descriptor is left for the
+        // next accept: the oldest goes, and each has a moment to finish its hand-over.
+        if (connections.size() >= static_cast<std::size_t>(std::max(limits.connections, 1)))
+            drop(connections.front());
+        connections.push_back(socket);
+        QTimer::singleShot(limits.connectionMs, socket, [this, socket] { drop(socket); });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+            readFrom(socket);
+            drop(socket);
+        });
+        readFrom(socket);
+    }
+}
+
+void SingleInstance::drop(QLocalSocket* socket)
+{
+    const auto at = std::find(connections.begin(), connections.end(), socket);
+    if (at == connections.end())
+        return;
+    connections.erase(at);
+    socket->disconnect(this);
+    socket->abort();
+    socket->deleteLater();
 }
 
 void SingleInstance::readFrom(QLocalSocket* socket)
@@ -114,16 +148,20 @@ void SingleInstance::readFrom(QLocalSocket* socket)
         QByteArray header = socket->peek(kLengthBytes);
         const quint32 length = qFromBigEndian<quint32>(header.constData());
         if (length > kLongestPath) {
-            socket->abort();
+            drop(socket);
             return;
         }
         if (socket->bytesAvailable() < kLengthBytes + length)
             return;
         socket->skip(kLengthBytes);
-        const QString folder = QString::fromUtf8(socket->read(length));
+        const QByteArray bytes = socket->read(length);
+        const std::string folder(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         // A relative path would be opened from this process's working folder.
-        if (folderHandler && (folder.isEmpty() || folder.startsWith(QLatin1Char('/'))))
+        if (folderHandler && (folder.empty() || folder.front() == '/'))
             folderHandler(folder);
+        // The handler may have let events run meanwhile, and the connection be dropped.
+        if (std::find(connections.begin(), connections.end(), socket) == connections.end())
+            return;
     }
 }
 

@@ -29,6 +29,16 @@ std::size_t positionOf(const MainApp& app, const InMedia* media)
     return static_cast<std::size_t>(found - app.mediasVisible.begin());
 }
 
+// Named by its place among the player's items: the same item reads the same, and nothing
+// about the program's memory shows on the bus.
+QString trackIdOf(const MainApp& app, const InMedia& media)
+{
+    const std::size_t position = positionOf(app, &media);
+    if (position == app.mediasVisible.size())
+        return QStringLiteral("/org/korvida/track/loaded");
+    return QStringLiteral("/org/korvida/track/%1").arg(position);
+}
+
 NowPlaying nowPlayingOf(const MainApp& app, CoverFiles& covers)
 {
     NowPlaying now;
@@ -36,7 +46,7 @@ NowPlaying nowPlayingOf(const MainApp& app, CoverFiles& covers)
     if (media == nullptr)
         return now;
     now.status = app.playing ? PlaybackStatus::Playing : PlaybackStatus::Paused;
-    now.trackId = QStringLiteral("/org/korvida/track/") + QString::number(reinterpret_cast<quintptr>(media), 16);
+    now.trackId = trackIdOf(app, *media);
     now.title = QString::fromStdString(media->getCleanName());
     now.artist = QString::fromStdString(media->getArtist());
     now.album = QString::fromStdString(media->getAlbum());
@@ -48,6 +58,8 @@ NowPlaying nowPlayingOf(const MainApp& app, CoverFiles& covers)
         now.lengthMicroseconds = toMicroseconds(*movie, movie->getMovieDuration());
         now.positionMicroseconds = toMicroseconds(*movie, movie->getMovieTime());
     }
+    if (const Movie* movie = app.visibleMovie.get(); movie != nullptr && movie->rate() != 0.0f)
+        now.rate = movie->rate();
     now.canSeek = app.whatIsTypeIsPlaying != 3 && now.lengthMicroseconds > 0;
     return now;
 }
@@ -167,6 +179,11 @@ MediaControls mediaControlsOf(MainApp& app, std::function<void()> raise, CoverFi
     };
     controls.setPosition = [&app](qint64 microseconds) {
         moveTo(app, microseconds);
+    };
+    controls.setRate = [&app](double rate) {
+        // As the fast buttons do, on both views, so the full screen plays alike.
+        app.mainMovieView->setRate(static_cast<float>(rate));
+        app.fullScreenMovieView->setRate(static_cast<float>(rate));
     };
     controls.nowPlaying = [&app, &covers] {
         return nowPlayingOf(app, covers);

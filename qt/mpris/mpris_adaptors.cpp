@@ -1,5 +1,11 @@
 #include "qt/mpris/mpris_adaptors.h"
 
+#include <QDBusError>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include "qt/mpris/mpris_service.h"
 
 namespace korvida::qt {
@@ -33,6 +39,14 @@ QVariantMap metadataMap(const NowPlaying& playing)
     return map;
 }
 
+qint64 offsetPosition(qint64 position, qint64 offset)
+{
+    qint64 sum = 0;
+    if (__builtin_add_overflow(position, offset, &sum))
+        return offset > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    return sum;
+}
+
 MprisRootAdaptor::MprisRootAdaptor(QObject* object, const MediaControls& controls)
     : QDBusAbstractAdaptor(object), controls(controls)
 {}
@@ -61,6 +75,37 @@ QString MprisPlayerAdaptor::playbackStatus() const
 QVariantMap MprisPlayerAdaptor::metadata() const
 {
     return metadataMap(service.nowPlaying());
+}
+
+double MprisPlayerAdaptor::rate() const
+{
+    return service.nowPlaying().rate;
+}
+
+void MprisPlayerAdaptor::setRate(double rate)
+{
+    // A rate of 0 is a pause; one outside the bounds is held at the nearest bound.
+    if (std::isnan(rate))
+        return;
+    if (rate == 0.0) {
+        service.request(service.mediaControls().pause);
+        return;
+    }
+    const MediaControls& controls = service.mediaControls();
+    if (controls.setRate)
+        service.request([&controls, rate] { controls.setRate(std::clamp(rate, kMinimumRate, kMaximumRate)); });
+}
+
+double MprisPlayerAdaptor::volume() const
+{
+    return service.volume();
+}
+
+void MprisPlayerAdaptor::setVolume(double volume)
+{
+    const MediaControls& controls = service.mediaControls();
+    if (!std::isnan(volume) && controls.setVolume)
+        service.request([&controls, volume] { controls.setVolume(std::clamp(volume, 0.0, 1.0)); });
 }
 
 qlonglong MprisPlayerAdaptor::position() const
@@ -109,7 +154,7 @@ void MprisPlayerAdaptor::Seek(qlonglong Offset)
     const NowPlaying playing = service.nowPlaying();
     if (!playing.canSeek)
         return;
-    service.seekTo(playing.positionMicroseconds + Offset);
+    service.seekTo(offsetPosition(playing.positionMicroseconds, Offset));
     emit Seeked(service.nowPlaying().positionMicroseconds);
 }
 
@@ -121,6 +166,12 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& TrackId, qlonglong P
         return;
     service.seekTo(Position);
     emit Seeked(service.nowPlaying().positionMicroseconds);
+}
+
+void MprisPlayerAdaptor::OpenUri(const QString& /*Uri*/, const QDBusMessage& message)
+{
+    message.setDelayedReply(true);
+    service.reply(message.createErrorReply(QDBusError::NotSupported, QStringLiteral("Korvida opens no addresses")));
 }
 
 } // namespace korvida::qt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QStringList>
 #include <QVariantMap>
@@ -47,9 +48,10 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
-    Q_PROPERTY(double Rate READ rate)
-    Q_PROPERTY(double MinimumRate READ rate)
-    Q_PROPERTY(double MaximumRate READ rate)
+    Q_PROPERTY(double Rate READ rate WRITE setRate)
+    Q_PROPERTY(double MinimumRate READ minimumRate)
+    Q_PROPERTY(double MaximumRate READ maximumRate)
+    Q_PROPERTY(double Volume READ volume WRITE setVolume)
     Q_PROPERTY(QVariantMap Metadata READ metadata)
     Q_PROPERTY(qlonglong Position READ position)
     Q_PROPERTY(bool CanGoNext READ canControl)
@@ -62,7 +64,12 @@ public:
     MprisPlayerAdaptor(QObject* object, MprisService& service);
 
     QString playbackStatus() const;
-    double rate() const { return 1.0; }
+    double rate() const;
+    void setRate(double rate);
+    double minimumRate() const { return kMinimumRate; }
+    double maximumRate() const { return kMaximumRate; }
+    double volume() const;
+    void setVolume(double volume);
     QVariantMap metadata() const;
     qlonglong position() const;
     bool canControl() const { return true; }
@@ -77,6 +84,8 @@ public slots:
     void Play();
     void Seek(qlonglong Offset);
     void SetPosition(const QDBusObjectPath& TrackId, qlonglong Position);
+    // No address is opened: the supported schemes are none, and the call says so.
+    void OpenUri(const QString& Uri, const QDBusMessage& message);
 
 signals:
     void Seeked(qlonglong Position);
@@ -89,5 +98,9 @@ private:
 // of a playing item under the keys the desktop looks up.
 QString playbackStatusText(PlaybackStatus status);
 QVariantMap metadataMap(const NowPlaying& playing);
+
+// The position an offset from the current one asks for, held at the ends of the number range
+// instead of wrapping around.
+qint64 offsetPosition(qint64 position, qint64 offset);
 
 } // namespace korvida::qt

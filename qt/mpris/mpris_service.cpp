@@ -29,6 +29,7 @@ MprisService::MprisService(QDBusConnection bus, MediaControls controls, QObject*
     }
     offered = true;
     announced = nowPlaying();
+    announcedVolume = volume();
     connect(&watch, &QTimer::timeout, this, &MprisService::announceChanges);
     watch.start(kWatchIntervalMs);
 }
@@ -44,6 +45,11 @@ MprisService::~MprisService()
 NowPlaying MprisService::nowPlaying() const
 {
     return controls.nowPlaying ? controls.nowPlaying() : NowPlaying{};
+}
+
+double MprisService::volume() const
+{
+    return controls.volume ? controls.volume() : 1.0;
 }
 
 void MprisService::request(const std::function<void()>& action)
@@ -74,7 +80,13 @@ void MprisService::announceChanges()
         changed.insert(QStringLiteral("Metadata"), metadataMap(now));
     if (now.canSeek != announced.canSeek)
         changed.insert(QStringLiteral("CanSeek"), now.canSeek);
+    if (now.rate != announced.rate)
+        changed.insert(QStringLiteral("Rate"), now.rate);
+    const double loudness = volume();
+    if (loudness != announcedVolume)
+        changed.insert(QStringLiteral("Volume"), loudness);
     announced = now;
+    announcedVolume = loudness;
     if (changed.isEmpty())
         return;
     QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(kObjectPath),

@@ -28,6 +28,8 @@ public:
 
     const MediaControls& mediaControls() const { return controls; }
     NowPlaying nowPlaying() const;
+    // The loudness of playback, 0.0 to 1.0.
+    double volume() const;
 
     // Runs one request of the desktop, then announces what it changed.
     void request(const std::function<void()>& action);
@@ -35,12 +37,15 @@ public:
     void seekTo(qint64 microseconds);
     // Announces the changed properties since the last announcement.
     void announceChanges();
+    // Sends the answer to a call whose reply was held back.
+    void reply(const QDBusMessage& answer) { bus.send(answer); }
 
 private:
     QDBusConnection bus;
     MediaControls controls;
     MprisPlayerAdaptor* player = nullptr;
     NowPlaying announced;
+    double announcedVolume = 1.0;
     QTimer watch;
     bool offered = false;
 };

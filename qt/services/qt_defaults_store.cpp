@@ -1,5 +1,11 @@
 #include "qt/services/qt_defaults_store.h"
 
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace korvida::qt {
 
 namespace {
@@ -11,15 +17,34 @@ QString userSettingsFile()
     return user.fileName();
 }
 
+// A missing file is made when the first value is written; a regular file is read. Anything
+// else is looked at through a descriptor opened without waiting, never read.
+bool isUsableSettingsFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT;
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    return regular;
+}
+
 } // namespace
 
-QtDefaultsStore::QtDefaultsStore(const QString& iniPath)
-    : settings(iniPath.isEmpty() ? userSettingsFile() : iniPath, QSettings::IniFormat)
-{}
+QtDefaultsStore::QtDefaultsStore(const QString& iniPath) : path(iniPath.isEmpty() ? userSettingsFile() : iniPath)
+{
+    if (isUsableSettingsFile(path))
+        settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
 
 std::optional<std::string> QtDefaultsStore::read(const std::string& key) const
 {
-    const QVariant value = settings.value(QString::fromStdString(key));
+    if (!settings) {
+        const auto found = thisRunOnly.find(key);
+        return found == thisRunOnly.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    const QVariant value = settings->value(QString::fromStdString(key));
     if (!value.isValid())
         return std::nullopt;
     return value.toString().toStdString();
@@ -27,10 +52,14 @@ std::optional<std::string> QtDefaultsStore::read(const std::string& key) const
 
 void QtDefaultsStore::write(const std::string& key, const std::string& value)
 {
-    settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    if (!settings) {
+        thisRunOnly[key] = value;
+        return;
+    }
+    settings->setValue(QString::fromStdString(key), QString::fromStdString(value));
     // Written at once: a preference the user has just closed the sheet on must survive a
     // crash a moment later.
-    settings.sync();
+    settings->sync();
 }
 
 } // namespace korvida::qt

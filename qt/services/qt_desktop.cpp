@@ -16,6 +16,7 @@
 #include "platform/window.h"
 #include "qt/coordinates.h"
 #include "qt/services/folder_chooser_dialog.h"
+#include "qt/widgets/message_width.h"
 
 namespace korvida::qt {
 
@@ -109,6 +110,7 @@ AlertChoice QtAlert::runAlertPanel(const std::string& title, const std::string& 
     for (QPushButton* choice : {defaultChoice, alternateChoice, otherChoice})
         if (choice != nullptr && choice->text() == QStringLiteral("Cancel"))
             box.setEscapeButton(choice);
+    giveReadableWidth(box);
     box.exec();
     if (box.clickedButton() == alternateChoice && alternateChoice != nullptr)
         return AlertChoice::Alternate;

@@ -222,6 +222,11 @@ void PlayerMovie::stop()
     player->pause();
 }
 
+void PlayerMovie::setVolume(float volume)
+{
+    audio->setVolume(volume);
+}
+
 float PlayerMovie::rate() const
 {
     return running ? playRate : 0.0f;
@@ -314,8 +319,19 @@ std::shared_ptr<Movie> QtMovies::openMovie(const std::string& path)
     if (!QFileInfo(file).isFile())
         return nullptr;
     auto movie = std::make_shared<PlayerMovie>();
+    movie->setVolume(loudness);
     movie->load(file);
+    std::erase_if(opened, [](const std::weak_ptr<PlayerMovie>& old) { return old.expired(); });
+    opened.push_back(movie);
     return movie;
+}
+
+void QtMovies::setVolume(float volume)
+{
+    loudness = std::clamp(volume, 0.0f, 1.0f);
+    for (const std::weak_ptr<PlayerMovie>& weak : opened)
+        if (const std::shared_ptr<PlayerMovie> movie = weak.lock())
+            movie->setVolume(loudness);
 }
 
 } // namespace korvida::qt

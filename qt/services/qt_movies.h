@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 #include "platform/movie.h"
 
@@ -51,6 +52,8 @@ public:
     // Shows the picture of the film in this widget (the last one given wins); the film keeps
     // its position and whether it runs, and a paused film shows its current picture there.
     void showIn(QVideoWidget* widget);
+    // From 0.0 (silent) to 1.0 (full).
+    void setVolume(float volume);
 
 private:
     // Gives the player the file loaded, if it does not have it yet.
@@ -119,6 +122,14 @@ private:
 class QtMovies : public Movies {
 public:
     std::shared_ptr<Movie> openMovie(const std::string& path) override;
+
+    // The loudness of every movie, those open now and those opened later: 0.0 to 1.0.
+    float volume() const { return loudness; }
+    void setVolume(float volume);
+
+private:
+    float loudness = 1.0f;
+    std::vector<std::weak_ptr<PlayerMovie>> opened;
 };
 
 } // namespace korvida::qt

@@ -57,6 +57,23 @@ TEST_F(Quit, CancelLeavesPendingCopiesRunning)
     EXPECT_EQ(fakes.application.terminations, 0);
 }
 
+TEST_F(Quit, RequestsWhileTheQuestionIsOpenAskNothingMore)
+{
+    queueCopy("Song");
+    fakes.alert.whileOpen = [this] {
+        for (int press = 0; press < 4; ++press)
+            app->quit(nullptr);
+    };
+    app->quit(nullptr);
+    EXPECT_EQ(fakes.alert.calls.size(), 1u);
+    EXPECT_EQ(fakes.application.terminations, 1) << "the one answer ends the program once";
+
+    fakes.alert.answers = {AlertChoice::Alternate};
+    queueCopy("Again");
+    app->quit(nullptr);
+    EXPECT_EQ(fakes.alert.calls.size(), 2u) << "a later quit asks again";
+}
+
 TEST_F(Quit, QuitCancelsEveryCopyWaitsAndEndsWhenTheyHaveStopped)
 {
     queueCopy("One");

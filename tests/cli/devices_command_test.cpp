@@ -81,6 +81,17 @@ TEST_F(MountedPlayers, DevicesListsEachPlayerWithItsTracksAndPhotos)
     EXPECT_NE(shown.out.find("My iPod  " + first), std::string::npos) << shown.out;
 }
 
+TEST_F(MountedPlayers, AMountPointThatIsNotUtf8KeepsItsBytesInTheJson)
+{
+    const std::string player = addPlayer("media/\xff\xe2\x82POD \xe2\x82\xac");
+    const std::string json = devices({"--json"}).out;
+    const std::string folder = player.substr(0, player.rfind('/') + 1);
+    EXPECT_EQ(json,
+              R"([{"name": "\udcff\udce2\udc82POD €", "mountPoint": ")" + folder +
+                  R"(\udcff\udce2\udc82POD €", "tracks": 0, "photos": 0}])"
+                  "\n");
+}
+
 TEST_F(MountedPlayers, NoPlayerMountedIsAnEmptyListNotAFailure)
 {
     mount("/");
@@ -105,6 +116,12 @@ TEST_F(MountedPlayers, APlayerNameStandsForItsFolder)
 
     EXPECT_EQ(korvida::cli::playerFolder("Twin", "korvida list", err, tableFile()), std::nullopt);
     EXPECT_NE(err.str().find("more than one mounted player"), std::string::npos) << err.str();
+    // The window's start refuses the same name alike, and takes a unique one or a folder.
+    std::ostringstream window;
+    EXPECT_EQ(korvida::cli::folderToOpen("Twin", "korvida", window, tableFile()), std::nullopt);
+    EXPECT_NE(window.str().find("korvida: Twin: more than one mounted player"), std::string::npos) << window.str();
+    EXPECT_EQ(korvida::cli::folderToOpen("NANO", "korvida", window, tableFile()), nano);
+    EXPECT_EQ(korvida::cli::folderToOpen(nano + "/./", "korvida", window, tableFile()), nano);
     std::ostringstream missing;
     EXPECT_EQ(korvida::cli::playerFolder("SHUFFLE", "korvida export", missing, tableFile()), std::nullopt);
     EXPECT_NE(missing.str().find("korvida export: "), std::string::npos) << missing.str();

@@ -12,8 +12,12 @@
 #include <QUrl>
 #include <sys/stat.h>
 
+#include <filesystem>
+
+#include "app/path_text.h"
 #include "desktop_fixture.h"
 #include "qt/single_instance.h"
+#include "wait_for.h"
 
 namespace {
 
@@ -84,21 +88,38 @@ TEST_F(DeviceDropTest, AFolderOpenedFromOutsideIsADropOnTheIcon)
     EXPECT_EQ(app().state.iPodPath, player.toStdString()) << "the path is made absolute and clean";
 }
 
+TEST_F(DeviceDropTest, APlayerWhoseFolderNameIsNotUtf8OpensByDropAndByName)
+{
+    desktop->launch();
+    writePlayer("\xff\xfePOD");
+    ASSERT_TRUE(std::filesystem::is_directory(folder.path() / "\xff\xfePOD")) << "written under its bytes";
+    const std::string bytes = (folder.path() / "\xff\xfePOD").string();
+    QMimeData data;
+    data.setUrls({QUrl::fromEncoded(QByteArray::fromStdString(korvida::fileUrlForPath(bytes)))});
+    ASSERT_TRUE(dragOnto(widget("inImageView"), data));
+    EXPECT_EQ(app().state.iPodPath, bytes);
+    app().doChecks();
+    EXPECT_EQ(widget<QTableView>("mediaTableView")->model()->rowCount(), 2);
+
+    app().state.iPodDropped = false;
+    app().state.iPodPath.clear();
+    desktop->openFolder(bytes + "/");
+    EXPECT_EQ(app().state.iPodPath, bytes);
+}
+
 TEST(SingleInstanceTest, ASecondStartHandsItsFolderToTheFirst)
 {
     const QString serverName = QStringLiteral("korvida-test-%1").arg(QCoreApplication::applicationPid());
     korvida::qt::SingleInstance first(serverName);
-    EXPECT_FALSE(first.handToRunning(QStringLiteral("/media/anna/IPOD"), 200)) << "nobody runs yet";
+    EXPECT_FALSE(first.handToRunning("/media/anna/IPOD", 200)) << "nobody runs yet";
 
-    QStringList received;
-    ASSERT_TRUE(first.listen([&received](const QString& folder) { received.append(folder); }));
+    std::vector<std::string> received;
+    ASSERT_TRUE(first.listen([&received](const std::string& folder) { received.push_back(folder); }));
     korvida::qt::SingleInstance second(serverName);
-    EXPECT_TRUE(second.handToRunning(QStringLiteral("/media/anna/Ännas IPOD")));
-    QElapsedTimer waited;
-    waited.start();
-    while (received.isEmpty() && waited.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    EXPECT_EQ(received, QStringList{QStringLiteral("/media/anna/Ännas IPOD")});
+    EXPECT_TRUE(second.handToRunning("/media/anna/Ännas IPOD"));
+    EXPECT_TRUE(second.handToRunning("/media/anna/\xff\xfeIPOD")) << "a name that is not UTF-8 goes as its bytes";
+    ASSERT_TRUE(waitFor([&] { return received.size() == 2; }));
+    EXPECT_EQ(received, (std::vector<std::string>{"/media/anna/Ännas IPOD", "/media/anna/\xff\xfeIPOD"}));
 }
 
 TEST_F(DeviceDropTest, ADragWhoseFirstEntryIsNotALocalFolderIsRefused)
@@ -114,25 +135,12 @@ TEST_F(DeviceDropTest, ADragWhoseFirstEntryIsNotALocalFolderIsRefused)
     EXPECT_FALSE(app().state.iPodDropped);
 }
 
-namespace {
-
-QStringList waitForFolders(const QStringList& received, int count)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (received.size() < count && waited.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    return received;
-}
-
-} // namespace
-
 TEST(SingleInstanceTest, AFolderArrivesWholeAndARelativeOneIsIgnored)
 {
     const QString serverName = QStringLiteral("korvida-test-frames-%1").arg(QCoreApplication::applicationPid());
     korvida::qt::SingleInstance first(serverName);
-    QStringList received;
-    ASSERT_TRUE(first.listen([&received](const QString& folder) { received.append(folder); }));
+    std::vector<std::string> received;
+    ASSERT_TRUE(first.listen([&received](const std::string& folder) { received.push_back(folder); }));
 
     // Sent by hand: a relative path, which the receiver would open from its own folder.
     QLocalSocket raw;
@@ -146,8 +154,9 @@ TEST(SingleInstanceTest, AFolderArrivesWholeAndARelativeOneIsIgnored)
     raw.disconnectFromServer();
 
     korvida::qt::SingleInstance second(serverName);
-    EXPECT_TRUE(second.handToRunning(QStringLiteral("/media/anna/a\nb")));
-    EXPECT_EQ(waitForFolders(received, 1), QStringList{QStringLiteral("/media/anna/a\nb")});
+    EXPECT_TRUE(second.handToRunning("/media/anna/a\nb"));
+    ASSERT_TRUE(waitFor([&] { return !received.empty(); }));
+    EXPECT_EQ(received, std::vector<std::string>{"/media/anna/a\nb"});
 }
 
 TEST(SingleInstanceTest, TheSocketLivesInAPrivateRuntimeFolderNamedAfterTheSession)
@@ -172,6 +181,6 @@ TEST(SingleInstanceTest, TheSocketLivesInAPrivateRuntimeFolderNamedAfterTheSessi
 
     // With no trusted socket a second start does not hand over, and listening fails.
     korvida::qt::SingleInstance untrusted{QString()};
-    EXPECT_FALSE(untrusted.handToRunning(QStringLiteral("/media/x"), 100));
-    EXPECT_FALSE(untrusted.listen([](const QString&) {}));
+    EXPECT_FALSE(untrusted.handToRunning("/media/x", 100));
+    EXPECT_FALSE(untrusted.listen([](const std::string&) {}));
 }

@@ -5,9 +5,12 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include "desktop_fixture.h"
 #include "private_bus.h"
@@ -97,6 +100,7 @@ protected:
 struct FakePlayer {
     NowPlaying playing;
     QStringList requests;
+    double volume = 1.0;
 
     MediaControls controls()
     {
@@ -114,6 +118,19 @@ struct FakePlayer {
         controls.setPosition = [this](qint64 at) {
             requests << QStringLiteral("setPosition %1").arg(at);
             playing.positionMicroseconds = at;
+        };
+        controls.pause = [this] {
+            requests << QStringLiteral("pause");
+        };
+        controls.setRate = [this](double rate) {
+            requests << QStringLiteral("setRate %1").arg(rate);
+            playing.rate = rate;
+        };
+        controls.volume = [this] {
+            return volume;
+        };
+        controls.setVolume = [this](double loudness) {
+            volume = loudness;
         };
         controls.nowPlaying = [this] {
             return playing;
@@ -172,6 +189,57 @@ TEST_F(MediaKeysOnPrivateBus, RequestsReachThePlayerAndItsChangesComeBack)
     EXPECT_EQ(fake.requests,
               (QStringList{QStringLiteral("playPause"), QStringLiteral("next"), QStringLiteral("setPosition 7000000"),
                            QStringLiteral("setPosition 0")}));
+}
+
+namespace {
+
+QDBusMessage setPlayerProperty(QDBusConnection& client, const QString& name, const QVariant& value)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(MprisService::kServiceName), QString::fromLatin1(MprisService::kObjectPath),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"));
+    call.setArguments({kPlayer, name, QVariant::fromValue(QDBusVariant(value))});
+    return client.call(call, QDBus::BlockWithGui);
+}
+
+} // namespace
+
+TEST_F(MediaKeysOnPrivateBus, SeekVolumeAndRateStayWithinTheirBoundsAndNoAddressIsOpened)
+{
+    FakePlayer fake;
+    fake.playing.trackId = QStringLiteral("/org/korvida/track/0");
+    fake.playing.lengthMicroseconds = 20'000'000;
+    fake.playing.positionMicroseconds = 8'000'000;
+    fake.playing.canSeek = true;
+    MprisService service(bus.connect(QStringLiteral("player")), fake.controls());
+    ASSERT_TRUE(service.isOffered());
+
+    // The largest offsets do not wrap around: forward past the end is the next item.
+    callPlayer(QStringLiteral("Seek"), {std::numeric_limits<qlonglong>::max()});
+    callPlayer(QStringLiteral("Seek"), {std::numeric_limits<qlonglong>::min()});
+    EXPECT_EQ(fake.requests, (QStringList{QStringLiteral("next"), QStringLiteral("setPosition 0")}));
+
+    EXPECT_EQ(setPlayerProperty(client, QStringLiteral("Volume"), 1.7).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(playerProperty(QStringLiteral("Volume")).toDouble(), 1.0);
+    setPlayerProperty(client, QStringLiteral("Volume"), 0.25);
+    EXPECT_EQ(playerProperty(QStringLiteral("Volume")).toDouble(), 0.25);
+    setPlayerProperty(client, QStringLiteral("Volume"), -3.0);
+    EXPECT_EQ(fake.volume, 0.0);
+
+    const double lowest = playerProperty(QStringLiteral("MinimumRate")).toDouble();
+    const double highest = playerProperty(QStringLiteral("MaximumRate")).toDouble();
+    EXPECT_LE(lowest, 1.0);
+    EXPECT_GE(highest, 1.0);
+    fake.requests.clear();
+    setPlayerProperty(client, QStringLiteral("Rate"), 100.0);
+    EXPECT_EQ(playerProperty(QStringLiteral("Rate")).toDouble(), highest);
+    setPlayerProperty(client, QStringLiteral("Rate"), 0.0);
+    EXPECT_EQ(fake.requests, (QStringList{QStringLiteral("setRate %1").arg(highest), QStringLiteral("pause")}))
+        << "a rate of 0 pauses";
+
+    const QDBusMessage open = ::callPlayer(client, QStringLiteral("OpenUri"), {QStringLiteral("file:///etc/passwd")});
+    EXPECT_EQ(open.type(), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(open.errorName(), QStringLiteral("org.freedesktop.DBus.Error.NotSupported"));
 }
 
 TEST_F(MediaKeysOnPrivateBus, ASecondPlayerOnTheSameBusIsNotOffered)
@@ -241,6 +309,10 @@ TEST_F(MediaKeysOfTheProgram, PlayPauseNextAndMetadataReachTheControllerAndComeB
     EXPECT_EQ(tuneData.value(QStringLiteral("xesam:artist")).toStringList(),
               QStringList{QStringLiteral("Aurora Quartet")});
     EXPECT_EQ(tuneData.value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Winter"));
+    // Named by the item's place on the player, not by where it lies in memory.
+    const QString trackId = tuneData.value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^/org/korvida/track/[01]$")).match(trackId).hasMatch())
+        << trackId.toStdString();
     // The picture is written on a thread of its own; its address follows once it is there.
     QUrl cover;
     EXPECT_TRUE(waitFor([&] {

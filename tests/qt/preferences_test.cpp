@@ -1,8 +1,13 @@
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+
+#include <filesystem>
+
+#include <sys/stat.h>
 
 #include "desktop_fixture.h"
 #include "qt/services/qt_defaults_store.h"
@@ -23,6 +28,20 @@ TEST_F(PreferencesTest, FactoryValuesAnswerButAreNeverWritten)
     EXPECT_EQ(app().state.saveWithTrackNumber, 1);
     EXPECT_EQ(app().state.whereToImport, 0);
     EXPECT_TRUE(QSettings(settingsFile(), QSettings::IniFormat).allKeys().isEmpty());
+}
+
+TEST_F(PreferencesTest, AFifoInPlaceOfTheSettingsIsUnreadableAndNeverOpened)
+{
+    std::filesystem::create_directories(folder.path() / "settings");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settingsFile()).constData(), 0600), 0);
+    restart();
+    desktop->launch();
+    EXPECT_EQ(app().state.saveWithTrackNumber, 1) << "the factory value answers";
+    app().openPreferencesButton(nullptr);
+    widget<QCheckBox>("trackNumberTagg")->click();
+    widget<QPushButton>("closePreferences")->click();
+    EXPECT_EQ(app().state.saveWithTrackNumber, 0) << "a choice holds for this run";
+    EXPECT_EQ(std::filesystem::status(settingsFile().toStdString()).type(), std::filesystem::file_type::fifo);
 }
 
 TEST_F(PreferencesTest, ChoicesMadeInTheSheetSurviveARestart)

@@ -118,6 +118,8 @@ korvida::AlertChoice ScriptedAlert::runAlertPanel(const std::string& title, cons
                                                   const std::string& otherButton)
 {
     calls.push_back({title, message, defaultButton, alternateButton, otherButton});
+    if (whileOpen)
+        whileOpen();
     if (answers.empty())
         return korvida::AlertChoice::Default;
     const korvida::AlertChoice choice = answers.front();

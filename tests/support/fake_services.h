@@ -145,6 +145,8 @@ class ScriptedAlert : public korvida::Alert {
 public:
     std::deque<korvida::AlertChoice> answers;
     std::vector<AlertCall> calls;
+    // Runs while each alert is open, as events do in a modal box's loop.
+    std::function<void()> whileOpen;
 
     korvida::AlertChoice runAlertPanel(const std::string& title, const std::string& message,
                                        const std::string& defaultButton, const std::string& alternateButton,
