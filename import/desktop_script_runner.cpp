@@ -5,6 +5,7 @@
 
 #include "copy/copy_outcome.h"
 #include "copy/export_naming.h"
+#include "copy/folder_cover.h"
 #include "import/import_copy.h"
 #include "import/script_text.h"
 #include "library/in_media.h"
@@ -141,6 +142,7 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
         context.itemDone(*item, imported.outcome);
     if (imported.outcome != CopyOutcome::copied && imported.outcome != CopyOutcome::skipped)
         return false;
+    writeFolderCover(*item, folder, context.playerFolder);
     const std::string entry = entryTitle(item->getArtist(), title);
     // The collecting playlist keeps the order of the import; the others that of the player.
     playlists.add(request.collection, entry, imported.path, std::numeric_limits<std::size_t>::max());
