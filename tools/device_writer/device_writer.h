@@ -83,14 +83,14 @@ struct Photo {
     std::string thumbnail = ":Thumbs:F1019_1.ithmb";
     // When given, these are written instead of the one empty thumbnail record, and an
     // empty fullResolution leaves the photo without a full-resolution record.
-    std::vector<Thumbnail> thumbnails;
+    std::vector<Thumbnail> thumbnails{};
     std::uint32_t date = 0; // seconds since 1904
 };
 
 // An image record of the artwork database: a tune's cover in its sizes.
 struct Artwork {
     std::uint32_t id = 0;
-    std::vector<Thumbnail> thumbnails;
+    std::vector<Thumbnail> thumbnails{};
 };
 
 // The thumbnail files a database's records point into, by their name in the records.
