@@ -16,8 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-dw::Thumbnail thumbnail(const std::string& file, std::uint16_t width, std::uint16_t height,
-                        std::uint16_t sideBar = 0, std::uint16_t topBar = 0)
+dw::Thumbnail thumbnail(const std::string& file, std::uint16_t width, std::uint16_t height, std::uint16_t sideBar = 0,
+                        std::uint16_t topBar = 0)
 {
     dw::Thumbnail result;
     result.file = file;
@@ -54,8 +54,7 @@ TEST(StoredPictures, CoversGoToTheTunesThatNameThemTheLargestThatFitsItsFile)
     TempDir player;
     dw::Device device;
     device.iTunesLayout.trackHeaderLength = 388;
-    device.tracks = {tune("Bars", 1, 300), tune("Fallback", 2, 301), tune("Unknown image", 3, 999),
-                     tune("None", 4, 0)};
+    device.tracks = {tune("Bars", 1, 300), tune("Fallback", 2, 301), tune("Unknown image", 3, 999), tune("None", 4, 0)};
     device.artwork = {{300, {thumbnail(":F1055_1.ithmb", 10, 10), thumbnail(":F1060_1.ithmb", 40, 30, 4, 2)}},
                       {301, {thumbnail(":F1055_1.ithmb", 12, 12), thumbnail(":F1061_1.ithmb", 50, 50)}}};
     ASSERT_TRUE(dw::writeDevice(player.path(), device));

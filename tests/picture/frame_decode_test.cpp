@@ -20,9 +20,10 @@ RgbImage testPicture()
     RgbImage picture{kWidth, kHeight, {}};
     for (std::uint32_t y = 0; y < kHeight; ++y)
         for (std::uint32_t x = 0; x < kWidth; ++x)
-            picture.pixels.insert(picture.pixels.end(), {static_cast<std::uint8_t>(x * 255 / (kWidth - 1)),
-                                                         static_cast<std::uint8_t>(y * 255 / (kHeight - 1)),
-                                                         static_cast<std::uint8_t>(x < kWidth / 2 ? 40 : 200)});
+            picture.pixels.insert(picture.pixels.end(),
+                                  {static_cast<std::uint8_t>(x * 255 / (kWidth - 1)),
+                                   static_cast<std::uint8_t>(y * 255 / (kHeight - 1)),
+                                   static_cast<std::uint8_t>(x < kWidth / 2 ? 40 : 200)});
     return picture;
 }
 
@@ -53,7 +54,8 @@ TEST(FrameDecode, EveryLayoutIsRecognisedAndDecodedBackToItsPicture)
     for (const Case& layout : cases)
         for (bool fieldsSplit : {false, true}) {
             SCOPED_TRACE(static_cast<int>(layout.found) * 2 + fieldsSplit);
-            const writer::Bytes bytes = writer::encodeFrame(picture.pixels, kWidth, kHeight, layout.written, fieldsSplit);
+            const writer::Bytes bytes = writer::encodeFrame(picture.pixels, kWidth, kHeight, layout.written,
+                                                            fieldsSplit);
             const FrameLayout found = korvida::guessLayout(bytes, kWidth, kHeight);
             EXPECT_EQ(found.pixels, layout.found);
             EXPECT_EQ(found.fieldsSplit, fieldsSplit);

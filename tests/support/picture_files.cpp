@@ -112,7 +112,11 @@ RgbImage readPngFile(const std::filesystem::path& file)
         const std::uint8_t* up = y > 0 ? out - line : nullptr;
         for (std::size_t i = 0; i < line; ++i) {
             const int a = i >= 3 ? out[i - 3] : 0, b = up ? up[i] : 0, c = up && i >= 3 ? up[i - 3] : 0;
-            const int predicted = filter == 1 ? a : filter == 2 ? b : filter == 3 ? (a + b) / 2 : filter == 4 ? paeth(a, b, c) : 0;
+            const int predicted = filter == 1 ? a
+                : filter == 2                 ? b
+                : filter == 3                 ? (a + b) / 2
+                : filter == 4                 ? paeth(a, b, c)
+                                              : 0;
             out[i] = static_cast<std::uint8_t>(in[i] + predicted);
         }
     }
