@@ -40,6 +40,21 @@ void appendNumber(std::string& out, std::string_view key, long long number)
     out += std::to_string(number);
 }
 
+// A photo kept only as the player's thumbnails says so, with the size of the picture
+// that a copy of it gets.
+void appendPictureSource(std::string& out, const InMedia& item)
+{
+    if (!item.isThumbnailPhoto())
+        return;
+    const StoredPicture& picture = *item.getStoredPicture();
+    out += ", ";
+    appendText(out, "source", "thumbnail");
+    out += ", ";
+    appendNumber(out, "width", picture.width);
+    out += ", ";
+    appendNumber(out, "height", picture.height);
+}
+
 void appendItem(std::string& out, const InMedia& item)
 {
     out += '{';
@@ -64,6 +79,7 @@ void appendItem(std::string& out, const InMedia& item)
     appendOptionalText(out, "day", item.getDay());
     out += ", ";
     appendOptionalText(out, "nameWithType", item.getNameWithType());
+    appendPictureSource(out, item);
     out += '}';
 }
 

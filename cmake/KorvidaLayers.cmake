@@ -7,7 +7,7 @@
 #
 # NAME's include folder holds links to FOLDERS only; with the include folders of DEPENDS
 # (passed on through the links) that is everything a file of this layer can include.
-set(KORVIDA_CORE_FOLDERS library devicedb platform browser copy import playback presentation app)
+set(KORVIDA_CORE_FOLDERS library devicedb picture platform browser copy import playback presentation app)
 
 function(korvida_layer name)
   cmake_parse_arguments(PARSE_ARGV 1 layer "CONTROLLER" "" "FOLDERS;DEPENDS")

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <span>
 
 namespace korvida {
@@ -29,9 +30,11 @@ public:
     virtual std::int64_t copyChunk(std::uint64_t offset, std::size_t length, int destination) = 0;
     // Why the source is not open: an error number or a reason of copy_failure.h.
     virtual int openFailure() const { return 0; }
+    // The source's modification time, which a copy carries over; zero when it has none.
+    virtual timespec modificationTime() const { return {}; }
     // Gives the open file `destination` the source's modification time, so that a copy
     // carries the date of its original. A source without one leaves the copy's own.
-    virtual void stampModificationTime(int /*destination*/) {}
+    void stampModificationTime(int destination) const;
 };
 
 // Writes every byte of `bytes` to `fd`, going on after short writes. False when a write

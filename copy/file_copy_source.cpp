@@ -67,13 +67,13 @@ std::uint64_t FileCopySource::measureSize()
     return end < 0 ? 0 : static_cast<std::uint64_t>(end);
 }
 
-void FileCopySource::stampModificationTime(int destination)
+void CopySource::stampModificationTime(int destination) const
 {
-    struct stat status {};
-    if (fd < 0 || ::fstat(fd, &status) != 0)
+    const timespec modified = modificationTime();
+    if (modified.tv_sec == 0 && modified.tv_nsec == 0)
         return;
     // The access time is left as it is; only the modification time is carried over.
-    const std::array<timespec, 2> times{timespec{0, UTIME_OMIT}, status.st_mtim};
+    const std::array<timespec, 2> times{timespec{0, UTIME_OMIT}, modified};
     ::futimens(destination, times.data());
 }
 

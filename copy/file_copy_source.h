@@ -33,10 +33,9 @@ public:
     bool isOpen() const override { return fd >= 0; }
     std::uint64_t measureSize() override;
     std::int64_t copyChunk(std::uint64_t offset, std::size_t length, int destination) override;
-    void stampModificationTime(int destination) override;
     int openFailure() const override { return openError; }
     // The file's modification time; zero when the file is not open.
-    timespec modificationTime() const;
+    timespec modificationTime() const override;
 
 private:
     std::int64_t kernelCopy(std::uint64_t offset, std::size_t length, int destination);

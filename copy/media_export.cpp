@@ -5,10 +5,10 @@
 
 #include "copy/export_folders.h"
 #include "copy/export_naming.h"
-#include "copy/file_copy_source.h"
+#include "copy/folder_cover.h"
+#include "copy/item_source.h"
 #include "copy/media_copy.h"
 #include "copy/numbered_name.h"
-#include "copy/player_file.h"
 #include "library/in_media.h"
 
 namespace korvida {
@@ -34,15 +34,18 @@ CopyOutcome exportTo(InMedia& media, const std::string& source, const std::strin
                      const ExportDelegate& delegat)
 {
     DestinationFileSystem& fileSystem = *delegat.fileSystem;
-    FileCopySource file(source);
+    const std::unique_ptr<CopySource> opened = openItemSource(media, source);
+    CopySource& file = *opened;
     const ExportFolders folders = makeExportFolders(fileSystem, runFolder, place);
     const std::string fileName = acceptedFileName(fileSystem, folders, place.fileName);
     // A source that cannot be read has no size to compare: its copy fails under the plain name.
     const NumberedPlace destination = file.isOpen()
         ? findNumberedPlace(folders.folder, fileName, FileStamp{file.measureSize(), file.modificationTime()})
         : NumberedPlace{joinPath(folders.folder, fileName), false};
-    if (destination.alreadyThere)
+    if (destination.alreadyThere) {
+        writeFolderCover(media, folders.folder, delegat.playerFolder);
         return CopyOutcome::skipped;
+    }
     CopyOutcome outcome;
     if (destination.path.size() >= PATH_MAX) {
         // Known to fail at the rename, so nothing is copied.
@@ -54,13 +57,15 @@ CopyOutcome exportTo(InMedia& media, const std::string& source, const std::strin
     }
     if (outcome == CopyOutcome::failed || outcome == CopyOutcome::cancelled)
         removeMadeFolders(fileSystem, folders);
+    else
+        writeFolderCover(media, folders.folder, delegat.playerFolder);
     return outcome;
 }
 
 CopyOutcome exportPlaced(InMedia& media, const std::string& runFolder, const ExportPlace& place,
                          const ExportDelegate& delegat)
 {
-    const auto source = resolvePlayerFile(media.getPath(), delegat.playerFolder);
+    const auto source = resolveItemFile(media, delegat.playerFolder);
     const CopyOutcome outcome = source ? exportTo(media, *source, runFolder, place, delegat)
                                        : markBroken(media, delegat.numberOfSaveMedia);
     delegat.updateMediaTableView();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "devicedb/artwork_reader.h"
 #include "devicedb/database_file.h"
 #include "devicedb/itunesdb_reader.h"
 #include "devicedb/photodb_reader.h"
@@ -38,13 +39,19 @@ Library readTunes(const std::string& iPodPath, DatabaseProblems* problems)
 {
     Library library;
     readDatabase(iPodPath + "/iPod_Control/iTunes/iTunesDB", readITunesDB, iPodPath, library, problems);
+    // Most players keep their tunes' covers only here; a player without one has none.
+    std::error_code error;
+    if (std::filesystem::exists(iPodPath + "/iPod_Control/Artwork/ArtworkDB", error))
+        readDatabase(iPodPath + "/iPod_Control/Artwork/ArtworkDB", readArtworkDB, iPodPath, library, problems);
     return library;
 }
 
 bool hasPhotos(const std::string& iPodPath)
 {
+    // Most players keep their photos only as thumbnails, with no full-resolution folder.
     std::error_code error;
-    return std::filesystem::exists(iPodPath + "/Photos/Full Resolution", error);
+    return std::filesystem::exists(iPodPath + "/Photos/Full Resolution", error) ||
+        std::filesystem::exists(iPodPath + "/Photos/Thumbs", error);
 }
 
 void readPhotos(const std::string& iPodPath, Library& library, DatabaseProblems* problems)

@@ -25,14 +25,15 @@ using DatabaseProblems = std::vector<DatabaseProblem>;
 std::string describe(const DatabaseProblem& problem);
 
 // The library of a player folder: the tracks and playlists of its iTunesDB with the device
-// entry first, then, when the folder holds Photos/Full Resolution, the "Photos" entry, the
-// photos and the albums of its Photo Database. Media paths start with iPodPath as given.
+// entry first, their covers from the artwork database, then, when the folder holds
+// Photos/Full Resolution or Photos/Thumbs, the "Photos" entry, the photos and the albums
+// of its Photo Database. Media paths start with iPodPath as given.
 // Databases that were there but could not be read whole are added to `problems` when it
 // is given.
 Library readDevice(const std::string& iPodPath, DatabaseProblems* problems = nullptr);
 
-// The two steps of readDevice: the iTunesDB alone (device entry first), whether the folder
-// holds photos (Photos/Full Resolution), and the Photo Database appended to a library.
+// The two steps of readDevice: the iTunesDB with the covers (device entry first), whether
+// the folder holds photos (Photos/Full Resolution or Photos/Thumbs), and the Photo Database appended to a library.
 Library readTunes(const std::string& iPodPath, DatabaseProblems* problems = nullptr);
 bool hasPhotos(const std::string& iPodPath);
 void readPhotos(const std::string& iPodPath, Library& library, DatabaseProblems* problems = nullptr);

@@ -33,11 +33,15 @@ std::error_code readPhotoDatabase(ByteView data, const std::string& iPodPath, Li
         steps.at(p);
         if (!albumSection && tagAt(data, p, "mhii"))
             photos.imageHeader(data, p);
+        if (!albumSection && tagAt(data, p, "mhni"))
+            photos.thumbnailHeader(data, p);
         if (!albumSection && tagAt(data, p, "mhod")) {
             photos.nameRecord(data, p);
         } else if (fullResolutionAt(data, p)) {
             photos.makePhoto(data, p);
         } else if (tagAt(data, p, "mhba")) {
+            if (!albumSection)
+                photos.finishImage();
             albumSection = true;
             albums.read(p);
         }
@@ -46,6 +50,7 @@ std::error_code readPhotoDatabase(ByteView data, const std::string& iPodPath, Li
         if (p == nextColon)
             nextColon = nextByteNear(data, p + 1, ':');
     }
+    photos.finishImage();
     const bool overrun = photos.overrun() || albums.overrun();
     return overrun ? make_error_code(DatabaseReadError::tooManyItems) : std::error_code{};
 }

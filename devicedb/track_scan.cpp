@@ -51,6 +51,8 @@ void TrackScan::startRecord(ByteView data, std::size_t p)
     byte1 = byteOrZero(data, p + 16);
     byte2 = byteOrZero(data, p + 17);
     trackNumber = static_cast<std::int8_t>(byteOrZero(data, p + 44));
+    // The ID of the tune's image record in the artwork database, in headers long enough.
+    artworkId = le32At(data, p + 4) >= 356 ? le32At(data, p + 352) : 0;
     current = {};
     recordTrack = nullptr;
 }
@@ -100,6 +102,7 @@ void TrackScan::makeTrack(ByteView data, std::size_t p)
     media->setTuneOnCdNr(trackNumber);
     media->setByte1mediaID(byte1);
     media->setByte2mediaID(byte2);
+    media->setArtworkId(artworkId);
     const bool isMovie = isMovieType(media->getFileType());
     media->setMediaType(isMovie ? InMedia::kMovie : InMedia::kMusic);
     (isMovie ? movie : music) = true;

@@ -58,6 +58,7 @@ private:
     std::uint8_t byte1 = 0;
     std::uint8_t byte2 = 0;
     int trackNumber = 0;
+    std::uint32_t artworkId = 0;
     bool movie = false;
     bool music = false;
 };

@@ -5,6 +5,7 @@
 
 #include "copy/copy_outcome.h"
 #include "copy/export_naming.h"
+#include "copy/folder_cover.h"
 #include "import/import_copy.h"
 #include "import/script_text.h"
 #include "library/in_media.h"
@@ -148,6 +149,7 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
         context.itemDone(*item, imported.outcome);
     if (imported.outcome != CopyOutcome::copied && imported.outcome != CopyOutcome::skipped)
         return false;
+    writeFolderCover(*item, folder, context.playerFolder);
     const std::string entry = entryTitle(item->getArtist(), title);
     // The collecting playlist keeps the order of the import; the others that of the player.
     playlists.addToCollection(entry, imported.path);

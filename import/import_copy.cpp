@@ -6,10 +6,10 @@
 
 #include "copy/export_folders.h"
 #include "copy/export_naming.h"
-#include "copy/file_copy_source.h"
+#include "copy/item_source.h"
+#include "copy/player_file.h"
 #include "copy/media_copy.h"
 #include "copy/numbered_name.h"
-#include "copy/player_file.h"
 #include "library/in_media.h"
 
 namespace korvida {
@@ -17,11 +17,11 @@ namespace korvida {
 ImportedFile importFile(InMedia& item, const std::string& folder, const ExportPlace& place,
                         const std::string& playerFolder, DestinationFileSystem& fileSystem)
 {
-    const std::optional<std::string> source = resolvePlayerFile(item.getPath(), playerFolder);
+    const std::optional<std::string> source = resolveItemFile(item, playerFolder);
     if (!source)
         return {CopyOutcome::missing, {}};
-    FileCopySource file(*source);
-    if (!file.isOpen() && file.openFailure() == ENOENT)
+    const std::unique_ptr<CopySource> file = openItemSource(item, *source);
+    if (!file->isOpen() && file->openFailure() == ENOENT)
         return {CopyOutcome::missing, {}};
     // A folder of the user's may lead onto the player through a link.
     std::string destination = folder;
@@ -34,14 +34,14 @@ ImportedFile importFile(InMedia& item, const std::string& folder, const ExportPl
     const ExportFolders folders = makeExportFolders(fileSystem, folder, place);
     const std::string fileName = acceptedFileName(fileSystem, folders, place.fileName);
     // A source that cannot be read has no stamp to compare: its copy fails under the plain name.
-    const NumberedPlace target = file.isOpen()
-        ? findNumberedPlace(folders.folder, fileName, FileStamp{file.measureSize(), file.modificationTime()})
+    const NumberedPlace target = file->isOpen()
+        ? findNumberedPlace(folders.folder, fileName, FileStamp{file->measureSize(), file->modificationTime()})
         : NumberedPlace{joinPath(folders.folder, fileName), false};
     if (target.alreadyThere)
         return {CopyOutcome::skipped, target.path};
     // The import counts its items itself; the engine's count goes nowhere.
     std::atomic<int> engineCount{1};
-    const CopyOutcome outcome = copyFrom(item, file, target.path, engineCount);
+    const CopyOutcome outcome = copyFrom(item, *file, target.path, engineCount);
     if (outcome != CopyOutcome::copied)
         removeMadeFolders(fileSystem, folders);
     return {outcome, target.path};

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "library/stored_picture.h"
+
 // One tune, movie or photo of the opened player.
 //
 // The copy-state fields (flags, size and position) are written by the copy and import
@@ -111,6 +113,16 @@ public:
     // The low 16 bits of the item's database record ID, by which members are resolved.
     std::uint16_t shortId() const { return static_cast<std::uint16_t>(byte1mediaID | (byte2mediaID << 8)); }
 
+    // The record ID of the tune's cover in the artwork database; 0 for none.
+    std::uint32_t getArtworkId() const { return artworkId; }
+    void setArtworkId(std::uint32_t value) { artworkId = value; }
+    // The picture the player keeps for the item in its thumbnail files: a tune's cover, or
+    // the only picture of a photo kept as thumbnails (isThumbnailPhoto). Set while the
+    // item is read, before other threads see it.
+    const StoredPicture* getStoredPicture() const { return storedPicture.get(); }
+    void setStoredPicture(const StoredPicture& value) { storedPicture = std::make_unique<StoredPicture>(value); }
+    bool isThumbnailPhoto() const { return mediaType == kPhoto && storedPicture != nullptr; }
+
 private:
     struct PhotoTexts {
         std::optional<std::string> day;
@@ -144,4 +156,6 @@ private:
     std::atomic<bool> taged{false};
     std::uint8_t byte1mediaID = 0;
     std::uint8_t byte2mediaID = 0;
+    std::uint32_t artworkId = 0;
+    std::unique_ptr<const StoredPicture> storedPicture;
 };

@@ -46,6 +46,14 @@ bool writeMediaFiles(const std::filesystem::path& root, const Device& device)
     return ok;
 }
 
+bool writeThumbnailFiles(const std::filesystem::path& folder, const ThumbnailFiles& files)
+{
+    bool ok = true;
+    for (const auto& [name, bytes] : files)
+        ok = writeFile(placeUnder(folder, name), bytes) && ok;
+    return ok;
+}
+
 } // namespace
 
 bool writeFile(const std::filesystem::path& file, const Bytes& bytes)
@@ -67,11 +75,20 @@ bool writeDevice(const std::filesystem::path& root, const Device& device)
             ok;
     if (device.withPhotos) {
         std::error_code error;
-        std::filesystem::create_directories(root / "Photos" / "Full Resolution", error);
+        if (device.withFullResolutionFolder)
+            std::filesystem::create_directories(root / "Photos" / "Full Resolution", error);
         ok = !error && ok;
+        ThumbnailFiles thumbnails;
         ok = writeFile(root / "Photos" / "Photo Database",
-                       photoDatabase(device.photos, device.albums, device.photoLayout)) &&
+                       photoDatabase(device.photos, device.albums, device.photoLayout, &thumbnails)) &&
             ok;
+        ok = writeThumbnailFiles(root / "Photos", thumbnails) && ok;
+    }
+    if (!device.artwork.empty()) {
+        ThumbnailFiles covers;
+        const std::filesystem::path folder = root / "iPod_Control" / "Artwork";
+        ok = writeFile(folder / "ArtworkDB", artworkDB(device.artwork, covers)) && ok;
+        ok = writeThumbnailFiles(folder, covers) && ok;
     }
     if (device.withMediaFiles)
         ok = writeMediaFiles(root, device) && ok;

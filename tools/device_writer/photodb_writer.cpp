@@ -2,6 +2,7 @@
 
 #include "tools/device_writer/device_writer.h"
 #include "tools/device_writer/record_bytes.h"
+#include "tools/device_writer/thumbnail_records.h"
 
 namespace korvida::devicewriter {
 
@@ -33,16 +34,27 @@ Bytes imageContainer(std::uint16_t type, std::uint32_t correlationId, const std:
     return Record("mhod", kStringHeaderLength).set16(12, type).append(image).finish();
 }
 
-Bytes imageRecord(const Photo& photo)
+Bytes imageRecord(const Photo& photo, ThumbnailFiles* files)
 {
     Record record("mhii", 152);
-    record.set32(16, photo.id);
-    std::uint32_t children = 2;
+    record.set32(16, photo.id).set32(40, photo.date);
+    std::uint32_t children = 0;
     if (!photo.name.empty()) {
         record.append(photoStringRecord(1, photo.name));
         ++children;
     }
-    record.append(imageContainer(2, 1019, photo.thumbnail)).append(imageContainer(5, 1, photo.fullResolution));
+    if (photo.thumbnails.empty()) {
+        record.append(imageContainer(2, 1019, photo.thumbnail));
+        ++children;
+    }
+    for (const Thumbnail& thumbnail : photo.thumbnails) {
+        record.append(thumbnailContainer(thumbnail, files));
+        ++children;
+    }
+    if (photo.thumbnails.empty() || !photo.fullResolution.empty()) {
+        record.append(imageContainer(5, 1, photo.fullResolution));
+        ++children;
+    }
     return record.set32(12, children).finish();
 }
 
@@ -62,11 +74,11 @@ Bytes albumRecord(const PhotoAlbum& album, std::uint32_t albumId, bool library)
     return record.finish();
 }
 
-Bytes imageSection(const std::vector<Photo>& photos)
+Bytes imageSection(const std::vector<Photo>& photos, ThumbnailFiles* files)
 {
     std::vector<Bytes> records;
     for (const Photo& photo : photos)
-        records.push_back(imageRecord(photo));
+        records.push_back(imageRecord(photo, files));
     return sectionRecord(1, listRecord("mhli", records.size(), records));
 }
 
@@ -106,12 +118,12 @@ Bytes photoUtf16StringRecord(std::uint16_t type, const std::string& utf8Text)
 }
 
 Bytes photoDatabase(const std::vector<Photo>& photos, const std::vector<PhotoAlbum>& albums,
-                    const PhotoDBLayout& layout)
+                    const PhotoDBLayout& layout, ThumbnailFiles* files)
 {
     std::vector<Bytes> sections;
     for (std::uint32_t index : layout.sectionOrder) {
         if (index == 1)
-            sections.push_back(imageSection(photos));
+            sections.push_back(imageSection(photos, files));
         else if (index == 2)
             sections.push_back(albumSection(photos, albums, layout));
         else if (index == 3)
