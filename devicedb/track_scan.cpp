@@ -5,6 +5,7 @@
 #include "devicedb/file_type.h"
 #include "devicedb/itunesdb_records.h"
 #include "devicedb/tag_set.h"
+#include "devicedb/track_statistics.h"
 
 namespace korvida {
 
@@ -51,6 +52,7 @@ void TrackScan::startRecord(ByteView data, std::size_t p)
     byte1 = byteOrZero(data, p + 16);
     byte2 = byteOrZero(data, p + 17);
     trackNumber = static_cast<std::int8_t>(byteOrZero(data, p + 44));
+    statistics = readTrackStatistics(data, p);
     current = {};
     recordTrack = nullptr;
 }
@@ -100,6 +102,7 @@ void TrackScan::makeTrack(ByteView data, std::size_t p)
     media->setTuneOnCdNr(trackNumber);
     media->setByte1mediaID(byte1);
     media->setByte2mediaID(byte2);
+    media->setStatistics(statistics);
     const bool isMovie = isMovieType(media->getFileType());
     media->setMediaType(isMovie ? InMedia::kMovie : InMedia::kMusic);
     (isMovie ? movie : music) = true;

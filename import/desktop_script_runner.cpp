@@ -72,8 +72,8 @@ std::string entryTitle(const std::string& artist, const std::string& title)
 
 } // namespace
 
-DesktopScriptRunner::DesktopScriptRunner(ImportFolders folders)
-    : folders(std::move(folders)), playlists(joinPath(this->folders.music, "Playlists"))
+DesktopScriptRunner::DesktopScriptRunner(ImportFolders folders, StatisticsTagWriter* tagWriter)
+    : folders(std::move(folders)), playlists(joinPath(this->folders.music, "Playlists")), tagWriter(tagWriter)
 {}
 
 bool DesktopScriptRunner::executeScript(const std::string& source)
@@ -137,6 +137,12 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
         fileName = place.fileName;
     }
     const ImportedFile imported = importFile(*item, folder, fileName, context.playerFolder);
+    // Only a file this import made is changed; one found there from before is the user's.
+    if (imported.outcome == CopyOutcome::copied && context.writeStatistics && tagWriter != nullptr) {
+        const StatisticsTagTexts texts = statisticsTagTexts(item->getStatistics());
+        if (!texts.empty())
+            tagWriter->writeStatisticsTags(imported.path, texts);
+    }
     if (context.itemDone)
         context.itemDone(*item, imported.outcome);
     if (imported.outcome != CopyOutcome::copied && imported.outcome != CopyOutcome::skipped)

@@ -6,6 +6,7 @@
 
 #include "import/playlist_shelf.h"
 #include "import/script_statements.h"
+#include "import/statistics_tags.h"
 #include "import/user_folders.h"
 #include "platform/desktop.h"
 
@@ -18,7 +19,9 @@ namespace korvida {
 
 class DesktopScriptRunner final : public ScriptRunner {
 public:
-    explicit DesktopScriptRunner(ImportFolders folders);
+    // `tagWriter`, when given, writes the player's statistics into copied tunes whose
+    // import asks for it.
+    explicit DesktopScriptRunner(ImportFolders folders, StatisticsTagWriter* tagWriter = nullptr);
 
     // With no player items a script can only make playlists.
     bool executeScript(const std::string& source) override;
@@ -40,6 +43,7 @@ private:
 
     ImportFolders folders;
     PlaylistShelf playlists;
+    StatisticsTagWriter* tagWriter;
 };
 
 } // namespace korvida

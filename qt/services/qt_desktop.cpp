@@ -48,7 +48,8 @@ std::string standardFolder(QStandardPaths::StandardLocation location)
 QtScriptRunner::QtScriptRunner()
     : runner(ImportFolders{standardFolder(QStandardPaths::MusicLocation),
                            standardFolder(QStandardPaths::MoviesLocation),
-                           standardFolder(QStandardPaths::PicturesLocation)})
+                           standardFolder(QStandardPaths::PicturesLocation)},
+             &tagWriter)
 {}
 
 bool QtScriptRunner::executeScript(const std::string& source)

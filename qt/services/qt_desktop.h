@@ -7,6 +7,7 @@
 
 #include "import/desktop_script_runner.h"
 #include "platform/desktop.h"
+#include "qt/services/tag_statistics.h"
 
 class QWidget;
 
@@ -30,6 +31,7 @@ public:
     bool executeImportScript(const std::string& source, const ScriptContext& context) override;
 
 private:
+    TagLibStatisticsWriter tagWriter;
     DesktopScriptRunner runner;
 };
 
