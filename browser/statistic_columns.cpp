@@ -28,7 +28,7 @@ std::int64_t sortValue(const TuneStatistics& statistics, Statistic statistic)
 {
     constexpr std::int64_t kNone = -1;
     switch (statistic) {
-    case Statistic::Rating: return statistics.rating.value_or(kNone);
+    case Statistic::Rating: return statistics.rating ? *statistics.rating : kNone;
     case Statistic::PlayCount: return statistics.playCount ? *statistics.playCount : kNone;
     case Statistic::SkipCount: return statistics.skipCount ? *statistics.skipCount : kNone;
     // Dates are kept as seconds since 1904, which order like the dates; 0 is no date.
