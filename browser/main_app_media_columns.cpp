@@ -15,7 +15,8 @@ bool isMediaTable(BrowserTable table)
     return table == BrowserTable::Media || table == BrowserTable::MediaFullScreen;
 }
 
-// The identifiers of the columns shown, as the defaults keep them: "rating,playCount".
+// The identifiers of the columns shown, as the defaults keep them: "rating playCount" (a
+// comma would make the settings file read the text as a list).
 std::string shownColumnsText(const TableView& table)
 {
     std::string text;
@@ -23,7 +24,7 @@ std::string shownColumnsText(const TableView& table)
         if (!column->isUserHideable() || column->isHidden())
             continue;
         if (!text.empty())
-            text += ',';
+            text += ' ';
         text += column->identifier();
     }
     return text;
@@ -33,7 +34,7 @@ bool listed(const std::string& text, const std::string& identifier)
 {
     std::size_t start = 0;
     while (start <= text.size()) {
-        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::size_t end = std::min(text.find(' ', start), text.size());
         if (text.compare(start, end - start, identifier) == 0)
             return true;
         start = end + 1;

@@ -12,7 +12,7 @@ namespace {
 constexpr int kStars = 5;
 constexpr int kPerStar = 20;
 
-// The date and time in the user's time zone, to the minute.
+// The day in the user's time zone; narrow enough for a table column.
 std::string localDateText(std::int64_t unixSeconds)
 {
     const auto moment = static_cast<std::time_t>(unixSeconds);
@@ -20,7 +20,7 @@ std::string localDateText(std::int64_t unixSeconds)
     if (localtime_r(&moment, &parts) == nullptr)
         return {};
     char text[32];
-    return std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &parts) > 0 ? text : "";
+    return std::strftime(text, sizeof text, "%Y-%m-%d", &parts) > 0 ? text : "";
 }
 
 // The value a statistic sorts by; no value sorts below every value.

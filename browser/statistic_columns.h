@@ -32,15 +32,15 @@ inline constexpr StatisticColumn kStatisticColumns[] = {
     {"rating", "Rating", Statistic::Rating},              // as stars
     {"playCount", "Plays", Statistic::PlayCount},         // as a number
     {"skipCount", "Skips", Statistic::SkipCount},         // as a number
-    {"lastPlayed", "Last Played", Statistic::LastPlayed}, // local date and time
-    {"dateAdded", "Date Added", Statistic::DateAdded},    // local date and time
+    {"lastPlayed", "Last Played", Statistic::LastPlayed}, // local day
+    {"dateAdded", "Date Added", Statistic::DateAdded},    // local day
 };
 
 // The statistic a column identifier names, if any.
 std::optional<Statistic> statisticOf(std::string_view identifier);
 
 // A cell of a statistic column: the rating as stars, the counts as numbers, the dates as
-// local date and time; nothing where the player keeps no value.
+// local days; nothing where the player keeps no value.
 CellValue statisticValue(const TuneStatistics& statistics, Statistic statistic);
 
 // The rating (0 to 100, 20 a star) as five stars, the filled ones first: 60 is "★★★☆☆". A

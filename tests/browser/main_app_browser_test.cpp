@@ -330,7 +330,7 @@ TEST_F(MainAppBrowser, StatisticColumnsShowStarsSortByValueAndKeepWhatIsShown)
     setenv("TZ", "UTC", 1);
     tzset();
     EXPECT_EQ(app.tableViewObjectValueForTableColumn(media, column(media, "lastPlayed"), 0),
-              korvida::CellValue(std::string("2020-09-13 12:26")));
+              korvida::CellValue(std::string("2020-09-13")));
     zone.empty() ? unsetenv("TZ") : setenv("TZ", zone.c_str(), 1);
     tzset();
 
