@@ -93,6 +93,10 @@ public:
     // The search field's action; the field itself is the outlet `searchField`.
     void searchFieldAction(korvida::TextField* sender);
     void tableViewDidClickTableColumn(korvida::TableView* table, korvida::TableColumn* column);
+    // The user showed or hid a media-table column: both media tables follow, and the
+    // columns shown are kept in the user's defaults.
+    void tableViewDidChangeColumnVisibility(korvida::TableView* table, korvida::TableColumn* column);
+    void loadShownMediaColumns();
     int numberOfRowsInTableView(const korvida::TableView& table) override;
     korvida::CellValue tableViewObjectValueForTableColumn(const korvida::TableView& table,
                                                           const korvida::TableColumn& column, int row) override;
@@ -315,6 +319,7 @@ public:
     std::unique_ptr<korvida::Button> trackNumberTagg;
     std::unique_ptr<korvida::Button> iTunes_iPhotoImportTagg;
     std::unique_ptr<korvida::Button> diskImportTagg;
+    std::unique_ptr<korvida::Button> writeStatisticsTagg;
     std::unique_ptr<korvida::Button> closePreferences;
 
     // Import sheet.

@@ -2,6 +2,7 @@
 // controller with its kind, columns, tags and starting frame. The desktop binding mirrors
 // these objects into widgets; tests use them as they are.
 #include "app/main_app.h"
+#include "browser/statistic_columns.h"
 
 using korvida::Button;
 using korvida::ButtonKind;
@@ -45,7 +46,8 @@ TableColumn& addColumn(TableView& table, const std::string& identifier, const st
     return table.addTableColumn(std::make_unique<TableColumn>(identifier, title, kind, editable));
 }
 
-// A media table: the tag box, then name, artist, album and genre. Several rows can be
+// A media table: the tag box, then name, artist, album and genre, then the tunes'
+// statistics, hidden until the user shows them from the header's menu. Several rows can be
 // selected, so that the tag buttons act on all of them.
 std::unique_ptr<TableView> makeMediaTable(TableColumn** artist = nullptr, TableColumn** album = nullptr)
 {
@@ -60,6 +62,11 @@ std::unique_ptr<TableView> makeMediaTable(TableColumn** artist = nullptr, TableC
     if (album != nullptr)
         *album = &albumAdded;
     addColumn(*table, "genere", "Genre");
+    for (const korvida::StatisticColumn& statistic : korvida::kStatisticColumns) {
+        TableColumn& column = addColumn(*table, statistic.identifier, statistic.title);
+        column.setHidden(true);
+        column.setUserHideable(true);
+    }
     return table;
 }
 
@@ -141,15 +148,18 @@ void MainApp::buildMainWindow()
 
 void MainApp::buildSheets()
 {
-    // Preferences sheet: two check boxes and the pair of import alternatives.
-    preferencesPanel = makePanel("Preferences", makeRect(0, 0, 360, 200));
-    fadingWindowsTagg = makeButton(ButtonKind::CheckBox, "Fade windows", makeRect(20, 150, 320, 20));
+    // Preferences sheet: two check boxes, the pair of import alternatives and what the import
+    // writes into the copies.
+    preferencesPanel = makePanel("Preferences", makeRect(0, 0, 380, 230));
+    fadingWindowsTagg = makeButton(ButtonKind::CheckBox, "Fade windows", makeRect(20, 180, 340, 20));
     trackNumberTagg = makeButton(ButtonKind::CheckBox, "Track number in front of copied names",
-                                 makeRect(20, 120, 320, 20));
-    diskImportTagg = makeButton(ButtonKind::CheckBox, "Copy into a folder", makeRect(20, 90, 320, 20));
+                                 makeRect(20, 150, 340, 20));
+    diskImportTagg = makeButton(ButtonKind::CheckBox, "Copy into a folder", makeRect(20, 120, 340, 20));
     iTunes_iPhotoImportTagg = makeButton(ButtonKind::CheckBox, "Import into Music, Videos and Pictures",
-                                         makeRect(20, 60, 320, 20));
-    closePreferences = makeButton(ButtonKind::Push, "OK", makeRect(270, 15, 70, 24));
+                                         makeRect(20, 90, 340, 20));
+    writeStatisticsTagg = makeButton(ButtonKind::CheckBox, "Write ratings and play counts into imported tunes",
+                                     makeRect(20, 60, 340, 20));
+    closePreferences = makeButton(ButtonKind::Push, "OK", makeRect(290, 15, 70, 24));
 
     // Import sheet.
     whereToImportPanel = makePanel("Import", makeRect(0, 0, 420, 360));

@@ -57,6 +57,7 @@ void forEachOutlet(App& app, Visit&& visit)
     visit("trackNumberTagg", *app.trackNumberTagg);
     visit("diskImportTagg", *app.diskImportTagg);
     visit("iTunes_iPhotoImportTagg", *app.iTunes_iPhotoImportTagg);
+    visit("writeStatisticsTagg", *app.writeStatisticsTagg);
     visit("closePreferences", *app.closePreferences);
 
     // The import sheet.

@@ -5,10 +5,12 @@
 using korvida::kFadeWindowsKey;
 using korvida::kSaveWithTrackNumberKey;
 using korvida::kWhereToImportKey;
+using korvida::kWriteStatisticsKey;
 
 void MainApp::setFactoryDefaults()
 {
-    defaults.registerDefaults({{kFadeWindowsKey, "0"}, {kSaveWithTrackNumberKey, "1"}, {kWhereToImportKey, "0"}});
+    defaults.registerDefaults(
+        {{kFadeWindowsKey, "0"}, {kSaveWithTrackNumberKey, "1"}, {kWhereToImportKey, "0"}, {kWriteStatisticsKey, "0"}});
 }
 
 void MainApp::loadDefaults()
@@ -16,8 +18,10 @@ void MainApp::loadDefaults()
     state.fadeWindows = defaults.integerForKey(kFadeWindowsKey);
     state.saveWithTrackNumber = defaults.integerForKey(kSaveWithTrackNumberKey);
     state.whereToImport = defaults.integerForKey(kWhereToImportKey);
+    state.writeStatistics = defaults.integerForKey(kWriteStatisticsKey);
     if (defaults.objectForKey(korvida::kBrowserWidthKey))
         browserWidth = static_cast<float>(defaults.integerForKey(korvida::kBrowserWidthKey));
+    loadShownMediaColumns();
 }
 
 void MainApp::saveDefaults()
@@ -25,6 +29,7 @@ void MainApp::saveDefaults()
     defaults.setIntegerForKey(state.fadeWindows, kFadeWindowsKey);
     defaults.setIntegerForKey(state.saveWithTrackNumber, kSaveWithTrackNumberKey);
     defaults.setIntegerForKey(state.whereToImport, kWhereToImportKey);
+    defaults.setIntegerForKey(state.writeStatistics, kWriteStatisticsKey);
 }
 
 void MainApp::openPreferencesButton(korvida::Button* /*sender*/)
@@ -33,6 +38,7 @@ void MainApp::openPreferencesButton(korvida::Button* /*sender*/)
     trackNumberTagg->setState(state.saveWithTrackNumber);
     iTunes_iPhotoImportTagg->setState(state.whereToImport);
     diskImportTagg->setState(state.whereToImport == 0 ? 1 : 0);
+    writeStatisticsTagg->setState(state.writeStatistics);
     preferencesPanel->beginSheet(*mainWindow);
 }
 
@@ -42,6 +48,7 @@ void MainApp::closePreferencesButton(korvida::Button* /*sender*/)
     state.whereToImport = iTunes_iPhotoImportTagg->state();
     state.fadeWindows = fadingWindowsTagg->state();
     state.saveWithTrackNumber = trackNumberTagg->state();
+    state.writeStatistics = writeStatisticsTagg->state();
     saveDefaults();
     preferencesPanel->endSheet();
 }

@@ -1,5 +1,6 @@
 // Connects the browser's controls to their operations: type buttons, the tables of both
-// windows (clicks and header clicks), the search field and the tag buttons.
+// windows (clicks, header clicks and the media tables' column menus), the search field and
+// the tag buttons.
 #include "app/main_app.h"
 
 using korvida::Button;
@@ -29,4 +30,7 @@ void MainApp::connectBrowser()
                              playListTableViewFullScreen.get(), iTunesPlayListsTableView.get()})
         table->setHeaderAction(
             [this](TableView& sender, TableColumn& column) { tableViewDidClickTableColumn(&sender, &column); });
+    for (TableView* table : {mediaTableView.get(), mediaTableViewFullScreen.get()})
+        table->setColumnVisibilityAction(
+            [this](TableView& sender, TableColumn& column) { tableViewDidChangeColumnVisibility(&sender, &column); });
 }

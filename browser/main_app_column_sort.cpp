@@ -4,6 +4,7 @@
 #include "browser/column_rows.h"
 #include "browser/main_app_browser_views.h"
 #include "browser/media_compare.h"
+#include "browser/statistic_columns.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ void MainApp::tableViewDidClickTableColumn(korvida::TableView* table, korvida::T
     case korvida::BrowserTable::MediaFullScreen:
         if (const auto order = mediaOrderFor(column->identifier(), flag))
             korvida::sortMedias(medias, *order);
+        else if (const auto statistic = korvida::statisticOf(column->identifier()))
+            korvida::sortMediasByStatistic(medias, *statistic, flag);
         else
             sorted = false;
         break;

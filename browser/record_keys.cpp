@@ -1,5 +1,6 @@
 #include "browser/record_keys.h"
 
+#include "browser/statistic_columns.h"
 #include "library/in_media.h"
 #include "library/play_list.h"
 
@@ -42,6 +43,8 @@ CellValue valueForKey(const InMedia& media, std::string_view key)
         return media.getMediaType();
     if (key == "tuneOnCdNr")
         return media.getTuneOnCdNr();
+    if (const auto statistic = statisticOf(key))
+        return statisticValue(media.getStatistics(), *statistic);
     return {};
 }
 

@@ -1,11 +1,13 @@
 #include "cli/library_json.h"
 
+#include <charconv>
 #include <optional>
 #include <ostream>
 #include <sstream>
 #include <unordered_map>
 
 #include "cli/json_text.h"
+#include "cli/utc_time_text.h"
 #include "library/library.h"
 
 namespace korvida::cli {
@@ -21,15 +23,20 @@ void appendText(std::string& out, std::string_view key, std::string_view text)
     appendJsonString(out, text);
 }
 
+void appendNull(std::string& out, std::string_view key)
+{
+    out += '"';
+    out += key;
+    out += "\": null";
+}
+
 void appendOptionalText(std::string& out, std::string_view key, const std::optional<std::string>& text)
 {
     if (text) {
         appendText(out, key, *text);
         return;
     }
-    out += '"';
-    out += key;
-    out += "\": null";
+    appendNull(out, key);
 }
 
 void appendNumber(std::string& out, std::string_view key, long long number)
@@ -53,6 +60,49 @@ void appendPictureSource(std::string& out, const InMedia& item)
     appendNumber(out, "width", picture.width);
     out += ", ";
     appendNumber(out, "height", picture.height);
+}
+
+template <class Number>
+void appendOptionalNumber(std::string& out, std::string_view key, const std::optional<Number>& number)
+{
+    if (number)
+        appendNumber(out, key, *number);
+    else
+        appendNull(out, key);
+}
+
+void appendOptionalTime(std::string& out, std::string_view key, const std::optional<std::int64_t>& unixSeconds)
+{
+    if (unixSeconds)
+        appendText(out, key, utcTimeText(*unixSeconds));
+    else
+        appendNull(out, key);
+}
+
+// The rating in stars, 0 to 5; a rating between two stars keeps its fraction (50 is 2.5).
+void appendStars(std::string& out, const std::optional<std::uint8_t>& rating)
+{
+    if (!rating) {
+        appendNull(out, "rating");
+        return;
+    }
+    out += "\"rating\": ";
+    char text[32];
+    const auto written = std::to_chars(std::begin(text), std::end(text), *rating / 20.0);
+    out.append(text, written.ptr);
+}
+
+void appendStatistics(std::string& out, const TuneStatistics& statistics)
+{
+    appendStars(out, statistics.rating);
+    out += ", ";
+    appendOptionalNumber(out, "playCount", statistics.playCount);
+    out += ", ";
+    appendOptionalNumber(out, "skipCount", statistics.skipCount);
+    out += ", ";
+    appendOptionalTime(out, "lastPlayed", statistics.lastPlayed());
+    out += ", ";
+    appendOptionalTime(out, "dateAdded", statistics.dateAdded());
 }
 
 void appendItem(std::string& out, const InMedia& item)
@@ -80,6 +130,8 @@ void appendItem(std::string& out, const InMedia& item)
     out += ", ";
     appendOptionalText(out, "nameWithType", item.getNameWithType());
     appendPictureSource(out, item);
+    out += ", ";
+    appendStatistics(out, item.getStatistics());
     out += '}';
 }
 

@@ -5,6 +5,7 @@
 #include "devicedb/file_type.h"
 #include "devicedb/itunesdb_records.h"
 #include "devicedb/tag_set.h"
+#include "devicedb/track_statistics.h"
 
 namespace korvida {
 
@@ -53,6 +54,7 @@ void TrackScan::startRecord(ByteView data, std::size_t p)
     trackNumber = static_cast<std::int8_t>(byteOrZero(data, p + 44));
     // The ID of the tune's image record in the artwork database, in headers long enough.
     artworkId = le32At(data, p + 4) >= 356 ? le32At(data, p + 352) : 0;
+    statistics = readTrackStatistics(data, p);
     current = {};
     recordTrack = nullptr;
 }
@@ -103,6 +105,7 @@ void TrackScan::makeTrack(ByteView data, std::size_t p)
     media->setByte1mediaID(byte1);
     media->setByte2mediaID(byte2);
     media->setArtworkId(artworkId);
+    media->setStatistics(statistics);
     const bool isMovie = isMovieType(media->getFileType());
     media->setMediaType(isMovie ? InMedia::kMovie : InMedia::kMusic);
     (isMovie ? movie : music) = true;

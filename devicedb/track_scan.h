@@ -59,6 +59,7 @@ private:
     std::uint8_t byte2 = 0;
     int trackNumber = 0;
     std::uint32_t artworkId = 0;
+    TuneStatistics statistics; // kept, like the short ID, for a track without a header of its own
     bool movie = false;
     bool music = false;
 };

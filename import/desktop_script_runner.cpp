@@ -71,10 +71,12 @@ std::string entryTitle(const std::string& artist, const std::string& title)
 
 } // namespace
 
-DesktopScriptRunner::DesktopScriptRunner(ImportFolders folders, DestinationFileSystem& fileSystem)
+DesktopScriptRunner::DesktopScriptRunner(ImportFolders folders, DestinationFileSystem& fileSystem,
+                                         StatisticsTagWriter* tagWriter)
     : folders(std::move(folders)),
       fileSystem(fileSystem),
-      playlists(joinPath(this->folders.music, "Playlists"), fileSystem)
+      playlists(joinPath(this->folders.music, "Playlists"), fileSystem),
+      tagWriter(tagWriter)
 {}
 
 bool DesktopScriptRunner::executeScript(const std::string& source)
@@ -145,6 +147,12 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
                           musicMovieFileName(title, item->getFileType(), item->getTuneOnCdNr(), true));
     const ImportedFile imported = importFile(*item, film ? folders.videos : folders.music, place, context.playerFolder,
                                              fileSystem);
+    // Only a file this import made is changed; one found there from before is the user's.
+    if (imported.outcome == CopyOutcome::copied && context.writeStatistics && tagWriter != nullptr) {
+        const StatisticsTagTexts texts = statisticsTagTexts(item->getStatistics());
+        if (!texts.empty())
+            tagWriter->writeStatisticsTags(imported.path, texts);
+    }
     if (context.itemDone)
         context.itemDone(*item, imported.outcome);
     if (imported.outcome != CopyOutcome::copied && imported.outcome != CopyOutcome::skipped)

@@ -6,6 +6,7 @@
 
 #include "import/playlist_shelf.h"
 #include "import/script_statements.h"
+#include "import/statistics_tags.h"
 #include "import/user_folders.h"
 #include "platform/desktop.h"
 
@@ -20,7 +21,10 @@ namespace korvida {
 
 class DesktopScriptRunner final : public ScriptRunner {
 public:
-    explicit DesktopScriptRunner(ImportFolders folders, DestinationFileSystem& fileSystem = localFileSystem());
+    // `tagWriter`, when given, writes the player's statistics into copied tunes whose
+    // import asks for it.
+    explicit DesktopScriptRunner(ImportFolders folders, DestinationFileSystem& fileSystem = localFileSystem(),
+                                 StatisticsTagWriter* tagWriter = nullptr);
 
     // With no player items a script can only name playlists.
     bool executeScript(const std::string& source) override;
@@ -45,6 +49,7 @@ private:
     ImportFolders folders;
     DestinationFileSystem& fileSystem;
     PlaylistShelf playlists;
+    StatisticsTagWriter* tagWriter;
 };
 
 } // namespace korvida

@@ -10,7 +10,8 @@ namespace {
 
 ScriptContext contextOf(const ImportRun& run)
 {
-    return ScriptContext{run.items, run.playLists, run.itemDone, &run.importStopped, run.playerFolder};
+    return ScriptContext{run.items,          run.playLists,    run.itemDone,
+                         &run.importStopped, run.playerFolder, run.writeStatistics};
 }
 
 // Takes `item` off the queue for the run; one cancelled while it waited is counted so.

@@ -31,6 +31,8 @@ struct ImportRun {
     std::function<void()> updateMediaTableView;
     // Files are read only from inside this folder; empty: no check (items made by hand).
     std::string playerFolder{};
+    // Whether the copies of tunes get the player's rating and play count in their tags.
+    bool writeStatistics = false;
 };
 
 struct ImportQueued {

@@ -95,7 +95,8 @@ korvida::ImportRun MainApp::importRun()
                               services.scripts,
                               {},
                               [this] { services.mainThread.post([this] { updateMediaTableView(); }); },
-                              state.iPodPath};
+                              state.iPodPath,
+                              state.writeStatistics == 1};
 }
 
 void MainApp::doiTunes_iPhotoImport(bool toMusic, bool toPhotos)

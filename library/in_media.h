@@ -10,6 +10,8 @@
 
 #include "library/stored_picture.h"
 
+#include "library/tune_statistics.h"
+
 // One tune, movie or photo of the opened player.
 //
 // The copy-state fields (flags, size and position) are written by the copy and import
@@ -106,6 +108,10 @@ public:
     bool getTaged() const { return taged.load(std::memory_order_relaxed); }
     void setTaged(bool value) { taged.store(value, std::memory_order_relaxed); }
 
+    // Set while the item is read, before other threads see it.
+    const TuneStatistics& getStatistics() const { return statistics; }
+    void setStatistics(const TuneStatistics& value) { statistics = value; }
+
     std::uint8_t getByte1mediaID() const { return byte1mediaID; }
     void setByte1mediaID(std::uint8_t value) { byte1mediaID = value; }
     std::uint8_t getByte2mediaID() const { return byte2mediaID; }
@@ -154,6 +160,7 @@ private:
     int mediaType = 0;
     int tuneOnCdNr = 0;
     std::atomic<bool> taged{false};
+    TuneStatistics statistics;
     std::uint8_t byte1mediaID = 0;
     std::uint8_t byte2mediaID = 0;
     std::uint32_t artworkId = 0;

@@ -21,6 +21,8 @@ struct ProcessState {
     std::atomic<int> fadeWindows{0};
     std::atomic<int> saveWithTrackNumber{0};
     std::atomic<int> whereToImport{0};
+    // 1 = imported tunes get the player's rating and play count written into their tags.
+    std::atomic<int> writeStatistics{0};
 
     std::vector<std::unique_ptr<PlayList>> playLists;
     std::vector<std::unique_ptr<PlayList>> iTunesImportPlaylists;

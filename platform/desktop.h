@@ -41,6 +41,8 @@ struct ScriptContext {
     // The player's folder: an item's file that lies outside it (a link on the player to a
     // file of the user's) is never read. Empty: no check.
     std::string playerFolder{};
+    // Whether the copies of tunes get the player's rating and play count in their tags.
+    bool writeStatistics = false;
 };
 
 // A file that a run meant to write and could not, and why.

@@ -19,8 +19,8 @@ enum class CellKind {
 };
 
 // One column of a table: the identifier by which cells read their record's property, the
-// header title, the kind of cell it draws, whether its cells can be edited, and its sort
-// direction memory.
+// header title, the kind of cell it draws, whether its cells can be edited, its sort
+// direction memory, and whether it is hidden and may be shown or hidden by the user.
 class TableColumn : public Control {
 public:
     explicit TableColumn(std::string identifier, std::string headerTitle = {}, CellKind kind = CellKind::Text,
@@ -43,6 +43,20 @@ public:
     CellKind kind() const { return cellKind; }
     bool isEditable() const { return cellsEditable; }
 
+    // A hidden column keeps its place among the columns but is not drawn.
+    bool isHidden() const { return hidden; }
+    void setHidden(bool value)
+    {
+        if (hidden == value)
+            return;
+        hidden = value;
+        notify(Change::Visibility);
+    }
+
+    // Whether the header's menu offers the column to be shown and hidden.
+    bool isUserHideable() const { return userHideable; }
+    void setUserHideable(bool value) { userHideable = value; }
+
     const std::optional<SortDescriptor>& sortDescriptorPrototype() const { return prototype; }
     void setSortDescriptorPrototype(std::optional<SortDescriptor> value) { prototype = std::move(value); }
 
@@ -52,6 +66,8 @@ private:
     std::optional<SortDescriptor> prototype;
     CellKind cellKind;
     bool cellsEditable;
+    bool hidden = false;
+    bool userHideable = false;
 };
 
 } // namespace korvida

@@ -114,4 +114,11 @@ void TableView::performHeaderClick(TableColumn& column)
         headerClickAction(*this, column);
 }
 
+void TableView::performColumnVisibilityChange(TableColumn& column, bool hidden)
+{
+    column.setHidden(hidden);
+    if (columnVisibilityAction)
+        columnVisibilityAction(*this, column);
+}
+
 } // namespace korvida

@@ -57,11 +57,14 @@ public:
     void setAction(Action value) { clickAction = std::move(value); }
     void setDoubleAction(Action value) { doubleClickAction = std::move(value); }
     void setHeaderAction(HeaderAction value) { headerClickAction = std::move(value); }
+    void setColumnVisibilityAction(HeaderAction value) { columnVisibilityAction = std::move(value); }
 
     // The user's clicks, sent after the binding has set the selection they made.
     void performClick();
     void performDoubleClick();
     void performHeaderClick(TableColumn& column);
+    // The user showed or hid a column from the header's menu.
+    void performColumnVisibilityChange(TableColumn& column, bool hidden);
 
 private:
     void clampSelection();
@@ -72,6 +75,7 @@ private:
     Action clickAction;
     Action doubleClickAction;
     HeaderAction headerClickAction;
+    HeaderAction columnVisibilityAction;
     TableColumn* indicatorColumn = nullptr;
     bool indicatorAscending = true;
     int lastSelected = -1;

@@ -9,6 +9,7 @@
 
 #include "qt/binding/binder.h"
 #include "qt/binding/mirroring_guard.h"
+#include "qt/binding/table_header_menu.h"
 #include "qt/binding/table_keys.h"
 #include "qt/binding/table_model.h"
 #include "qt/binding/view_binding.h"
@@ -154,9 +155,16 @@ void Binder::bindTableView(TableView& table, QTableView* widget, FlippedContaine
                           {Change::Reload, Change::Frame, Change::Visibility, Change::Content});
     DataSourceTableModel* model = binding->tableModel();
     for (const auto& column : table.tableColumns()) {
-        column->setObserver([model](Change) { model->refreshHeaders(); });
+        column->setObserver([model, widget, &table](Change change) {
+            if (change == Change::Visibility)
+                showHiddenColumns(table, widget);
+            else
+                model->refreshHeaders();
+        });
         bound.append(column.get());
     }
+    showHiddenColumns(table, widget);
+    addColumnMenu(table, widget);
     connect(widget->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [binding] { binding->userSelected(); });
     connect(widget, &QTableView::clicked, this, [&table] { table.performClick(); });

@@ -60,6 +60,7 @@ void InterfaceBuilder::buildPreferences(MainInterface& ui)
     QAbstractButton* disk = radio(*app.diskImportTagg, content);
     QAbstractButton* import = radio(*app.iTunes_iPhotoImportTagg, content);
     alternatives(*app.diskImportTagg, disk, *app.iTunes_iPhotoImportTagg, import);
+    button(*app.writeStatisticsTagg, content);
     button(*app.closePreferences, content)->setProperty("accent", true);
 }
 

@@ -49,7 +49,8 @@ std::string standardFolder(QStandardPaths::StandardLocation location)
 QtScriptRunner::QtScriptRunner()
     : runner(ImportFolders{standardFolder(QStandardPaths::MusicLocation),
                            standardFolder(QStandardPaths::MoviesLocation),
-                           standardFolder(QStandardPaths::PicturesLocation)})
+                           standardFolder(QStandardPaths::PicturesLocation)},
+             localFileSystem(), &tagWriter)
 {}
 
 bool QtScriptRunner::executeScript(const std::string& source)

@@ -7,6 +7,7 @@
 
 #include "import/desktop_script_runner.h"
 #include "platform/desktop.h"
+#include "qt/services/tag_statistics.h"
 
 class QWidget;
 
@@ -32,6 +33,7 @@ public:
     std::optional<std::string> folderOnPlayer(const std::string& playerFolder) const override;
 
 private:
+    TagLibStatisticsWriter tagWriter;
     DesktopScriptRunner runner;
 };
 

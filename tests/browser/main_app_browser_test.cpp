@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+
 #include "app/main_app.h"
 #include "support/fake_services.h"
 #include "test_library.h"
@@ -286,6 +289,61 @@ TEST_F(MainAppBrowser, HeaderClicksAlternateDirectionAndKeepAllFirst)
     playLists.performHeaderClick(column(playLists, "listName"));
     EXPECT_TRUE(column(playLists, "listName").sortDescriptorPrototype()->ascending);
     EXPECT_EQ(app.state.playLists[1]->getCleanListName(), "Mix");
+}
+
+TEST_F(MainAppBrowser, StatisticColumnsShowStarsSortByValueAndKeepWhatIsShown)
+{
+    openMixedLibrary();
+    const auto rate = [this](int item, std::uint8_t rating, std::uint32_t lastPlayed) {
+        TuneStatistics statistics;
+        statistics.rating = rating;
+        statistics.playCount = 3;
+        statistics.lastPlayedSince1904 = lastPlayed;
+        app.mediasVisible[item]->setStatistics(statistics);
+    };
+    rate(0, 40, 0);
+    rate(1, 100, 3682844800); // 2020-09-13 12:26:40 UTC
+    rate(2, 80, 0);
+    rate(3, 60, 0);
+    rate(4, 20, 0); // the photo has no statistics
+    app.allButton(nullptr);
+    TableView& media = *app.mediaTableView;
+    for (TableView* table : {app.mediaTableView.get(), app.mediaTableViewFullScreen.get()}) {
+        EXPECT_TRUE(column(*table, "rating").isHidden());
+        EXPECT_TRUE(column(*table, "dateAdded").isUserHideable());
+        EXPECT_FALSE(column(*table, "name").isUserHideable());
+    }
+
+    // Highest first on the first click, items with no value last; then the other way.
+    media.performHeaderClick(column(media, "rating"));
+    EXPECT_EQ(namesOf(app.medias), (Names{"Rock X 1", "Jazz X", "Rock Y", "Rock X 2", "Film", "Beach"}));
+    EXPECT_FALSE(media.sortIndicatorAscending());
+    media.performHeaderClick(column(media, "rating"));
+    EXPECT_EQ(namesOf(app.medias), (Names{"Beach", "Film", "Rock X 2", "Rock Y", "Jazz X", "Rock X 1"}));
+    media.performHeaderClick(column(media, "lastPlayed"));
+    EXPECT_EQ(app.medias.front()->getCleanName(), "Rock X 1");
+
+    EXPECT_EQ(app.tableViewObjectValueForTableColumn(media, column(media, "rating"), 0),
+              korvida::CellValue(std::string("★★★★★")));
+    EXPECT_EQ(app.tableViewObjectValueForTableColumn(media, column(media, "playCount"), 0), korvida::CellValue(3));
+    EXPECT_EQ(app.tableViewObjectValueForTableColumn(media, column(media, "skipCount"), 0), korvida::CellValue());
+    const std::string zone = std::getenv("TZ") ? std::getenv("TZ") : "";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    EXPECT_EQ(app.tableViewObjectValueForTableColumn(media, column(media, "lastPlayed"), 0),
+              korvida::CellValue(std::string("2020-09-13")));
+    zone.empty() ? unsetenv("TZ") : setenv("TZ", zone.c_str(), 1);
+    tzset();
+
+    // Shown from one table's menu: both tables show it, and the next start does too.
+    media.performColumnVisibilityChange(column(media, "playCount"), false);
+    media.performColumnVisibilityChange(column(media, "rating"), false);
+    EXPECT_FALSE(column(*app.mediaTableViewFullScreen, "rating").isHidden());
+    MainApp next(fakes.services());
+    next.loadDefaults();
+    EXPECT_FALSE(column(*next.mediaTableView, "rating").isHidden());
+    EXPECT_FALSE(column(*next.mediaTableViewFullScreen, "playCount").isHidden());
+    EXPECT_TRUE(column(*next.mediaTableView, "skipCount").isHidden());
 }
 
 TEST_F(MainAppBrowser, CellValuesEditsAndColoursFollowTheTables)

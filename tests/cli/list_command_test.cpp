@@ -50,6 +50,12 @@ writer::Device smallDevice()
     writer::Device device;
     device.tracks = {track("Say \"Sjøbris\"", ":iPod_Control:Music:F00:ABCD.mp3", 0x10203, 3),
                      track("Sunrise", ":iPod_Control:Music:F01:WXYZ.m4v", 7, 1)};
+    // Three stars, four plays; the dates in seconds since 1904 (2020-09-13 12:26:40 and
+    // 2017-07-14 02:40:00 UTC). The writer's track header is too short for the skip count.
+    device.tracks[0].rating = 60;
+    device.tracks[0].playCount = 4;
+    device.tracks[0].lastPlayed = 3682844800;
+    device.tracks[0].dateAdded = 3582844800;
     device.playlists = {{"Road trip", {7, 0x10203, 0x10203}}, {"Ghosts", {99}}};
     device.withPhotos = true;
     writer::Photo photo;
@@ -136,17 +142,20 @@ TEST_F(ListCommand, JsonGivesEveryItemAndPlaylistMembersAsIndexes)
         R"("fileType": "mp3", "path": ")" +
         music +
         R"(/F00/ABCD.mp3", "mediaType": 2, "tuneOnCdNr": 3, )"
-        R"("shortId": 515, "day": null, "nameWithType": null}, )"
+        R"("shortId": 515, "day": null, "nameWithType": null, "rating": 3, "playCount": 4, "skipCount": null, )"
+        R"("lastPlayed": "2020-09-13T12:26:40Z", "dateAdded": "2017-07-14T02:40:00Z"}, )"
         R"({"name": "Sunrise", "artist": "Aurora Quartet", "album": "Polar Nights", "genere": "Ambient", )"
         R"("fileType": "m4v", "path": ")" +
         music +
         R"(/F01/WXYZ.m4v", "mediaType": 1, "tuneOnCdNr": 1, )"
-        R"("shortId": 7, "day": null, "nameWithType": null}, )"
+        R"("shortId": 7, "day": null, "nameWithType": null, "rating": 0, "playCount": 0, "skipCount": null, )"
+        R"("lastPlayed": null, "dateAdded": null}, )"
         R"({"name": "IMG_0101.JPG", "artist": "2006", "album": "07", "genere": "Photos", "fileType": "JPG", )"
         R"("path": ")" +
         root() +
         R"(/Photos/Full Resolution/2006/07/14/IMG_0101.JPG", "mediaType": 3, )"
-        R"("tuneOnCdNr": 0, "shortId": 5, "day": "14", "nameWithType": "IMG_0101.JPG"}], )"
+        R"("tuneOnCdNr": 0, "shortId": 5, "day": "14", "nameWithType": "IMG_0101.JPG", "rating": null, )"
+        R"("playCount": null, "skipCount": null, "lastPlayed": null, "dateAdded": null}], )"
         R"("playlists": [{"name": "Music/Movies", "isSubList": true, "members": []}, )"
         R"({"name": "Road trip", "isSubList": false, "members": [1, 0, 0]}, )"
         R"({"name": "Photos", "isSubList": true, "members": []}, )"

@@ -81,6 +81,46 @@ TEST(ITunesDBReader, TrackTakesItsRecordFieldsAndPath)
     EXPECT_EQ(library.mediasVisible[1]->shortId(), 0x0102);
 }
 
+TEST(ITunesDBReader, StatisticsAreReadAsFarAsTheTrackHeaderReaches)
+{
+    dw::Track rated = track(1, "A.mp3");
+    rated.rating = 80;
+    rated.playCount = 12;
+    rated.skipCount = 2;
+    rated.lastPlayed = 3682844800; // 2020-09-13 12:26:40 UTC
+    rated.dateAdded = 3582844800;  // 2017-07-14 02:40:00 UTC
+    dw::Track never = track(2, "B.mp3");
+
+    dw::ITunesDBLayout layout;
+    layout.trackHeaderLength = 584;
+    const Library full = read({rated, never}, {}, layout);
+    ASSERT_EQ(full.mediasVisible.size(), 2u);
+    const TuneStatistics& statistics = full.mediasVisible[0]->getStatistics();
+    EXPECT_EQ(statistics.rating, 80);
+    EXPECT_EQ(statistics.playCount, 12u);
+    EXPECT_EQ(statistics.skipCount, 2u);
+    EXPECT_EQ(statistics.lastPlayed(), 1600000000);
+    EXPECT_EQ(statistics.dateAdded(), 1500000000);
+    // Nothing counted: zero counts, and dates of 0 are no dates.
+    const TuneStatistics& unplayed = full.mediasVisible[1]->getStatistics();
+    EXPECT_EQ(unplayed.rating, 0);
+    EXPECT_EQ(unplayed.playCount, 0u);
+    EXPECT_EQ(unplayed.lastPlayed(), std::nullopt);
+    EXPECT_EQ(unplayed.dateAdded(), std::nullopt);
+
+    // An older header that ends after the play count holds nothing further, whatever
+    // bytes (here the strings) follow it.
+    layout.trackHeaderLength = 84;
+    const Library shorter = read({rated}, {}, layout);
+    ASSERT_EQ(shorter.mediasVisible.size(), 1u);
+    const TuneStatistics& older = shorter.mediasVisible[0]->getStatistics();
+    EXPECT_EQ(older.rating, 80);
+    EXPECT_EQ(older.playCount, 12u);
+    EXPECT_EQ(older.skipCount, std::nullopt);
+    EXPECT_EQ(older.lastPlayed(), std::nullopt);
+    EXPECT_EQ(older.dateAdded(), std::nullopt);
+}
+
 TEST(ITunesDBReader, MissingStringsGiveUnknownAndAnEmptyTitle)
 {
     dw::Track bare{"", "", "", "", ":iPod_Control:Music:F00:A.mp3", 1, 0, ""};

@@ -44,6 +44,16 @@ public:
     }
 };
 
+// Hears what the runner would write into the copies' tags.
+struct RecordingTagWriter : StatisticsTagWriter {
+    bool writeStatisticsTags(const std::string& path, const StatisticsTagTexts& texts) override
+    {
+        written.emplace_back(path, texts.rating.value_or("-") + " " + texts.playCount.value_or("-"));
+        return true;
+    }
+    std::vector<std::pair<std::string, std::string>> written;
+};
+
 // A small library on a player folder and a runner writing into three folders of a home.
 class Runner : public ::testing::Test {
 protected:
@@ -69,7 +79,8 @@ protected:
         const auto heard = [this](const InMedia&, CopyOutcome outcome) {
             outcomes.push_back(outcome);
         };
-        return runner.executeImportScript(script, ScriptContext{library, playLists, heard, nullptr, playerFolder});
+        return runner.executeImportScript(
+            script, ScriptContext{library, playLists, heard, nullptr, playerFolder, writeStatistics});
     }
 
     // The scripts of every tune and film; the run is not finished.
@@ -108,12 +119,14 @@ protected:
     fs::path home = root.path() / "home";
     ImportFolders folders{(home / "Music").string(), (home / "Videos").string(), (home / "Pictures").string()};
     WatchedFileSystem fileSystem;
-    DesktopScriptRunner runner{folders, fileSystem};
+    RecordingTagWriter tagWriter;
+    DesktopScriptRunner runner{folders, fileSystem, &tagWriter};
     std::vector<std::unique_ptr<InMedia>> library;
     std::vector<std::unique_ptr<PlayList>> entries;
     std::vector<std::unique_ptr<PlayList>> playLists;
     std::vector<CopyOutcome> outcomes;
     std::string playerFolder;
+    bool writeStatistics = false;
 };
 
 } // namespace
@@ -161,6 +174,32 @@ TEST_F(Runner, AnotherFileOfTheSameNameGetsANumberedNameAndAFailedCopyNoLine)
     EXPECT_EQ(readWholeFile(home / "Music/Artist/Album/07 Song (2).mp3"), readWholeFile(library[0]->getPath()));
     EXPECT_EQ(playlist("Korvida.m3u8"), "#EXTM3U\n#EXTINF:-1,Artist - Song\n../Artist/Album/07 Song (2).mp3\n");
     EXPECT_EQ(treeOf(home / "Music/Artist/Album"), (std::set<std::string>{"07 Song.mp3", "07 Song (2).mp3"}));
+}
+
+TEST_F(Runner, StatisticsGoIntoFreshCopiesOnlyWhenAskedAndOnlyWhatThePlayerCounted)
+{
+    TuneStatistics counted;
+    counted.rating = 80;
+    counted.playCount = 12;
+    add("Song", InMedia::kMusic, "T1.mp3").setStatistics(counted);
+    TuneStatistics nothing;
+    nothing.rating = 0;
+    nothing.playCount = 0;
+    add("Quiet", InMedia::kMusic, "T2.mp3").setStatistics(nothing);
+
+    importTracks();
+    EXPECT_TRUE(tagWriter.written.empty());
+
+    // The copies are there from before: the user's files are not changed.
+    writeStatistics = true;
+    importTracks();
+    EXPECT_TRUE(tagWriter.written.empty());
+
+    fs::remove_all(home / "Music/Artist");
+    importTracks();
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {(home / "Music/Artist/Album/07 Song.mp3").string(), "0.8 12"}};
+    EXPECT_EQ(tagWriter.written, expected);
 }
 
 TEST_F(Runner, ATuneThatLinksOutOfThePlayerIsMissingAndNotRead)

@@ -27,6 +27,7 @@ TEST_F(PreferencesTest, FactoryValuesAnswerButAreNeverWritten)
     EXPECT_EQ(app().state.fadeWindows, 0);
     EXPECT_EQ(app().state.saveWithTrackNumber, 1);
     EXPECT_EQ(app().state.whereToImport, 0);
+    EXPECT_EQ(app().state.writeStatistics, 0) << "the copies' bytes change only when asked";
     EXPECT_TRUE(QSettings(settingsFile(), QSettings::IniFormat).allKeys().isEmpty());
 }
 
@@ -53,6 +54,7 @@ TEST_F(PreferencesTest, ChoicesMadeInTheSheetSurviveARestart)
     widget<QCheckBox>("fadingWindowsTagg")->click();
     widget<QCheckBox>("trackNumberTagg")->click();
     widget<QRadioButton>("iTunes_iPhotoImportTagg")->click();
+    widget<QCheckBox>("writeStatisticsTagg")->click();
     widget<QPushButton>("closePreferences")->click();
     EXPECT_FALSE(sheet->isVisible());
 
@@ -60,12 +62,14 @@ TEST_F(PreferencesTest, ChoicesMadeInTheSheetSurviveARestart)
     EXPECT_EQ(reread.read("fadeWindowsKey"), "1");
     EXPECT_EQ(reread.read("saveWithTrackNumberKey"), "0");
     EXPECT_EQ(reread.read("whereToImportKey"), "1");
+    EXPECT_EQ(reread.read("writeStatisticsKey"), "1");
 
     restart();
     desktop->launch();
     EXPECT_EQ(app().state.fadeWindows, 1);
     EXPECT_EQ(app().state.saveWithTrackNumber, 0);
     EXPECT_EQ(app().state.whereToImport, 1);
+    EXPECT_EQ(app().state.writeStatistics, 1);
     EXPECT_FLOAT_EQ(app().mainWindow->alphaValue(), 1.0f) << "the fade in has ended";
 
     app().openPreferencesButton(nullptr);

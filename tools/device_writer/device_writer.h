@@ -32,6 +32,12 @@ struct Track {
     std::uint32_t trackNumber = 0;
     std::string fileType;        // e.g. "MPEG audio file"
     std::uint32_t artworkId = 0; // the image record of its cover; in headers of 356 bytes or more
+    // Statistics, written where the track header is long enough to hold them.
+    std::uint8_t rating = 0; // 0 to 100, 20 a star
+    std::uint32_t playCount = 0;
+    std::uint32_t skipCount = 0;
+    std::uint32_t lastPlayed = 0; // seconds since 1904-01-01 UTC, 0 for never
+    std::uint32_t dateAdded = 0;
 };
 
 struct Playlist {

@@ -84,6 +84,8 @@ Bytes trackRecordHeader(const Track& track, std::uint32_t headerLength, std::uin
 {
     Record header("mhit", headerLength);
     header.set32(8, totalLength).set32(12, stringCount).set32(16, track.id).set32(20, 1).set32(44, track.trackNumber);
+    header.set32(28, static_cast<std::uint32_t>(track.rating) << 24).set32(80, track.playCount);
+    header.set32(88, track.lastPlayed).set32(104, track.dateAdded).set32(156, track.skipCount);
     if (headerLength >= 356)
         header.set32(352, track.artworkId);
     Bytes bytes = header.finish(false);
