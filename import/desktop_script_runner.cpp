@@ -157,7 +157,8 @@ bool DesktopScriptRunner::importTrack(const TrackRequest& request, const ScriptC
         context.itemDone(*item, imported.outcome);
     if (imported.outcome != CopyOutcome::copied && imported.outcome != CopyOutcome::skipped)
         return false;
-    writeFolderCover(*item, folder, context.playerFolder);
+    // The cover goes beside the file, into the album folder as it was named on this disk.
+    writeFolderCover(*item, imported.path.substr(0, imported.path.rfind('/')), context.playerFolder);
     const std::string entry = entryTitle(item->getArtist(), title);
     // The collecting playlist keeps the order of the import; the others that of the player.
     playlists.addToCollection(entry, imported.path);
