@@ -28,13 +28,12 @@ while [ "$run" -lt "$runs" ]; do
     XDG_CONFIG_HOME=$settings "$korvida" "$player" >/dev/null 2>&1 &
     pid=$!
     window=""
-    while :; do
-        window=$(xdotool search --pid "$pid" --classname korvida 2>/dev/null | head -n 1 || true)
-        if [ -n "$window" ]; then
-            case $(xdotool getwindowname "$window" 2>/dev/null || true) in
-            "$name"*) break ;;
+    while [ -z "$window" ]; do
+        for candidate in $(xdotool search --pid "$pid" --classname korvida 2>/dev/null || true); do
+            case $(xdotool getwindowname "$candidate" 2>/dev/null || true) in
+            "$name"*) window=$candidate ;;
             esac
-        fi
+        done
         sleep 0.01
     done
     shown=$("$timer" settle "$window" 300 10)

@@ -19,12 +19,15 @@
 #include "qt/widgets/flipped_container.h"
 #include "qt/widgets/movie_widget.h"
 #include "qt/widgets/picture_widget.h"
+#include "qt/widgets/whole_names.h"
 
 namespace korvida::qt {
 
 namespace {
 
 constexpr QSize kMinimumWindow(980, 620);
+// The playlist column grows to show its names whole up to this width.
+constexpr int kWidestPlayListColumn = 200;
 
 // A drop point for device folders: the view itself decides what a drop means.
 template <typename DropView>
@@ -133,7 +136,9 @@ QWidget* InterfaceBuilder::browserTables()
     lists->setStretchFactor(0, 2);
     lists->setStretchFactor(1, 3);
     auto* sides = new QSplitter(Qt::Horizontal);
-    sides->addWidget(table(*app.playListsTableView));
+    QTableView* playLists = table(*app.playListsTableView);
+    new WholeNames(playLists, kWidestPlayListColumn);
+    sides->addWidget(playLists);
     sides->addWidget(lists);
     sides->setStretchFactor(0, 1);
     sides->setStretchFactor(1, 3);

@@ -13,6 +13,7 @@
 
 #include "desktop_fixture.h"
 #include "qt/services/folder_chooser_dialog.h"
+#include "tools/demo_device.h"
 #include "wait_for.h"
 
 namespace {
@@ -101,6 +102,25 @@ TEST_F(WindowLayoutTest, TheMediaColumnsShareTheTablesWidthAtEverySplitterPlace)
     expectColumnsShareTheWidth(media, "with the browser narrowed");
     resizeWindow(1, 1);
     expectColumnsShareTheWidth(media, "at the smallest window");
+}
+
+TEST_F(WindowLayoutTest, AtTheSmallestWindowTheDemoPlayersPlaylistNamesShowWhole)
+{
+    desktop->launch();
+    widget("mainWindow")->show();
+    const auto root = folder.path() / "DEMO";
+    ASSERT_TRUE(korvida::devicewriter::writeDevice(root, korvida::demo::demoDevice().device));
+    desktop->openFolder(QString::fromStdString(root.string()));
+    app().doChecks();
+    resizeWindow(1, 1);
+    auto* playLists = widget<QTableView>("playListsTableView");
+    const QFontMetrics metrics(playLists->font());
+    ASSERT_GE(playLists->model()->rowCount(), 5);
+    for (int row = 0; row < playLists->model()->rowCount(); ++row) {
+        const QString name = playLists->model()->index(row, 0).data().toString();
+        EXPECT_LE(metrics.horizontalAdvance(name) + 8, playLists->visualRect(playLists->model()->index(row, 0)).width())
+            << name.toStdString() << " is cut";
+    }
 }
 
 TEST_F(WindowLayoutTest, AtTheSmallestWindowNothingOverlaps)
