@@ -2,10 +2,11 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "playback/id3_cover.h"
 #include "playback/id3_picture.h"
 
-// Any bytes as a tune file: the picture scan must neither crash nor read past the bytes, and
-// a picture it finds must lie inside them.
+// Any bytes as a tune file: the picture scan and the frame-by-frame reading must neither
+// crash nor read past the bytes, and a picture either finds must come from them.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const korvida::MemoryByteSource source(std::span<const std::uint8_t>(data, size));
@@ -16,5 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!bytes || bytes->size() != span->length)
             std::abort();
     }
+    if (const auto cover = korvida::readId3Cover(source); cover && (cover->empty() || cover->size() > size))
+        std::abort();
     return 0;
 }
