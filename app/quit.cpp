@@ -29,11 +29,12 @@ void MainApp::quit(korvida::Button* /*sender*/)
     // copy): the question on screen answers for every request, and no second box opens in it.
     if (askingToQuit)
         return;
-    const Raised asking(askingToQuit);
 
     const int pending = pendingCopies();
     if (pending > 0) {
         // Going on with the copies is the safe answer, so it is the default.
+        // Only while asking: ending the program closes the window, which asks to quit again.
+        const Raised asking(askingToQuit);
         const korvida::AlertChoice choice = services.alert.runAlertPanel(
             std::to_string(pending) + " files are being copied", "", "Cancel", "Quit", "");
         if (choice != korvida::AlertChoice::Alternate)

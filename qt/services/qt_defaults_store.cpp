@@ -1,6 +1,7 @@
 #include "qt/services/qt_defaults_store.h"
 
 #include <QFile>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,11 +11,12 @@ namespace korvida::qt {
 
 namespace {
 
+// Where an INI QSettings of the user keeps it ($XDG_CONFIG_HOME/korvida/korvida.ini), found
+// without making one: that would read the file before it is looked at.
 QString userSettingsFile()
 {
-    const QSettings user(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("korvida"),
-                         QStringLiteral("korvida"));
-    return user.fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/korvida/korvida.ini");
 }
 
 // A missing file is made when the first value is written; a regular file is read. Anything
