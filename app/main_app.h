@@ -29,6 +29,7 @@
 #include "platform/text_field.h"
 #include "platform/user_defaults.h"
 #include "platform/window.h"
+#include "playback/shown_picture_file.h"
 #include "presentation/main_window_layout.h"
 
 // The application's one controller. It owns every window and control of the interface (built
@@ -154,8 +155,11 @@ public:
     void displayTime();
     // Leaves a tune's picture in `inImage`: the picture of its ID3 tag, else its cover or icon.
     void getID3Image(const std::string& path);
-    // The cover a tag library finds in a tune file, else the file's icon.
+    // The cover a tag library finds in a tune file, else the cover the player keeps for
+    // it, else the file's icon.
     std::shared_ptr<korvida::Image> coverOrIcon(const std::string& path);
+    // The cover from the player's artwork database of the tune being played at `path`.
+    std::shared_ptr<korvida::Image> storedCover(const std::string& path);
     // The tick's playback steps: the time display, then the move on at the end of an item.
     void showPlayingTime();
     void moveOnAtEnd();
@@ -207,6 +211,8 @@ public:
     // Play state.
     std::shared_ptr<korvida::Movie> visibleMovie;
     InMedia* lastPlaydMedia = nullptr;
+    // The picture of a photo kept only as thumbnails, as a file the movie layer can open.
+    korvida::ShownPictureFile shownPicture;
     bool playing = false;
     bool fullScreen = false;
     bool controllPannelHidden = true;

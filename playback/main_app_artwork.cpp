@@ -14,6 +14,8 @@ std::shared_ptr<korvida::Image> MainApp::coverOrIcon(const std::string& path)
 {
     std::shared_ptr<korvida::Image> picture = services.images.embeddedCover(path);
     if (!picture)
+        picture = storedCover(path);
+    if (!picture)
         picture = services.images.iconForFile(path);
     if (picture)
         picture->setScalesWhenResized(true);

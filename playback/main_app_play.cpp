@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "copy/item_source.h"
 #include "devicedb/file_type.h"
+#include "picture/stored_picture_load.h"
 #include "playback/broken_name.h"
 #include "playback/failed_movie.h"
 #include "presentation/fitting.h"
@@ -80,6 +82,16 @@ void openVisibleMovie(MainApp& app, const std::string& path)
         .setMovie(app.visibleMovie);
 }
 
+// The file the movie layer opens: the item's own, or for a photo kept only as thumbnails
+// its picture, decoded now and written as a PNG file.
+std::string playableFile(MainApp& app, const InMedia& media)
+{
+    if (!media.isThumbnailPhoto())
+        return media.getPath();
+    const auto file = korvida::resolveItemFile(media, app.state.iPodPath);
+    return file ? app.shownPicture.write(korvida::loadStoredPicture(*media.getStoredPicture(), *file)) : std::string();
+}
+
 void loadMedia(MainApp& app, InMedia& media)
 {
     if (app.lastPlaydMedia != nullptr)
@@ -103,7 +115,7 @@ void loadMedia(MainApp& app, InMedia& media)
              app.timeLeftControllPanel.get(), app.timePlaydControllPanel.get()})
         view->setHidden(still);
 
-    openVisibleMovie(app, media.getPath());
+    openVisibleMovie(app, playableFile(app, media));
 }
 
 void pause(MainApp& app)
@@ -147,7 +159,9 @@ void MainApp::playButton(korvida::Button* /*sender*/)
         InMedia& media = *medias[row];
         if (&media != lastPlaydMedia) {
             std::error_code error;
-            if (std::filesystem::exists(media.getPath(), error))
+            const bool present = media.isThumbnailPhoto() ? korvida::resolveItemFile(media, state.iPodPath).has_value()
+                                                          : std::filesystem::exists(media.getPath(), error);
+            if (present)
                 loadMedia(*this, media);
             else
                 korvida::markBrokenName(media);
