@@ -31,6 +31,7 @@
 #include "platform/user_defaults.h"
 #include "platform/window.h"
 #include "playback/cover_lookup.h"
+#include "playback/shown_picture_file.h"
 #include "presentation/main_window_layout.h"
 
 // The application's one controller. It owns every window and control of the interface (built
@@ -169,6 +170,10 @@ public:
     void getID3Image(const std::string& path);
     // Sizes `inImage` for the picture area of the window or the screen, and shows it there.
     void placeTunePicture();
+    // The cover the player keeps for the tune in its artwork database, when the request
+    // carries one: decoded on the cover thread, after the file's own cover.
+    static std::optional<std::vector<std::uint8_t>> storedCover(const korvida::CoverRequest& request,
+                                                                const korvida::ByteSource& file);
     // The tick's playback steps: the time display, then the move on at the end of an item.
     void showPlayingTime();
     void moveOnAtEnd();
@@ -231,6 +236,8 @@ public:
     std::shared_ptr<korvida::Movie> visibleMovie;
     korvida::CoverLookup coverLookup{services.mainThread, services.images};
     InMedia* lastPlaydMedia = nullptr;
+    // The picture of a photo kept only as thumbnails, as a file the movie layer can open.
+    korvida::ShownPictureFile shownPicture;
     bool playing = false;
     bool fullScreen = false;
     bool controllPannelHidden = true;

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "library/stored_picture.h"
 #include "platform/desktop.h"
 #include "platform/images.h"
 #include "playback/byte_source.h"
@@ -23,6 +24,10 @@ struct CoverRequest {
     std::string fileType;
     // The low 16 bits of the item's database record ID.
     std::uint16_t shortId = 0;
+    // The cover the player keeps for the tune in its artwork database, if any, and the
+    // player's folder its thumbnail file must lie in.
+    std::optional<StoredPicture> storedCover;
+    std::string playerFolder;
 };
 
 // A place a tune's cover may be found, given the tune's file as it was opened for reading

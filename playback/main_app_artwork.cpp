@@ -12,8 +12,13 @@ void MainApp::getID3Image(const std::string& path)
     // Opened here, without blocking, and read on the cover thread: only a regular file
     // inside the player.
     auto file = std::make_unique<korvida::FileByteSource>(korvida::openPlayerFile(path, state.iPodPath));
-    const std::uint16_t shortId = lastPlaydMedia != nullptr ? lastPlaydMedia->shortId() : 0;
-    coverLookup.lookFor({path, korvida::getFileType(path), shortId}, std::move(file),
+    korvida::CoverRequest request{path, korvida::getFileType(path), 0, {}, state.iPodPath};
+    if (lastPlaydMedia != nullptr) {
+        request.shortId = lastPlaydMedia->shortId();
+        if (const StoredPicture* stored = lastPlaydMedia->getStoredPicture())
+            request.storedCover = *stored;
+    }
+    coverLookup.lookFor(std::move(request), std::move(file),
                         [this](std::shared_ptr<korvida::Image> cover) {
                             if (!cover || whatIsTypeIsPlaying != 2)
                                 return;

@@ -1,6 +1,8 @@
 #include "app/main_app.h"
 
+#include "copy/item_source.h"
 #include "copy/player_file.h"
+#include "picture/stored_picture_load.h"
 #include "playback/broken_name.h"
 #include "playback/failed_movie.h"
 #include "presentation/fitting.h"
@@ -57,6 +59,16 @@ void openVisibleMovie(MainApp& app, const std::string& path)
         .setMovie(app.visibleMovie);
 }
 
+// The file the movie layer opens: the item's own, or for a photo kept only as thumbnails
+// its picture, decoded now and written as a PNG file.
+std::string playableFile(MainApp& app, const InMedia& media)
+{
+    if (!media.isThumbnailPhoto())
+        return media.getPath();
+    const auto file = korvida::resolveItemFile(media, app.state.iPodPath);
+    return file ? app.shownPicture.write(korvida::loadStoredPicture(*media.getStoredPicture(), *file)) : std::string();
+}
+
 void loadMedia(MainApp& app, InMedia& media)
 {
     app.endStartupSound();
@@ -82,7 +94,7 @@ void loadMedia(MainApp& app, InMedia& media)
              app.timeLeftControllPanel.get(), app.timePlaydControllPanel.get()})
         view->setHidden(still);
 
-    openVisibleMovie(app, media.getPath());
+    openVisibleMovie(app, playableFile(app, media));
 }
 
 void start(MainApp& app)
@@ -141,8 +153,12 @@ void MainApp::playButton(korvida::Button* /*sender*/)
     } else {
         if (chosen != lastPlaydMedia) {
             // Only a regular file inside the player is played: a pipe would never end, and a
-            // link on the player may point at the user's own files.
-            if (korvida::isPlayerFile(chosen->getPath(), state.iPodPath)) {
+            // link on the player may point at the user's own files. A photo kept only as
+            // thumbnails is played from its thumbnail file.
+            const bool playable = chosen->isThumbnailPhoto()
+                ? korvida::resolveItemFile(*chosen, state.iPodPath).has_value()
+                : korvida::isPlayerFile(chosen->getPath(), state.iPodPath);
+            if (playable) {
                 loadMedia(*this, *chosen);
             } else {
                 korvida::markBrokenName(*chosen);

@@ -50,8 +50,10 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
     app = std::make_unique<MainApp>(Services{movies, images, resources, defaults, workspace, scripts, folderChooser,
                                              alert, mainThread, tickDelay, timers, cursor, screens, keepAwake,
                                              application});
-    // Covers of AAC/M4A tunes come from TagLib, after the ones the program reads itself.
+    // Covers of AAC/M4A tunes come from TagLib, after the ones the program reads itself;
+    // the player's own artwork comes last, for tunes whose files hold none.
     app->coverLookup.addSource(mp4Cover);
+    app->coverLookup.addSource(&MainApp::storedCover);
     ui = buildMainInterface(*app, binder);
     ui->afterResize = [this] {
         followMainWindowSize();

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 cmake --preset fuzz >/dev/null
-targets=(itunesdb photodb id3_picture)
+targets=(itunesdb photodb id3_picture artwork)
 cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]/%/_fuzz}"
 for target in "${targets[@]}"; do
   echo "== fuzz $target for ${seconds}s"

@@ -1,6 +1,8 @@
 // make_fuzz_corpus FOLDER: writes small valid databases in every layout the device writer
-// knows into FOLDER/itunesdb and FOLDER/photodb, the starting corpora of the fuzz targets.
+// knows into FOLDER/itunesdb, FOLDER/photodb and FOLDER/artwork, the starting corpora of
+// the fuzz targets.
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -55,6 +57,59 @@ std::vector<dw::PhotoDBLayout> photoLayouts()
     return layouts;
 }
 
+// A thumbnail of a few pixels in the layout, with bars around it.
+dw::Thumbnail thumbnail(const std::string& file, dw::Pixels pixels, bool fieldsSplit)
+{
+    dw::Thumbnail result;
+    result.file = file;
+    result.width = 6;
+    result.height = 4;
+    result.sideBar = 2;
+    result.topBar = 1;
+    result.pixels = pixels;
+    result.fieldsSplit = fieldsSplit;
+    for (std::uint8_t i = 0; i < 6 * 4 * 3; ++i)
+        result.rgb.push_back(static_cast<std::uint8_t>(i * 37));
+    return result;
+}
+
+// An artwork database of covers in every pixel layout, and a frame of each as the frame
+// decoder's input (its width and height less one, then its bytes).
+bool writeArtworkCorpus(const std::filesystem::path& folder)
+{
+    const dw::Pixels layouts[] = {dw::Pixels::rgb565Little, dw::Pixels::rgb565Big, dw::Pixels::uyvy,
+                                  dw::Pixels::yuv420Planar};
+    std::vector<dw::Artwork> images;
+    bool ok = true;
+    std::uint32_t id = 1;
+    for (dw::Pixels pixels : layouts)
+        for (bool fieldsSplit : {false, true}) {
+            const dw::Thumbnail small = thumbnail(":F1055_1.ithmb", pixels, fieldsSplit);
+            images.push_back({id, {small}});
+            dw::Bytes frame{9, 5};
+            const dw::Bytes rgb(10 * 6 * 3, static_cast<std::uint8_t>(id * 29));
+            const dw::Bytes stored = dw::encodeFrame(rgb, 10, 6, pixels, fieldsSplit);
+            frame.insert(frame.end(), stored.begin(), stored.end());
+            ok = dw::writeFile(folder / ("frame-" + std::to_string(id)), frame) && ok;
+            ++id;
+        }
+    dw::ThumbnailFiles files;
+    return dw::writeFile(folder / "artworkdb", dw::artworkDB(images, files)) && ok;
+}
+
+// A Photo Database whose photos are kept only as thumbnails.
+bool writeThumbnailPhotos(const std::filesystem::path& file)
+{
+    dw::Photo photo;
+    photo.id = 0x0101;
+    photo.date = 3'376'598'400;
+    photo.thumbnails = {thumbnail(":Thumbs:F1024_1.ithmb", dw::Pixels::rgb565Little, false),
+                        thumbnail(":Thumbs:F1067_1.ithmb", dw::Pixels::uyvy, true)};
+    dw::Photo second = photo;
+    second.id = 0x0202;
+    return dw::writeFile(file, dw::photoDatabase({photo, second}, {{"Summer", {0x0202}}}));
+}
+
 } // namespace
 
 // The file of the n-th layout: "layout-07".
@@ -83,6 +138,8 @@ int main(int argc, char** argv)
     n = 0;
     for (const dw::PhotoDBLayout& layout : photoLayouts())
         ok = dw::writeFile(folder / "photodb" / layoutFileName(n++), dw::photoDatabase(photos, albums, layout)) && ok;
+    ok = writeArtworkCorpus(folder / "artwork") && ok;
+    ok = writeThumbnailPhotos(folder / "photodb" / layoutFileName(n)) && ok;
     if (!ok)
         std::cerr << "make_fuzz_corpus: cannot write under " << folder << '\n';
     return ok ? 0 : 1;

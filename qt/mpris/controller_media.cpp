@@ -52,6 +52,8 @@ NowPlaying nowPlayingOf(const MainApp& app, CoverFiles& covers)
     now.album = QString::fromStdString(media->getAlbum());
     if (media->getMediaType() == InMedia::kMusic)
         now.artUrl = covers.urlFor(positionOf(app, media), app.inImage.get());
+    else if (media->isThumbnailPhoto())
+        now.artUrl = QUrl::fromLocalFile(QString::fromStdString(app.shownPicture.path())).toString();
     else if (media->getMediaType() != InMedia::kMovie)
         now.artUrl = QUrl::fromLocalFile(QString::fromStdString(media->getPath())).toString();
     if (const Movie* movie = app.visibleMovie.get(); movie != nullptr && movie->hasDuration()) {

@@ -44,8 +44,8 @@ TEST(CorpusArtwork, PhotosAndCoversShowTheirColoursOnceExported)
         ASSERT_EQ(std::system(unpack.c_str()), 0);
         // The tunes' own files are not part of the corpus; a stand-in lets each be copied.
         for (int i = 0; i < 12; ++i) {
-            const fs::path tune = player / "iPod_Control/Music/F00" / ("COV" + std::string(i < 10 ? "0" : "") +
-                                                                       std::to_string(i) + ".m4a");
+            const fs::path tune = player / "iPod_Control/Music/F00" /
+                ("COV" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".m4a");
             fs::create_directories(tune.parent_path());
             std::ofstream(tune) << "tune";
         }

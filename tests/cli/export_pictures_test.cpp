@@ -64,12 +64,15 @@ TEST(ExportPictures, ThumbnailPhotosBecomePngsAndEachAlbumFolderGetsItsCover)
     device.iTunesLayout.trackHeaderLength = 388;
     device.tracks = {tune("One", "Sea", 1, 300), tune("Two", "Sea", 2, 301), tune("Three", "Own", 3, 301)};
     // A gradient: a plain colour in big-endian 5-6-5 cannot be told from little-endian.
-    const auto gradient = [](std::uint32_t x, std::uint32_t y) { return Rgb{int(x * 6), int(y * 6), 200}; };
+    const auto gradient = [](std::uint32_t x, std::uint32_t y) {
+        return Rgb{int(x * 6), int(y * 6), 200};
+    };
     writer::Thumbnail bigEndian = picture(":F1060_1.ithmb", 40, 40, writer::Pixels::rgb565Big, gradient);
     bigEndian.sideBar = 4;
     device.artwork = {
-        {300, {picture(":F1055_1.ithmb", 8, 8, writer::Pixels::rgb565Little, [](auto, auto) { return kYellow; }),
-               bigEndian}},
+        {300,
+         {picture(":F1055_1.ithmb", 8, 8, writer::Pixels::rgb565Little, [](auto, auto) { return kYellow; }),
+          bigEndian}},
         {301, {picture(":F1061_1.ithmb", 32, 32, writer::Pixels::uyvy, [](auto, auto) { return kRed; })}}};
     device.withPhotos = true;
     device.withFullResolutionFolder = false;
@@ -84,7 +87,9 @@ TEST(ExportPictures, ThumbnailPhotosBecomePngsAndEachAlbumFolderGetsItsCover)
     television.sideBar = 4;
     television.topBar = 2;
     photo.thumbnails = {picture(":Thumbs:F1024_1.ithmb", 16, 12, writer::Pixels::rgb565Little,
-                                [](auto, auto) { return Rgb{128, 128, 128}; }),
+                                [](auto, auto) {
+                                    return Rgb{128, 128, 128};
+                                }),
                         television};
     device.photos = {photo};
     device.withMediaFiles = true;

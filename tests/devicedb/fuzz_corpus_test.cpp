@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "devicedb/artwork_reader.h"
 #include "devicedb/itunesdb_reader.h"
 #include "devicedb/photodb_reader.h"
 
@@ -47,4 +48,5 @@ TEST(FuzzCorpus, EveryCommittedInputReadsSafely)
 {
     EXPECT_GE(readEvery("itunesdb", korvida::readITunesDB), 10u);
     EXPECT_GE(readEvery("photodb", korvida::readPhotoDatabase), 5u);
+    EXPECT_GE(readEvery("artwork", korvida::readArtworkDB), 9u);
 }
