@@ -246,8 +246,10 @@ public:
     int upTimeCounter = 1;
     // The loaded item ended early once and was opened again; a second early end breaks it.
     bool reopenedAfterEarlyEnd = false;
-    // Items in a row that the list could not play; a whole list of them ends the list.
+    // Items in a row that the list could not play as it moved on by itself; a whole list of
+    // them ends the list. Whatever the user chooses starts the count again.
     std::size_t failuresInARow = 0;
+    bool listMovesOn = false;
     // The start-up sound: a player of its own, let go of when it ends or something is played.
     std::shared_ptr<korvida::Movie> startupSound;
     int controllPanelCount = 0;

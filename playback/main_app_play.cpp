@@ -145,6 +145,8 @@ void MainApp::playButton(korvida::Button* /*sender*/)
     setFatsForvardOn(false, false);
     mainMovieView->setRate(1.0f);
     fullScreenMovieView->setRate(1.0f);
+    if (!listMovesOn)
+        failuresInARow = 0;
     const int row = mediaTableView->selectedRow();
     InMedia* chosen = row >= 0 && row < static_cast<int>(medias.size()) ? medias[row] : nullptr;
     // Play pauses the item that plays; with another row chosen it plays that one instead.

@@ -14,6 +14,19 @@ void MainApp::showPlayingTime()
 
 namespace {
 
+// The list moves on to its next item by itself, unless each of its items has failed in a row.
+void moveOnInList(MainApp& app)
+{
+    if (app.failuresInARow > 0 && app.failuresInARow >= app.medias.size()) {
+        app.failuresInARow = 0;
+        app.pausePlayback();
+        return;
+    }
+    app.listMovesOn = true;
+    app.nextButton(nullptr);
+    app.listMovesOn = false;
+}
+
 // The item that plays could not be played: it is marked, and the list moves on, unless every
 // item of it has failed in a row, when the list stops.
 void leaveFailedItem(MainApp& app)
@@ -22,12 +35,7 @@ void leaveFailedItem(MainApp& app)
         korvida::markBrokenName(*app.lastPlaydMedia);
     ++app.failuresInARow;
     app.upTimeCounter = 1;
-    if (app.failuresInARow >= app.medias.size()) {
-        app.failuresInARow = 0;
-        app.pausePlayback();
-        return;
-    }
-    app.nextButton(nullptr);
+    moveOnInList(app);
 }
 
 } // namespace
@@ -70,12 +78,7 @@ void MainApp::moveOnAtEnd()
     const int row = mediaTableView->selectedRow();
     if (row >= 0 && row < static_cast<int>(medias.size()) && medias[row] == lastPlaydMedia)
         failuresInARow = 0;
-    if (failuresInARow >= medias.size()) {
-        failuresInARow = 0;
-        pausePlayback();
-        return;
-    }
-    nextButton(nullptr);
+    moveOnInList(*this);
 }
 
 void MainApp::connectPlayback()

@@ -162,7 +162,6 @@ TEST_F(CopyRun, FailedItemIsMarkedAndTheRunEndsWithItsSummaryUntilTheNextRun)
 TEST_F(CopyRun, TickShowsTheSelectedItemsProgressAndTheCounter)
 {
     InMedia& queued = add("Queued");
-    ASSERT_TRUE(app->visibleMovie);
     app->mediaTableView->selectRow(0, false);
     app->settCopyingProgress(1638);
     EXPECT_EQ(app->copyingProgressIndicator->maxValue(), 1638.0);
