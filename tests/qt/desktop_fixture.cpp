@@ -41,7 +41,7 @@ QString DesktopFixture::writePlayer(const char* name) const
     return QString::fromStdString(root.string());
 }
 
-QString DesktopFixture::writePlayerWithMedia(const char* name) const
+QString DesktopFixture::writePlayerWithMedia(const char* name, bool inAPlaylist) const
 {
     namespace fs = std::filesystem;
     const fs::path root = folder.path() / name;
@@ -55,6 +55,8 @@ QString DesktopFixture::writePlayerWithMedia(const char* name) const
         dw::Track{"Snowfall", "Aurora Quartet", "Winter", "Ambient", ":iPod_Control:Music:F00:TUNE.mp3", 202, 2,
                   "MPEG audio file"},
     };
+    if (inAPlaylist)
+        device.playlists = {dw::Playlist{"Mix", {201, 202}}};
     EXPECT_TRUE(dw::writeDevice(root, device));
     return QString::fromStdString(root.string());
 }

@@ -38,8 +38,9 @@ protected:
 
     // Writes a player folder with two tunes under the given name and answers its path.
     QString writePlayer(const char* name) const;
-    // Writes a player folder holding a film (row 0) and a tune (row 1) of the demo media.
-    QString writePlayerWithMedia(const char* name) const;
+    // Writes a player folder holding a film (row 0) and a tune (row 1) of the demo media,
+    // both in the playlist "Mix" when `inAPlaylist`.
+    QString writePlayerWithMedia(const char* name, bool inAPlaylist = false) const;
 
     TempDir folder;
     std::unique_ptr<korvida::qt::DesktopApp> desktop;

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // The program with a home of its own, whose desktop folders the test names before the
-// program starts, and a player holding a film and a tune.
+// program starts, and a player holding a film and a tune in a playlist.
 class ImportWindowTest : public DesktopFixture {
 protected:
     MainApp& app() { return desktop->controller(); }
@@ -46,7 +46,7 @@ protected:
     }
 
     fs::path home = folder.path() / "home";
-    fs::path player = fs::path(writePlayerWithMedia("NANO").toStdString());
+    fs::path player = fs::path(writePlayerWithMedia("NANO", true).toStdString());
     ScopedEnvironment homeVariable{"HOME", home.string()};
     ScopedEnvironment configVariable{"XDG_CONFIG_HOME", (home / "config").string()};
 };
