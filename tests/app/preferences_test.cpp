@@ -37,10 +37,12 @@ TEST_F(Preferences, OpeningAndClosingWithoutChangesWritesTheCurrentValues)
     launch();
     app->openPreferencesButton(nullptr);
     app->closePreferencesButton(nullptr);
-    EXPECT_EQ(fakes.defaults.writes, 3);
+    EXPECT_EQ(fakes.defaults.writes, 4);
     EXPECT_EQ(fakes.defaults.values,
-              (std::map<std::string, std::string>{
-                  {"fadeWindowsKey", "0"}, {"saveWithTrackNumberKey", "1"}, {"whereToImportKey", "0"}}));
+              (std::map<std::string, std::string>{{"fadeWindowsKey", "0"},
+                                                  {"saveWithTrackNumberKey", "1"},
+                                                  {"whereToImportKey", "0"},
+                                                  {"writeStatisticsKey", "0"}}));
 }
 
 TEST_F(Preferences, TheTwoImportChoicesOpenAsAlternatives)
