@@ -46,9 +46,10 @@ struct Player {
             for (std::uint32_t y = 0; y < kHeight; ++y)
                 for (std::uint32_t x = 0; x < kWidth; ++x) {
                     const unsigned grain = (x * 2654435761u ^ y * 40503u ^ frame) >> 29;
-                    rgb.insert(rgb.end(), {static_cast<std::uint8_t>(x * 255 / kWidth + grain),
-                                           static_cast<std::uint8_t>(y * 255 / kHeight + grain),
-                                           static_cast<std::uint8_t>(frame * 20 + grain)});
+                    rgb.insert(rgb.end(),
+                               {static_cast<std::uint8_t>(x * 255 / kWidth + grain),
+                                static_cast<std::uint8_t>(y * 255 / kHeight + grain),
+                                static_cast<std::uint8_t>(frame * 20 + grain)});
                 }
             const writer::Bytes stored = writer::encodeFrame(rgb, kWidth, kHeight, writer::Pixels::uyvy, true);
             frameBytes = stored.size();
@@ -72,7 +73,8 @@ struct Player {
         fs::create_directories(root / "jpegs");
         for (int i = 0; i < kPhotos; ++i) {
             jpegs.push_back(root / "jpegs" / ("IMG_" + std::to_string(i) + ".JPG"));
-            std::ofstream(jpegs.back(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            std::ofstream(jpegs.back(), std::ios::binary)
+                .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         }
     }
     ~Player() { fs::remove_all(root); }

@@ -17,9 +17,7 @@ namespace {
 // Bytes made in memory, such as an encoded picture, as the source of a copy.
 class BytesCopySource final : public CopySource {
 public:
-    BytesCopySource(std::vector<std::uint8_t> bytes, timespec modified) : bytes(std::move(bytes)), modified(modified)
-    {
-    }
+    BytesCopySource(std::vector<std::uint8_t> bytes, timespec modified) : bytes(std::move(bytes)), modified(modified) {}
 
     bool isOpen() const override { return !bytes.empty(); }
     // Bytes that could not be made count as a missing file.

@@ -7,9 +7,9 @@
 #include "copy/export_folders.h"
 #include "copy/export_naming.h"
 #include "copy/item_source.h"
-#include "copy/player_file.h"
 #include "copy/media_copy.h"
 #include "copy/numbered_name.h"
+#include "copy/player_file.h"
 #include "library/in_media.h"
 
 namespace korvida {

@@ -18,14 +18,13 @@ void MainApp::getID3Image(const std::string& path)
         if (const StoredPicture* stored = lastPlaydMedia->getStoredPicture())
             request.storedCover = *stored;
     }
-    coverLookup.lookFor(std::move(request), std::move(file),
-                        [this](std::shared_ptr<korvida::Image> cover) {
-                            if (!cover || whatIsTypeIsPlaying != 2)
-                                return;
-                            cover->setScalesWhenResized(true);
-                            inImage = std::move(cover);
-                            placeTunePicture();
-                        });
+    coverLookup.lookFor(std::move(request), std::move(file), [this](std::shared_ptr<korvida::Image> cover) {
+        if (!cover || whatIsTypeIsPlaying != 2)
+            return;
+        cover->setScalesWhenResized(true);
+        inImage = std::move(cover);
+        placeTunePicture();
+    });
 }
 
 void MainApp::placeTunePicture()

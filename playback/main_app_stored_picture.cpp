@@ -5,7 +5,7 @@
 #include "picture/stored_picture_load.h"
 
 std::optional<std::vector<std::uint8_t>> MainApp::storedCover(const korvida::CoverRequest& request,
-                                                               const korvida::ByteSource& /*file*/)
+                                                              const korvida::ByteSource& /*file*/)
 {
     if (!request.storedCover)
         return std::nullopt;

@@ -60,6 +60,7 @@ TEST_F(Quit, CancelLeavesPendingCopiesRunning)
 TEST_F(Quit, RequestsWhileTheQuestionIsOpenAskNothingMore)
 {
     queueCopy("Song");
+    fakes.alert.answers = {AlertChoice::Alternate, AlertChoice::Alternate};
     fakes.alert.whileOpen = [this] {
         for (int press = 0; press < 4; ++press)
             app->quit(nullptr);
@@ -68,7 +69,6 @@ TEST_F(Quit, RequestsWhileTheQuestionIsOpenAskNothingMore)
     EXPECT_EQ(fakes.alert.calls.size(), 1u);
     EXPECT_EQ(fakes.application.terminations, 1) << "the one answer ends the program once";
 
-    fakes.alert.answers = {AlertChoice::Alternate};
     queueCopy("Again");
     app->quit(nullptr);
     EXPECT_EQ(fakes.alert.calls.size(), 2u) << "a later quit asks again";
