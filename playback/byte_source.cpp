@@ -13,6 +13,9 @@ std::size_t MemoryByteSource::read(std::uint64_t offset, std::span<std::uint8_t>
     if (offset >= bytes.size())
         return 0;
     const std::size_t count = std::min<std::uint64_t>(buffer.size(), bytes.size() - offset);
+    // An empty buffer may have no storage at all, which memcpy must not be given.
+    if (count == 0)
+        return 0;
     std::memcpy(buffer.data(), bytes.data() + offset, count);
     return count;
 }
