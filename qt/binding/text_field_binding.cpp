@@ -2,7 +2,6 @@
 // passed back as its text and its action.
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 #include "qt/binding/binder.h"
 #include "qt/binding/mirroring_guard.h"
@@ -39,10 +38,9 @@ private:
         const QString text = QString::fromStdString(field.stringValue());
         if (label != nullptr)
             label->setText(text);
-        if (entry != nullptr && !guard.mirroring() && entry->text() != text) {
-            const QSignalBlocker quiet(entry);
+        // setText is not an edit: it reports textChanged, never textEdited.
+        if (entry != nullptr && !guard.mirroring() && entry->text() != text)
             entry->setText(text);
-        }
     }
 
     TextField& field;

@@ -16,6 +16,7 @@
 #include "qt/interface/browser_split.h"
 #include "qt/interface/interface_builder.h"
 #include "qt/main_window.h"
+#include "qt/widgets/clear_text_action.h"
 #include "qt/widgets/flipped_container.h"
 #include "qt/widgets/movie_widget.h"
 #include "qt/widgets/picture_widget.h"
@@ -111,7 +112,7 @@ QLayout* InterfaceBuilder::browserFilters()
     filters->setSpacing(4);
     auto* search = static_cast<QLineEdit*>(field(*app.searchField, nullptr));
     search->setPlaceholderText(QStringLiteral("Search"));
-    search->setClearButtonEnabled(true);
+    addClearTextAction(search);
     search->setFixedWidth(180);
     filters->addWidget(search);
     filters->addStretch(1);

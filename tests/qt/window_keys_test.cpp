@@ -1,6 +1,7 @@
 // The window as a person uses it: keys that move through the lists and tag, the states the
 // controls show, and folders that are not players.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -72,9 +73,19 @@ TEST_F(WindowKeysTest, KeysSelectTagUntagAndSearch)
     EXPECT_EQ(medias->model()->rowCount(), 1);
     press(search, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(search->selectedText(), "low") << "in the field Ctrl+A selects its text";
+    QAction* clear = search->actions().value(0);
+    ASSERT_NE(clear, nullptr);
+    EXPECT_TRUE(clear->isVisible());
     press(search, Qt::Key_Escape);
     EXPECT_EQ(search->text(), "");
     EXPECT_EQ(medias->model()->rowCount(), 4);
+    EXPECT_FALSE(clear->isVisible()) << "the clear button follows text the program sets";
+
+    QTest::keyClicks(search, "low");
+    clear->trigger();
+    EXPECT_EQ(search->text(), "");
+    EXPECT_EQ(medias->model()->rowCount(), 4) << "clearing is an edit: the search follows it";
+    EXPECT_FALSE(clear->isVisible());
 }
 
 TEST_F(WindowKeysTest, TheControlsShowTheirState)
