@@ -41,10 +41,10 @@ void MainApp::getTags()
     genereTableView->deselectAll();
     updateUI();
 
-    korvida::DatabaseProblems problems;
-    Library library = korvida::readTunes(state.iPodPath, &problems);
-    mediasVisible = std::move(library.mediasVisible);
-    state.playLists = std::move(library.playLists);
+    korvida::TunesRead read = readAhead.read(state.iPodPath);
+    korvida::DatabaseProblems& problems = read.problems;
+    mediasVisible = std::move(read.library.mediasVisible);
+    state.playLists = std::move(read.library.playLists);
     if (korvida::hasPhotos(state.iPodPath))
         getPictTags(&problems);
 

@@ -10,6 +10,7 @@
 
 #include "app/drop_targets.h"
 #include "app/player_watch.h"
+#include "app/read_ahead.h"
 #include "browser/whole_lists.h"
 #include "copy/copy_queue.h"
 #include "devicedb/device_reader.h"
@@ -385,6 +386,8 @@ public:
                             }};
     // The title's notices about refused drops and an unplugged player.
     korvida::PlayerWatch playerWatch;
+    // A player named at start, read while the window is built.
+    korvida::ReadAhead readAhead;
 
     // The copy or import worker. Joined when the controller goes away.
     std::thread worker;

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QMenuBar>
 #include <QVideoWidget>
 
@@ -37,7 +36,7 @@ QString orDefault(const QString& path, const QString& fallback)
 
 } // namespace
 
-DesktopApp::DesktopApp(const DesktopPaths& paths)
+DesktopApp::DesktopApp(const DesktopPaths& paths, const std::string& playerAtStart)
     : resources(orDefault(paths.resourceCache, QtResources::defaultCacheFolder())),
       defaults(paths.settingsFile),
       folderChooser([this](const Window& window) { return binder.windowWidgetOf(window); }),
@@ -50,6 +49,11 @@ DesktopApp::DesktopApp(const DesktopPaths& paths)
     app = std::make_unique<MainApp>(Services{movies, images, resources, defaults, workspace, scripts, folderChooser,
                                              alert, mainThread, tickDelay, timers, cursor, screens, keepAwake,
                                              application});
+    if (!playerAtStart.empty()) {
+        const std::string folder = absoluteCleanPath(playerAtStart);
+        if (!whyNotAPlayer(folder))
+            app->readAhead.start(folder);
+    }
     // Covers of AAC/M4A tunes come from TagLib, after the ones the program reads itself;
     // the player's own artwork comes last, for tunes whose files hold none.
     app->coverLookup.addSource(mp4Cover);

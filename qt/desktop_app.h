@@ -32,14 +32,15 @@ struct DesktopPaths {
 class DesktopApp : public QObject {
     Q_OBJECT
 public:
-    explicit DesktopApp(const DesktopPaths& paths = {});
+    // A player named at start (`playerAtStart`) is read while the window is being built.
+    explicit DesktopApp(const DesktopPaths& paths = {}, const std::string& playerAtStart = {});
     ~DesktopApp() override;
 
     // Finishes launching as the controller describes it: the buttons, the tick, the
     // preferences, the start-up sound, the window in front.
     void launch();
 
-    // Opens a folder as a drop on the program's icon does: it is read at the next tick. The
+    // Opens a folder as a drop on the program's icon does: it is read on the next turn. The
     // path is a file name's bytes, which need not be valid UTF-8.
     void openFolder(const std::string& path);
     void openFolder(const QString& path);

@@ -46,7 +46,7 @@ int main(int argc, char** argv)
         return 0;
 
     korvida::qt::applyLook(application);
-    korvida::qt::DesktopApp desktop;
+    korvida::qt::DesktopApp desktop({}, folder);
     if (screenshot.isEmpty()) {
         instance.listen([&desktop](const std::string& handed) {
             if (!handed.empty())

@@ -222,6 +222,23 @@ TEST_F(DeviceDrop, TheDisplayIsKeptAwakeOnlyDuringFullScreenPlayback)
     EXPECT_EQ(fakes.keepAwake.reports, 1);
 }
 
+TEST_F(DeviceDrop, APlayerReadAheadIsTakenOnlyForItsOwnFolder)
+{
+    const std::string named = writePlayer("NAMED POD", {"One"});
+    const std::string other = writePlayer("OTHER POD", {"Two", "Three"});
+
+    app->readAhead.start(named);
+    app->droppOnIcon.readFromFile(other, "folder");
+    fakes.timers.runNextTurn();
+    EXPECT_EQ(mediaNames(), (std::vector<std::string>{"Two", "Three"})) << "another player's read is not shown";
+
+    app->readAhead.start(named);
+    app->droppOnIcon.readFromFile(named, "folder");
+    fakes.timers.runNextTurn();
+    EXPECT_EQ(mediaNames(), (std::vector<std::string>{"One"}));
+    EXPECT_EQ(app->mainWindow->title(), "NAMED POD");
+}
+
 TEST_F(DeviceDrop, PhotosOfThePlayerJoinTheLibrary)
 {
     korvida::devicewriter::Device device;
