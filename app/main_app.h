@@ -178,7 +178,10 @@ public:
     // The tick's playback steps: the time display, then the move on at the end of an item.
     void showPlayingTime();
     void moveOnAtEnd();
-    // Stops what plays: the loaded item is paused and the play buttons show play.
+    // The loaded item's time in the labels and on the sliders.
+    void showMovieTime();
+    // Stops what plays: the loaded item is paused where it is, shown at that time, and the
+    // play buttons show play.
     void pausePlayback();
     // Lets go of the start-up sound, stopping it if it still sounds.
     void endStartupSound();

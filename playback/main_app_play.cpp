@@ -124,6 +124,9 @@ void MainApp::pausePlayback()
     play->setImage(palyButtonImageControllPanel);
     playButtonControllPanel->setImage(palyButtonImageControllPanel);
     playing = false;
+    // The tick shows the time only while something plays: the pause shows where it stopped.
+    if (visibleMovie)
+        showMovieTime();
 }
 
 void MainApp::endStartupSound()

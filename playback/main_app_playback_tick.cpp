@@ -4,8 +4,12 @@
 
 void MainApp::showPlayingTime()
 {
-    if (!playing || !visibleMovie)
-        return;
+    if (playing && visibleMovie)
+        showMovieTime();
+}
+
+void MainApp::showMovieTime()
+{
     displayTime();
     const double time = visibleMovie->getMovieTime();
     timeSlider->setDoubleValue(time);

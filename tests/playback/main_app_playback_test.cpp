@@ -73,6 +73,7 @@ TEST_F(PlaybackTest, PlayPausesAndResumesTheSameItemWithoutReloading)
     EXPECT_FALSE(app->playing);
     EXPECT_FALSE(movie().started);
     EXPECT_EQ(app->play->image(), app->palyButtonImageControllPanel);
+    EXPECT_EQ(app->timeSlider->doubleValue(), 250.0) << "the pause shows where it stopped, not the last tick";
     app->playButton(app->play.get());
     EXPECT_TRUE(movie().started);
     EXPECT_EQ(movie().time, 250);
