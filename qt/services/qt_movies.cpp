@@ -290,9 +290,10 @@ void PlayerMovie::showIn(QVideoWidget* widget)
     openFile();
     if (!opened || widget == nullptr)
         return;
-    // A film moved to another picture keeps its place, and shows where it is at once.
+    // A film moved to another picture keeps its place; a paused one gets no new picture from
+    // the player, so it is given the one it showed.
     player->setPosition(position);
-    if (lastPicture.isValid())
+    if (player->playbackState() != QMediaPlayer::PlayingState && lastPicture.isValid())
         widget->videoSink()->setVideoFrame(lastPicture);
 }
 
