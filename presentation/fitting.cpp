@@ -43,9 +43,15 @@ Rect getScreenRess(Size natural, const Rect& rect)
 {
     if (!hasShape(natural))
         return rect;
-    const float width = rect.size.width;
-    const float height = fittedHeight(natural, width);
-    return makeRect(rect.origin.x, rect.origin.y + rect.size.height / 2.0f + height / -2.0f, width, height);
+    float width = rect.size.width;
+    float height = fittedHeight(natural, width);
+    // Taller than the rectangle: fitted to its height instead, never cropped.
+    if (height > rect.size.height) {
+        height = rect.size.height;
+        width = natural.width * (height / natural.height);
+    }
+    return makeRect(rect.origin.x + (rect.size.width - width) / 2.0f,
+                    rect.origin.y + (rect.size.height - height) / 2.0f, width, height);
 }
 
 Rect getScreenRess(const Movie* movie, const Rect& rect)

@@ -13,8 +13,8 @@ namespace korvida {
 Size getImageRess(Size image, const Rect& rect);
 Size getImageRess(const Image& image, const Rect& rect);
 
-// A movie view frame for the full screen: full width, centred vertically, as tall as the
-// movie's shape makes it (it may overflow the rectangle equally above and below).
+// A movie view frame for the full screen: the largest frame of the movie's shape inside the
+// rectangle, centred, so the whole picture shows (bars above and below, or at the sides).
 Rect getScreenRess(Size natural, const Rect& rect);
 Rect getScreenRess(const Movie* movie, const Rect& rect);
 

@@ -7,6 +7,7 @@
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
+#include <QVideoSink>
 #include <QVideoWidget>
 
 #include <algorithm>
@@ -280,14 +281,20 @@ void PlayerMovie::showIn(QVideoWidget* widget)
 {
     if (widget == shownIn)
         return;
+    if (shownIn != nullptr && shownIn->videoSink()->videoFrame().isValid())
+        lastPicture = shownIn->videoSink()->videoFrame();
     shownIn = widget;
     const qint64 position = player->position();
     const bool opened = loaded(*player) && player->hasVideo();
     player->setVideoOutput(widget);
     openFile();
-    // A film moved to another picture keeps its place.
-    if (opened && widget != nullptr)
-        player->setPosition(position);
+    if (!opened || widget == nullptr)
+        return;
+    // A film moved to another picture keeps its place; a paused one gets no new picture from
+    // the player, so it is given the one it showed.
+    player->setPosition(position);
+    if (player->playbackState() != QMediaPlayer::PlayingState && lastPicture.isValid())
+        widget->videoSink()->setVideoFrame(lastPicture);
 }
 
 Rect StillMovie::getMovieNaturalBoundsRect() const

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QVideoFrame>
 
 #include <memory>
 #include <vector>
@@ -77,6 +78,9 @@ private:
     float playRate = 1.0f;
     bool running = false;
     QVideoWidget* shownIn = nullptr;
+    // The picture last shown, carried to the next widget: the player clears the widget it
+    // leaves and, while paused, sends the new one nothing until it runs again.
+    QVideoFrame lastPicture;
     QString fileToOpen;
 
     // Runs while the player really plays; with `clockStart`, where the movie was when it began

@@ -17,7 +17,10 @@ TEST(FittingTest, PictureTakesTheRectWidthAndChangesHeightByTheSameAmount)
 
 TEST(FittingTest, MovieFramesForTheScreenAndTheWindow)
 {
-    EXPECT_EQ(korvida::getScreenRess(Size{640, 480}, makeRect(0, 0, 1280, 800)), makeRect(0, -80, 1280, 960));
+    // The whole picture on the screen: a 4:3 film between bars at the sides, a wide one between
+    // bars above and below.
+    EXPECT_EQ(korvida::getScreenRess(Size{640, 480}, makeRect(0, 0, 1280, 600)), makeRect(240, 0, 800, 600));
+    EXPECT_EQ(korvida::getScreenRess(Size{640, 360}, makeRect(10, 0, 1280, 800)), makeRect(10, 40, 1280, 720));
     EXPECT_EQ(korvida::getWindowScreenRess(Size{640, 480}, makeRect(10, 20, 400, 200)), makeRect(10, 20, 270, 200));
     // A film that fits the width keeps it and is centred vertically.
     EXPECT_EQ(korvida::getWindowScreenRess(Size{640, 360}, makeRect(0, 0, 640, 600)), makeRect(0, 120, 640, 360));

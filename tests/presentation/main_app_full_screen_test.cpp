@@ -29,6 +29,9 @@ protected:
         return *film;
     }
 
+    // The 640 x 480 film on the whole screen: as tall as it, centred between bars at the sides.
+    const korvida::Rect wholeScreenFilm = makeRect((1280 - 3200.0f / 3) / 2, 0, 3200.0f / 3, 800);
+
     void tickWithMouseAt(Point where)
     {
         fakes.cursor.location = where;
@@ -69,8 +72,7 @@ TEST_F(FullScreenTest, LeavingWhilePausedKeepsTheFilmPausedAtItsPlace)
     app->fullScreenButton(nullptr);
     EXPECT_EQ(app->mainMovieView->movie(), nullptr);
     EXPECT_EQ(app->fullScreenMovieView->movie().get(), &film);
-    // The film fills the width, centred: 1280 x 960 from y = -80.
-    EXPECT_EQ(app->fullScreenMovieView->frame(), makeRect(0, -80, 1280, 960));
+    EXPECT_EQ(app->fullScreenMovieView->frame(), wholeScreenFilm);
 
     app->fullScreenButton(nullptr);
     EXPECT_FALSE(app->fullScreen);
@@ -132,8 +134,8 @@ TEST_F(FullScreenTest, MovementShowsThePanelsAtTheirPlacesAndThreeStillTicksHide
     EXPECT_EQ(app->selectControllPanelFullScreen->frame(), makeRect(0, 570, 1280, 230));
     EXPECT_EQ(app->namesControllPanelFullScreen->contentView(), app->namesControllPanel->contentView());
     EXPECT_EQ(app->selectControllPanelFullScreen->level(), fakes.screens.shieldingLevel);
-    // The film between the panels: 870 wide, centred on the 390 high space above the strip.
-    EXPECT_EQ(app->fullScreenMovieView->frame(), makeRect(205, 325 - 652.5f / 2, 870, 652.5f));
+    // The film between the panels: as tall as the 390 high space above the strip, centred in it.
+    EXPECT_EQ(app->fullScreenMovieView->frame(), makeRect(380, 130, 520, 390));
 
     tickWithMouseAt(Point{610, 400});
     tickWithMouseAt(Point{620, 400}); // movement only delays
@@ -143,7 +145,7 @@ TEST_F(FullScreenTest, MovementShowsThePanelsAtTheirPlacesAndThreeStillTicksHide
     EXPECT_FALSE(panelsShown());
     EXPECT_TRUE(app->controllPannelHidden);
     EXPECT_TRUE(fakes.cursor.hidden);
-    EXPECT_EQ(app->fullScreenMovieView->frame(), makeRect(0, -80, 1280, 960));
+    EXPECT_EQ(app->fullScreenMovieView->frame(), wholeScreenFilm);
     EXPECT_TRUE(film.started);
 }
 
@@ -160,7 +162,7 @@ TEST_F(FullScreenTest, AMouseOnAnotherScreenHidesThePanelsAtOnceAndKeepsTheCurso
     EXPECT_FALSE(panelsShown());
     EXPECT_FALSE(fakes.cursor.hidden);
     // A picture is refitted like a film.
-    EXPECT_EQ(app->fullScreenMovieView->frame(), makeRect(0, -80, 1280, 960));
+    EXPECT_EQ(app->fullScreenMovieView->frame(), wholeScreenFilm);
 }
 
 TEST_F(FullScreenTest, ATunesPictureTakesAThirdOfTheScreenOrLessWhileThePanelsShow)

@@ -5,9 +5,12 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 #include <cstdint>
@@ -122,6 +125,26 @@ protected:
 
     std::int32_t timeNow() { return app().visibleMovie ? app().visibleMovie->getMovieTime() : -1; }
     bool showsPause() { return app().play->image() == app().pauseButtonImageControllPanel; }
+
+    // Whether a film's view shows a picture: a quarter of its pixels, as drawn, are not black.
+    // The picture is drawn in a window of its own, inside the view's window.
+    bool showsPicture(const char* outlet)
+    {
+        const QWindow* inside = widget(outlet)->window()->windowHandle();
+        QImage shot;
+        for (QWindow* shown : QGuiApplication::allWindows())
+            if (shown->inherits("QVideoWindow") && shown->isVisible() && shown->parent() == inside) {
+                // Drawn afresh from what the view holds now, not from an earlier drawing.
+                QEvent update(QEvent::UpdateRequest);
+                QCoreApplication::sendEvent(shown, &update);
+                shot = shown->screen()->grabWindow(shown->winId()).toImage();
+            }
+        int lit = 0;
+        for (int y = 0; y < shot.height(); y += 4)
+            for (int x = 0; x < shot.width(); x += 4)
+                lit += qGray(shot.pixel(x, y)) > 40 ? 1 : 0;
+        return !shot.isNull() && lit * 4 * 16 > shot.width() * shot.height();
+    }
 };
 
 // The same window, offered on a private session bus as the desktop's media keys see it.
@@ -319,4 +342,26 @@ TEST_F(RealPlaybackTest, ThePlayerFolderGoneStopsPlaybackAndMarksNothing)
     for (const InMedia* media : app().medias)
         EXPECT_FALSE(media->getIsBroken());
     EXPECT_TRUE(widget("mainWindow")->windowTitle().endsWith(QStringLiteral("is no longer connected")));
+}
+
+TEST_F(RealPlaybackTest, APausedFilmShowsItsPictureInAndOutOfFullScreenAndStaysWhereItIs)
+{
+    openDemoPlayer();
+    doubleClickRow(rowOf(InMedia::kMovie));
+    ASSERT_TRUE(waitFor([&] { return timeNow() > 800; }));
+    QTest::keyClick(widget<QTableView>("mediaTableView"), Qt::Key_Space);
+    ASSERT_FALSE(app().playing);
+    ASSERT_TRUE(waitFor([&] { return showsPicture("mainMovieView"); }));
+    // The decoder reports the last frame it showed a moment after the pause.
+    QTest::qWait(300);
+    const std::int32_t paused = timeNow();
+
+    QTest::keyClick(widget("mainContent")->window(), Qt::Key_F11);
+    ASSERT_TRUE(app().fullScreen);
+    EXPECT_TRUE(waitFor([&] { return showsPicture("fullScreenMovieView"); }));
+    QTest::keyClick(widget("mainfullScreenPanel"), Qt::Key_Escape);
+    ASSERT_FALSE(app().fullScreen);
+    EXPECT_TRUE(waitFor([&] { return showsPicture("mainMovieView"); }));
+    EXPECT_FALSE(app().playing);
+    EXPECT_EQ(timeNow(), paused);
 }
