@@ -174,12 +174,17 @@ TEST(QtServicesTest, AnM4aCoverComesFromTheTagLibrary)
     const std::vector<std::uint8_t> bytes(tune.begin(), tune.end());
     const korvida::MemoryByteSource file(bytes);
 
-    const auto cover = korvida::qt::mp4Cover({"T.M4A", "M4A", 0}, file);
+    korvida::CoverRequest request;
+    request.path = "T.M4A";
+    request.fileType = "M4A";
+    const auto cover = korvida::qt::mp4Cover(request, file);
     ASSERT_TRUE(cover);
     const auto picture = QtImages().imageWithData(*cover);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->naturalSize(), (korvida::Size{40, 30}));
-    EXPECT_FALSE(korvida::qt::mp4Cover({"T.mp3", "mp3", 0}, file)) << "not an M4A tune";
+    request.path = "T.mp3";
+    request.fileType = "mp3";
+    EXPECT_FALSE(korvida::qt::mp4Cover(request, file)) << "not an M4A tune";
 }
 
 TEST(QtServicesTest, AHugePictureIsDecodedScaledDown)
