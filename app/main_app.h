@@ -32,6 +32,7 @@
 #include "platform/user_defaults.h"
 #include "platform/window.h"
 #include "playback/cover_lookup.h"
+#include "playback/newest_work_thread.h"
 #include "playback/shown_picture_file.h"
 #include "presentation/main_window_layout.h"
 
@@ -242,6 +243,9 @@ public:
     InMedia* lastPlaydMedia = nullptr;
     // The picture of a photo kept only as thumbnails, as a file the movie layer can open.
     korvida::ShownPictureFile shownPicture;
+    // Decodes that picture and writes its file; declared after the file, so that the work
+    // under way has ended before the file goes.
+    korvida::NewestWorkThread pictureThread{services.mainThread};
     bool playing = false;
     bool fullScreen = false;
     bool controllPannelHidden = true;

@@ -7,11 +7,11 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "copy/media_copy.h"
+#include "copy_bench_folder.h"
 #include "library/in_media.h"
 
 namespace fs = std::filesystem;
@@ -21,32 +21,14 @@ namespace {
 constexpr int kFiles = 24;
 constexpr std::size_t kFileSize = 12'500'000;
 
-struct Sources {
-    fs::path root;
+struct Sources : korvida::bench::CopyBenchFolder {
     std::vector<fs::path> files;
 
     Sources()
-    {
-        root = fs::temp_directory_path() / ("korvida-copy-bench-" + std::to_string(::getpid()));
-        fs::create_directories(root / "source");
-        std::string bytes(kFileSize, '\0');
-        for (std::size_t i = 0; i < bytes.size(); ++i)
-            bytes[i] = static_cast<char>(i * 2654435761u >> 24);
-        for (int i = 0; i < kFiles; ++i) {
-            files.push_back(root / "source" / ("track" + std::to_string(i) + ".mp3"));
-            std::ofstream(files.back(), std::ios::binary)
-                .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        }
-    }
-    ~Sources() { fs::remove_all(root); }
-
-    fs::path freshDestination() const
-    {
-        const fs::path destination = root / "destination";
-        fs::remove_all(destination);
-        fs::create_directory(destination);
-        return destination;
-    }
+        : CopyBenchFolder("copy"),
+          files(
+              writeNoiseFiles("source", kFiles, kFileSize, [](int i) { return "track" + std::to_string(i) + ".mp3"; }))
+    {}
 };
 
 const Sources& sources()

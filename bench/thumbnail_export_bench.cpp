@@ -4,8 +4,6 @@
 // folder on the same file system.
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +12,7 @@
 
 #include "copy/item_source.h"
 #include "copy/media_copy.h"
+#include "copy_bench_folder.h"
 #include "library/in_media.h"
 #include "tools/device_writer/device_writer.h"
 
@@ -28,14 +27,12 @@ constexpr std::uint32_t kWidth = 720;
 constexpr std::uint32_t kHeight = 480;
 constexpr std::size_t kJpegSize = 500'000;
 
-struct Player {
-    fs::path root;
+struct Player : korvida::bench::CopyBenchFolder {
     std::vector<std::unique_ptr<InMedia>> photos;
     std::vector<fs::path> jpegs;
 
-    Player()
+    Player() : CopyBenchFolder("thumbnail")
     {
-        root = fs::temp_directory_path() / ("korvida-thumbnail-bench-" + std::to_string(::getpid()));
         fs::create_directories(root / "player" / "Photos" / "Thumbs");
         // Frames with smooth shading and fine grain, as photos have.
         const auto thumbs = std::make_shared<const std::string>((root / "player/Photos/Thumbs/F1019_1.ithmb").string());
@@ -67,24 +64,7 @@ struct Player {
             photo->setStoredPicture(picture);
             photos.push_back(std::move(photo));
         }
-        std::string bytes(kJpegSize, '\0');
-        for (std::size_t i = 0; i < bytes.size(); ++i)
-            bytes[i] = static_cast<char>(i * 2654435761u >> 24);
-        fs::create_directories(root / "jpegs");
-        for (int i = 0; i < kPhotos; ++i) {
-            jpegs.push_back(root / "jpegs" / ("IMG_" + std::to_string(i) + ".JPG"));
-            std::ofstream(jpegs.back(), std::ios::binary)
-                .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        }
-    }
-    ~Player() { fs::remove_all(root); }
-
-    fs::path freshDestination() const
-    {
-        const fs::path destination = root / "destination";
-        fs::remove_all(destination);
-        fs::create_directory(destination);
-        return destination;
+        jpegs = writeNoiseFiles("jpegs", kPhotos, kJpegSize, [](int i) { return "IMG_" + std::to_string(i) + ".JPG"; });
     }
 };
 

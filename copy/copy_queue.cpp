@@ -48,6 +48,7 @@ void CopyQueue::exportQueued(std::span<const std::unique_ptr<InMedia>> items, co
         if (itemDone)
             itemDone(*item, outcome);
     }
+    removeEmptyRunFolders(folders);
 }
 
 void CopyQueue::cancel(InMedia& item, std::atomic<int>& numberOfSaveMedia)

@@ -36,6 +36,7 @@ public:
     // folder, everything else into the tunes-and-movies folder. An item whose copy failed is
     // marked so (`setCopyFailed`). `itemDone`, when given, hears the outcome of every
     // exported item, and `cancelled` for every item of the run cancelled while it waited.
+    // Last, the run folders it created that stayed empty are removed.
     void exportQueued(std::span<const std::unique_ptr<InMedia>> items, const RunFolders& folders,
                       const ExportDelegate& delegat, const ItemDone& itemDone = {});
 

@@ -19,14 +19,24 @@ RunFolders prepareRunFolders(std::span<const std::unique_ptr<InMedia>> items, co
             tunesOrMovies = true;
     }
     if (!tunesOrMovies || !pictures)
-        return {chosenFolder, chosenFolder};
-    RunFolders folders{joinPath(chosenFolder, "Music:Movies"), joinPath(chosenFolder, "Photos")};
-    if (fileSystem.makeFolder(folders.musicMovies) == std::errc::invalid_argument) {
+        return {chosenFolder, chosenFolder, {}};
+    RunFolders folders{joinPath(chosenFolder, "Music:Movies"), joinPath(chosenFolder, "Photos"), {}};
+    std::error_code error = fileSystem.makeFolder(folders.musicMovies);
+    if (error == std::errc::invalid_argument) {
         folders.musicMovies = joinPath(chosenFolder, portableName("Music:Movies"));
-        fileSystem.makeFolder(folders.musicMovies);
+        error = fileSystem.makeFolder(folders.musicMovies);
     }
-    fileSystem.makeFolder(folders.photos);
+    if (!error)
+        folders.made.push_back(folders.musicMovies);
+    if (!fileSystem.makeFolder(folders.photos))
+        folders.made.push_back(folders.photos);
     return folders;
+}
+
+void removeEmptyRunFolders(const RunFolders& folders, DestinationFileSystem& fileSystem)
+{
+    for (const std::string& folder : folders.made)
+        fileSystem.removeEmptyFolder(folder);
 }
 
 } // namespace korvida

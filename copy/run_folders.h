@@ -3,6 +3,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "copy/destination_file_system.h"
 
@@ -14,6 +15,8 @@ namespace korvida {
 struct RunFolders {
     std::string musicMovies;
     std::string photos;
+    // The folders above that this run created; a folder that was there before is not listed.
+    std::vector<std::string> made;
 };
 
 // With tunes or movies and pictures both tagged, they go into "Music:Movies" and "Photos"
@@ -21,5 +24,9 @@ struct RunFolders {
 // system refuses the colon); otherwise straight into it.
 RunFolders prepareRunFolders(std::span<const std::unique_ptr<InMedia>> items, const std::string& chosenFolder,
                              DestinationFileSystem& fileSystem = localFileSystem());
+
+// Removes the folders the run created that are still empty when it ends, as when every
+// item meant for one of them was cancelled; a folder holding anything stays.
+void removeEmptyRunFolders(const RunFolders& folders, DestinationFileSystem& fileSystem = localFileSystem());
 
 } // namespace korvida

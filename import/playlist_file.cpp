@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "copy/export_naming.h"
+
 namespace korvida {
 
 ExistingPlaylist readExistingPlaylist(const std::string& path)
@@ -29,14 +31,51 @@ ExistingPlaylist readExistingPlaylist(const std::string& path)
     return found;
 }
 
-std::optional<std::string> playlistNameIn(const std::string& text)
+namespace {
+
+constexpr std::string_view kNameTag = "#PLAYLIST:";
+constexpr std::string_view kExactNameTag = "#KORVIDA-PLAYLIST:";
+
+std::string escapedName(const std::string& name)
 {
-    static constexpr std::string_view kTag = "#PLAYLIST:";
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7f || c == '%')
+            escaped += {'%', kHex[byte >> 4], kHex[byte & 0xf]};
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+} // namespace
+
+std::string playlistNameLines(const std::string& name)
+{
+    const std::string shown = replaceLineBreakers(name, ' ');
+    const std::string lines = std::string(kNameTag) + shown + "\n";
+    return shown == name ? lines : lines + playlistOwnerLine(name) + "\n";
+}
+
+std::string playlistOwnerLine(const std::string& name)
+{
+    const std::string shown = replaceLineBreakers(name, ' ');
+    return shown == name ? std::string(kNameTag) + name : std::string(kExactNameTag) + escapedName(name);
+}
+
+std::optional<std::string> playlistOwnerIn(const std::string& text)
+{
+    std::optional<std::string> owner;
     std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);)
-        if (line.starts_with(kTag))
-            return line.substr(kTag.size());
-    return std::nullopt;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with(kExactNameTag))
+            return line;
+        if (!owner && line.starts_with(kNameTag))
+            owner = line;
+    }
+    return owner;
 }
 
 } // namespace korvida

@@ -46,7 +46,7 @@ std::string PlaylistShelf::fileFor(const std::string& name)
 {
     const ExportFolders here{folder, {}, false};
     const std::string fileName = acceptedFileName(fileSystem, here, fitComponent(exportComponent(name), ".m3u8"));
-    const std::string owner = oneLine(name);
+    const std::string ownerLine = playlistOwnerLine(name);
     std::string file;
     for (int number = 1; number <= kLastNumber; ++number) {
         const std::string numbered = numberedName(fileName, number);
@@ -59,8 +59,8 @@ std::string PlaylistShelf::fileFor(const std::string& name)
         if (existing.kind != ExistingPlaylist::regular)
             continue;
         // Files written before playlists were named inside them belong to the exact name.
-        const std::optional<std::string> inside = playlistNameIn(existing.text);
-        if (inside ? *inside == owner : numbered == name + ".m3u8")
+        const std::optional<std::string> owner = playlistOwnerIn(existing.text);
+        if (owner ? *owner == ownerLine : numbered == name + ".m3u8")
             break;
     }
     return file;
@@ -103,7 +103,7 @@ PlaylistShelf::Playlist& PlaylistShelf::open(const std::string& key, const std::
         if (!line.empty() && line.front() != '#')
             playlist.pathsBefore.insert(line);
     if (text.empty())
-        text = collection ? kHeader : kHeader + ("#PLAYLIST:" + oneLine(name) + "\n");
+        text = collection ? kHeader : kHeader + playlistNameLines(name);
     else if (text.back() != '\n')
         text += '\n';
     return playlist;

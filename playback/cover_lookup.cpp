@@ -9,20 +9,8 @@
 namespace korvida {
 
 CoverLookup::CoverLookup(MainThreadQueue& mainThread, Images& images)
-    : mainThread(mainThread), images(images), sources{ownCover}
+    : images(images), sources{ownCover}, thread(mainThread)
 {}
-
-CoverLookup::~CoverLookup()
-{
-    {
-        const std::lock_guard lock(mutex);
-        stopping = true;
-        waiting.reset();
-    }
-    wake.notify_one();
-    if (worker.joinable())
-        worker.join();
-}
 
 void CoverLookup::addSource(CoverSource source)
 {
@@ -31,48 +19,19 @@ void CoverLookup::addSource(CoverSource source)
 
 void CoverLookup::lookFor(CoverRequest request, std::unique_ptr<ByteSource> file, Found found)
 {
-    const std::uint64_t number = ++*newest;
-    {
-        const std::lock_guard lock(mutex);
-        waiting = Look{std::move(request), std::move(file), std::move(found), number};
-        if (!worker.joinable())
-            worker = std::thread([this] { run(); });
-    }
-    wake.notify_one();
+    // Shared, since the work is copied as a function; only the work thread reads the file.
+    thread.run([this, request = std::move(request), file = std::shared_ptr<ByteSource>(std::move(file)),
+                found = std::move(found)]() -> std::function<void()> {
+        return [found, cover = coverOf(request, *file)] {
+            found(cover);
+        };
+    });
 }
 
-void CoverLookup::forget()
-{
-    ++*newest;
-    const std::lock_guard lock(mutex);
-    waiting.reset();
-}
-
-void CoverLookup::run()
-{
-    for (;;) {
-        std::unique_lock lock(mutex);
-        wake.wait(lock, [this] { return stopping || waiting; });
-        if (stopping)
-            return;
-        Look look = std::move(*waiting);
-        waiting.reset();
-        lock.unlock();
-
-        std::shared_ptr<Image> cover = coverOf(look);
-        mainThread.post([newest = std::weak_ptr(newest), number = look.number, found = std::move(look.found),
-                         cover = std::move(cover)] {
-            const auto current = newest.lock();
-            if (current && *current == number)
-                found(cover);
-        });
-    }
-}
-
-std::shared_ptr<Image> CoverLookup::coverOf(const Look& look) const
+std::shared_ptr<Image> CoverLookup::coverOf(const CoverRequest& request, const ByteSource& file) const
 {
     for (const CoverSource& source : sources) {
-        const auto bytes = source(look.request, *look.file);
+        const auto bytes = source(request, file);
         if (!bytes)
             continue;
         if (auto picture = images.imageWithData(*bytes))

@@ -1,19 +1,17 @@
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "library/stored_picture.h"
 #include "platform/desktop.h"
 #include "platform/images.h"
 #include "playback/byte_source.h"
+#include "playback/newest_work_thread.h"
 
 namespace korvida {
 
@@ -36,20 +34,18 @@ struct CoverRequest {
 using CoverSource =
     std::function<std::optional<std::vector<std::uint8_t>>(const CoverRequest& request, const ByteSource& file)>;
 
-// Looks for tune covers on a thread of its own, so that a large, slow or hostile file never
-// holds up the window, playback or the media keys. The file's own cover (`ownCover`) is tried
-// first, then the sources in the order they were added, until one gives bytes that decode as
-// a picture. The answer comes through the
-// main-thread queue; an answer to a look that a newer one (or `forget`) has replaced is
-// dropped, and a look not yet begun when a newer one comes is never made.
+// Looks for tune covers on a thread of its own (see NewestWorkThread), so that a large, slow or
+// hostile file never holds up the window. The file's own cover (`ownCover`) is tried first,
+// then the sources in the order they were added, until one gives bytes that decode as a
+// picture. The answer comes through the main-thread queue; an answer to a look that a newer
+// one (or `forget`) has replaced is dropped, and a look not yet begun when a newer one comes
+// is never made.
 class CoverLookup {
 public:
     // Runs on the main thread with the cover found, or null when there is none.
     using Found = std::function<void(std::shared_ptr<Image> cover)>;
 
     CoverLookup(MainThreadQueue& mainThread, Images& images);
-    // Waits for a look under way to end; no answer comes afterwards.
-    ~CoverLookup();
     CoverLookup(const CoverLookup&) = delete;
     CoverLookup& operator=(const CoverLookup&) = delete;
 
@@ -57,30 +53,15 @@ public:
     void addSource(CoverSource source);
     void lookFor(CoverRequest request, std::unique_ptr<ByteSource> file, Found found);
     // Drops the answer to the look under way, and a look not yet begun.
-    void forget();
+    void forget() { thread.forget(); }
 
 private:
-    struct Look {
-        CoverRequest request;
-        std::unique_ptr<ByteSource> file;
-        Found found;
-        std::uint64_t number = 0;
-    };
+    std::shared_ptr<Image> coverOf(const CoverRequest& request, const ByteSource& file) const;
 
-    void run();
-    std::shared_ptr<Image> coverOf(const Look& look) const;
-
-    MainThreadQueue& mainThread;
     Images& images;
     std::vector<CoverSource> sources;
-    // The number of the newest look, read by the answers on the main thread; the answers
-    // hold it weakly, so that none runs once the lookup is gone.
-    std::shared_ptr<std::uint64_t> newest = std::make_shared<std::uint64_t>(0);
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::optional<Look> waiting;
-    bool stopping = false;
-    std::thread worker;
+    // Last, so that it is gone, the look under way ended, before the sources are.
+    NewestWorkThread thread;
 };
 
 // The cover a tune file holds itself: for a file of type "mp3", the picture the ID3 scan finds

@@ -1,8 +1,9 @@
 #include "playback/id3_cover.h"
 
 #include <algorithm>
-#include <array>
 #include <span>
+
+#include "playback/id3_tag_header.h"
 
 namespace korvida {
 
@@ -10,7 +11,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::size_t kTagHeaderLength = 10;
 constexpr std::uint8_t kFrontCover = 3;
 
 // Tag header flags.
@@ -34,14 +34,6 @@ std::uint32_t bigEndian(std::span<const std::uint8_t> bytes)
     std::uint32_t value = 0;
     for (const std::uint8_t byte : bytes)
         value = (value << 8) | byte;
-    return value;
-}
-
-std::uint32_t syncsafe(std::span<const std::uint8_t> bytes)
-{
-    std::uint32_t value = 0;
-    for (const std::uint8_t byte : bytes)
-        value = (value << 7) | (byte & 0x7f);
     return value;
 }
 
@@ -120,7 +112,7 @@ std::optional<Bytes> coverInFrames(std::span<const std::uint8_t> body, int versi
             break;
         const std::uint32_t size = version == 2 ? bigEndian(header.subspan(3, 3))
             : version == 3                      ? bigEndian(header.subspan(4, 4))
-                                                : syncsafe(header.subspan(4, 4));
+                                                : syncsafeNumber(header.subspan(4, 4));
         if (size > body.size() - pos - headerLength)
             break;
         const auto frame = body.subspan(pos + headerLength, size);
@@ -157,22 +149,23 @@ std::optional<Bytes> coverInFrames(std::span<const std::uint8_t> body, int versi
 
 std::optional<std::vector<std::uint8_t>> readId3Cover(const ByteSource& source)
 {
-    std::array<std::uint8_t, kTagHeaderLength> header{};
-    if (source.read(0, header) != header.size() || header[0] != 'I' || header[1] != 'D' || header[2] != '3')
+    const auto header = readId3TagHeader(source);
+    if (!header)
         return std::nullopt;
-    const int version = header[3];
-    const std::uint8_t tagFlags = header[5];
-    const std::uint64_t size = syncsafe(std::span(header).subspan(6, 4));
+    const int version = header->version;
+    const std::uint8_t tagFlags = header->flags;
+    const std::uint64_t size = header->size;
     if (version < 2 || version > 4 || size > kLargestId3Tag || (version == 2 && (tagFlags & kCompressedTag22) != 0))
         return std::nullopt;
-    Bytes body(std::min<std::uint64_t>(size, source.size() > kTagHeaderLength ? source.size() - kTagHeaderLength : 0));
-    body.resize(source.read(kTagHeaderLength, body));
+    Bytes body(
+        std::min<std::uint64_t>(size, source.size() > kId3TagHeaderLength ? source.size() - kId3TagHeaderLength : 0));
+    body.resize(source.read(kId3TagHeaderLength, body));
     if (version < 4 && (tagFlags & kUnsynchronised) != 0)
         body = resynchronised(body);
     std::size_t start = 0;
     if (version > 2 && (tagFlags & kExtendedHeader) != 0 && body.size() >= 4) {
         // Version 2.3 gives the extended header's size without its own 4 bytes, 2.4 with them.
-        start = version == 3 ? bigEndian(std::span(body).first(4)) + 4u : syncsafe(std::span(body).first(4));
+        start = version == 3 ? bigEndian(std::span(body).first(4)) + 4u : syncsafeNumber(std::span(body).first(4));
     }
     return coverInFrames(body, version, start);
 }

@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "playback/id3_tag_header.h"
+
 namespace korvida {
 
 namespace {
 
 constexpr std::uint64_t kChunk = 8192;
 constexpr std::uint64_t kOverlap = 512;
-constexpr std::size_t kHeaderLength = 10;
 // The format flags of a version 2.3 frame header's second flag byte.
 constexpr std::uint8_t kCompressed23 = 0x80;
 constexpr std::uint8_t kEncrypted23 = 0x40;
@@ -22,14 +23,11 @@ struct TagHeader {
 
 std::optional<TagHeader> readHeader(const ByteSource& source)
 {
-    std::array<std::uint8_t, kHeaderLength> header{};
-    if (source.read(0, header) != header.size() || header[0] != 'I' || header[1] != 'D' || header[2] != '3')
+    const auto header = readId3TagHeader(source);
+    if (!header)
         return std::nullopt;
-    std::uint64_t size = 0;
-    for (std::size_t i = 6; i < 10; ++i)
-        size = (size << 7) | (header[i] & 0x7f);
-    const bool footer = (header[5] & 0x10) != 0;
-    return TagHeader{header[3], kHeaderLength + size + (footer ? kHeaderLength : 0)};
+    const bool footer = (header->flags & 0x10) != 0;
+    return TagHeader{header->version, kId3TagHeaderLength + header->size + (footer ? kId3TagHeaderLength : 0)};
 }
 
 // The file offset of the byte before the first "PIC" of the first `total` bytes, or nothing.
@@ -87,7 +85,7 @@ std::optional<PictureSpan> findId3Picture(const ByteSource& source)
     // is not read to its end.
     const auto match = findMatch(source, std::min(header->end, source.size()));
     // Frames begin after the header: version 2.2 frames at the byte after the match.
-    if (!match || *match + (header->version == 2 ? 1 : 0) < kHeaderLength)
+    if (!match || *match + (header->version == 2 ? 1 : 0) < kId3TagHeaderLength)
         return std::nullopt;
     const auto end = frameEnd(source, header->version, *match);
     if (!end || *end > header->end || *end > source.size())

@@ -4,7 +4,7 @@
 #include "copy/player_file.h"
 #include "picture/stored_picture_load.h"
 #include "playback/broken_name.h"
-#include "playback/failed_movie.h"
+#include "playback/placeholder_movies.h"
 #include "presentation/fitting.h"
 
 using korvida::makeRect;
@@ -44,13 +44,11 @@ void showMoviePicture(MainApp& app)
     }
 }
 
-void openVisibleMovie(MainApp& app, const std::string& path)
+void showVisibleMovie(MainApp& app, std::shared_ptr<korvida::Movie> movie)
 {
     if (app.visibleMovie)
         app.visibleMovie->setInfoHandler({});
-    app.visibleMovie = app.services.movies.openMovie(path);
-    if (!app.visibleMovie)
-        app.visibleMovie = std::make_shared<korvida::FailedMovie>();
+    app.visibleMovie = std::move(movie);
     app.visibleMovie->setInfoHandler([&app] { takeMovieInfo(app); });
     // A movie still opening has no duration yet; its range and times follow when it is known.
     app.clearTimeDisplay();
@@ -59,14 +57,29 @@ void openVisibleMovie(MainApp& app, const std::string& path)
         .setMovie(app.visibleMovie);
 }
 
-// The file the movie layer opens: the item's own, or for a photo kept only as thumbnails
-// its picture, decoded now and written as a PNG file.
-std::string playableFile(MainApp& app, const InMedia& media)
+void openVisibleMovie(MainApp& app, const std::string& path)
 {
-    if (!media.isThumbnailPhoto())
-        return media.getPath();
-    const auto file = korvida::resolveItemFile(media, app.state.iPodPath);
-    return file ? app.shownPicture.write(korvida::loadStoredPicture(*media.getStoredPicture(), *file)) : std::string();
+    std::shared_ptr<korvida::Movie> movie = app.services.movies.openMovie(path);
+    showVisibleMovie(app, movie ? std::move(movie) : std::make_shared<korvida::FailedMovie>());
+}
+
+void start(MainApp& app);
+
+// A photo kept only as thumbnails is played from its picture, decoded and written as a PNG
+// file on the picture thread, so that the window never waits for it; until then an empty
+// movie stands in. The file is opened when it is ready, unless another item was loaded since.
+void loadThumbnailPhoto(MainApp& app, const InMedia& media)
+{
+    showVisibleMovie(app, std::make_shared<korvida::PendingMovie>());
+    app.pictureThread.run([&app, &shown = app.shownPicture, picture = *media.getStoredPicture(),
+                           file = korvida::resolveItemFile(media, app.state.iPodPath)]() -> std::function<void()> {
+        std::string path = file ? shown.write(korvida::loadStoredPicture(picture, *file)) : std::string();
+        return [&app, path = std::move(path)] {
+            openVisibleMovie(app, path);
+            if (app.playing)
+                start(app);
+        };
+    });
 }
 
 void loadMedia(MainApp& app, InMedia& media)
@@ -94,7 +107,12 @@ void loadMedia(MainApp& app, InMedia& media)
              app.timeLeftControllPanel.get(), app.timePlaydControllPanel.get()})
         view->setHidden(still);
 
-    openVisibleMovie(app, playableFile(app, media));
+    if (media.isThumbnailPhoto()) {
+        loadThumbnailPhoto(app, media);
+        return;
+    }
+    app.pictureThread.forget();
+    openVisibleMovie(app, media.getPath());
 }
 
 void start(MainApp& app)

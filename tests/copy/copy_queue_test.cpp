@@ -84,6 +84,31 @@ TEST_F(Queue, FoldersAreSplitOnlyWhenTunesAndPicturesAreBothTagged)
     EXPECT_TRUE(std::filesystem::exists(run / "Photos/Artist/Album/1/IMG_2.jpg"));
 }
 
+TEST_F(Queue, AFolderTheRunMadeIsRemovedWhenItStaysEmptyAndNoOtherFolderIs)
+{
+    add(InMedia::kMusic, true);
+    add(InMedia::kPhoto, true);
+    add(InMedia::kPhoto, true);
+    const auto cancelPictures = [this] {
+        queue.queueTagged(items, counter);
+        queue.cancel(*items[1], counter);
+        queue.cancel(*items[2], counter);
+    };
+    cancelPictures();
+    exportAll();
+    EXPECT_EQ(treeOf(run),
+              (std::set<std::string>{"Music:Movies", "Music:Movies/Artist", "Music:Movies/Artist/Album",
+                                     "Music:Movies/Artist/Album/Item 0.mp3"}));
+
+    // A "Photos" folder that was there before the run stays, empty as it is.
+    std::filesystem::create_directory(run / "Photos");
+    cancelPictures();
+    queue.cancel(*items[0], counter);
+    exportAll();
+    EXPECT_TRUE(std::filesystem::is_directory(run / "Photos"));
+    EXPECT_TRUE(std::filesystem::exists(run / "Music:Movies/Artist/Album/Item 0.mp3"));
+}
+
 TEST_F(Queue, CounterFollowsQueueCancelOneAndCancelAll)
 {
     for (int i = 0; i < 5; ++i)

@@ -334,6 +334,30 @@ TEST_F(Runner, CollidingPlaylistNamesGetFilesOfTheirOwnThatTheyKeep)
         EXPECT_EQ(playlist(file), head + line + "#EXTINF:-1,Artist - Second\n../Artist/Album/07 Second.mp3\n") << file;
 }
 
+TEST_F(Runner, NamesThatDifferOnlyInControlCharactersKeepFilesOfTheirOwn)
+{
+    InMedia& one = add("One", InMedia::kMusic, "T1.mp3");
+    InMedia& two = add("Two", InMedia::kMusic, "T2.mp3");
+    tick("Mix\x01", {&one});
+    tick("Mix\x02", {&two});
+    EXPECT_TRUE(importTracks().empty());
+    const auto entry = [](const std::string& title) {
+        return "#EXTINF:-1,Artist - " + title + "\n../Artist/Album/07 " + title + ".mp3\n";
+    };
+    const std::string first = "#EXTM3U\n#PLAYLIST:Mix \n#KORVIDA-PLAYLIST:Mix%01\n" + entry("One");
+    const std::string second = "#EXTM3U\n#PLAYLIST:Mix \n#KORVIDA-PLAYLIST:Mix%02\n" + entry("Two");
+    EXPECT_EQ(playlist("Mix_.m3u8"), first);
+    EXPECT_EQ(playlist("Mix_ (2).m3u8"), second);
+
+    // The next run imports only the second list: it finds its own file, not the first one's.
+    InMedia& three = add("Three", InMedia::kMusic, "T3.mp3");
+    playLists[2]->addMedia(&three);
+    entries[0]->setTaged(false);
+    EXPECT_TRUE(importTracks().empty());
+    EXPECT_EQ(playlist("Mix_.m3u8"), first);
+    EXPECT_EQ(playlist("Mix_ (2).m3u8"), second + entry("Three"));
+}
+
 TEST_F(Runner, LineBreakersBecomeSpacesInTitlesAndUnderscoresInNames)
 {
     InMedia& tune = add("a\vb\fc\x1c"
@@ -345,7 +369,7 @@ TEST_F(Runner, LineBreakersBecomeSpacesInTitlesAndUnderscoresInNames)
     EXPECT_TRUE(importTracks().empty());
     const std::string line = "#EXTINF:-1,Artist - a b c d e f g\n../Artist/Album/07 a_b_c_d_e_f_g.mp3\n";
     EXPECT_EQ(playlist("Korvida.m3u8"), "#EXTM3U\n" + line);
-    EXPECT_EQ(playlist("One_Two.m3u8"), "#EXTM3U\n#PLAYLIST:One Two\n" + line);
+    EXPECT_EQ(playlist("One_Two.m3u8"), "#EXTM3U\n#PLAYLIST:One Two\n#KORVIDA-PLAYLIST:One%E2%80%A8Two\n" + line);
 }
 
 TEST_F(Runner, ExistingPlaylistsKeepTheirModeAndLinksAndNewOnesFollowTheUmask)

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -135,6 +136,47 @@ TEST_F(PlaybackTest, ATuneShowsItsIconAtOnceAndItsCoverWhenFound)
     answerCover();
     EXPECT_EQ(app->inImage, nullptr);
     EXPECT_EQ(app->inImageView->image(), nullptr);
+}
+
+TEST_F(PlaybackTest, APhotoKeptAsThumbnailsIsDecodedOffTheMainThreadAndALateAnswerIsDropped)
+{
+    namespace dw = korvida::devicewriter;
+    app->state.iPodPath = dir.path().string();
+    const auto thumbs = std::make_shared<const std::string>((dir.path() / "F1024_1.ithmb").string());
+    const dw::Bytes frame = dw::encodeFrame(dw::Bytes(16 * 12 * 3, 0x80), 16, 12, dw::Pixels::rgb565Little, false);
+    dw::writeFile(*thumbs, frame);
+    InMedia& photo = addItem("Photo 0001.png", InMedia::kPhoto, false);
+    photo.setStoredPicture(StoredPicture{thumbs, 0, static_cast<std::uint32_t>(frame.size()), 16, 12, 0, 0, 16, 12});
+    addItem("film.m4v", InMedia::kMovie);
+    const std::size_t before = opened();
+
+    // The answer comes once another item was loaded: it is dropped.
+    playRow(0);
+    EXPECT_EQ(opened(), before) << "nothing is decoded or opened on the main thread";
+    while (fakes.mainThread.pending() == 0)
+        std::this_thread::yield();
+    playRow(1);
+    const auto film = app->visibleMovie;
+    fakes.mainThread.drain();
+    EXPECT_EQ(app->visibleMovie, film);
+    EXPECT_EQ(opened(), before + 1);
+
+    // Waiting, an empty movie stands in; the picture's file is opened and started when ready.
+    playRow(0);
+    EXPECT_FALSE(app->visibleMovie->hasDuration());
+    EXPECT_FALSE(app->visibleMovie->failed());
+    EXPECT_EQ(app->mainMovieView->movie(), app->visibleMovie);
+    answerCover();
+    ASSERT_EQ(opened(), before + 2);
+    const std::string png = fakes.movies.opened.back();
+    EXPECT_EQ(png.substr(png.size() - 4), ".png");
+    std::ifstream written(png, std::ios::binary);
+    std::string magic(4, '\0');
+    written.read(magic.data(), 4);
+    EXPECT_EQ(magic, "\x89PNG");
+    EXPECT_EQ(app->visibleMovie, fakes.movies.last);
+    EXPECT_EQ(app->mainMovieView->movie(), app->visibleMovie);
+    EXPECT_TRUE(movie().started);
 }
 
 TEST_F(PlaybackTest, APipeInPlaceOfATuneIsMarkedAndNeverOpened)

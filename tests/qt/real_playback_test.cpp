@@ -303,6 +303,37 @@ TEST_F(RealPlaybackTest, ATuneAfterAPhotoPlaysWholeInRealTime)
     EXPECT_FALSE(tune->getIsBroken());
 }
 
+TEST_F(RealPlaybackTest, APhotoKeptOnlyAsAThumbnailShowsItsPictureOnceDecoded)
+{
+    namespace dw = korvida::devicewriter;
+    dw::Device device;
+    device.withPhotos = true;
+    device.withFullResolutionFolder = false;
+    dw::Photo photo;
+    photo.id = 1;
+    dw::Thumbnail thumbnail;
+    thumbnail.file = ":Thumbs:F1024_1.ithmb";
+    thumbnail.width = 64;
+    thumbnail.height = 48;
+    thumbnail.rgb.assign(64 * 48 * 3, 0x80);
+    photo.thumbnails = {thumbnail};
+    device.photos = {photo};
+    const fs::path root = folder.path() / "THUMBS";
+    ASSERT_TRUE(dw::writeDevice(root, device));
+    desktop->launch();
+    desktop->openFolder(QString::fromStdString(root.string()));
+    app().doChecks();
+    const int row = rowOf(InMedia::kPhoto);
+    ASSERT_TRUE(app().medias[row]->isThumbnailPhoto());
+
+    doubleClickRow(row);
+    ASSERT_TRUE(waitFor([&] { return app().visibleMovie && app().visibleMovie->hasDuration(); }));
+    EXPECT_FALSE(app().visibleMovie->failed());
+    EXPECT_EQ(app().visibleMovie->getMovieNaturalBoundsRect().size, (korvida::Size{64, 48}));
+    EXPECT_EQ(app().mainMovieView->movie(), app().visibleMovie);
+    EXPECT_FALSE(app().medias[row]->getIsBroken());
+}
+
 TEST_F(RealPlaybackTest, FastForwardToTheEndMovesOnAndTheGrooveSeeks)
 {
     openTonePlayer(6);
