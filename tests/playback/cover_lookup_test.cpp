@@ -42,8 +42,11 @@ TEST(CoverLookupTest, OnlyTheNewestLookIsMadeAndAnswered)
         };
     };
     const auto look = [&](const std::string& path) {
-        lookup.lookFor(CoverRequest{path, "mp3", 0},
-                       std::make_unique<korvida::MemoryByteSource>(std::span<const std::uint8_t>()), answer(path));
+        CoverRequest request;
+        request.path = path;
+        request.fileType = "mp3";
+        lookup.lookFor(request, std::make_unique<korvida::MemoryByteSource>(std::span<const std::uint8_t>()),
+                       answer(path));
     };
 
     look("a");
