@@ -1,34 +1,18 @@
-#include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 
-#include <jpeglib.h>
-
 #include "picture/image_encode.h"
+#include "picture/jpeg_errors.h"
 
 namespace korvida {
 
 namespace {
 
-// libjpeg reports a failure through its error manager; this one jumps back to the encoder
-// instead of ending the process.
-struct JumpingErrors {
-    jpeg_error_mgr manager;
-    std::jmp_buf back;
-};
-
-[[noreturn]] void jumpBack(j_common_ptr info)
-{
-    std::longjmp(reinterpret_cast<JumpingErrors*>(info->err)->back, 1);
-}
-
 // Only plain data lives in this frame, so that the jump leaves nothing undestroyed.
 bool compressTo(const RgbImage& image, unsigned char** out, unsigned long* size)
 {
     jpeg_compress_struct info;
-    JumpingErrors errors;
-    info.err = jpeg_std_error(&errors.manager);
-    errors.manager.error_exit = jumpBack;
+    JumpingJpegErrors errors;
+    info.err = catchJpegErrors(errors);
     if (setjmp(errors.back)) {
         jpeg_destroy_compress(&info);
         return false;

@@ -2,15 +2,13 @@
 
 #include <zlib.h>
 
-#include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
+#include "picture/jpeg_errors.h"
 
 using korvida::RgbImage;
 
@@ -34,22 +32,11 @@ int paeth(int a, int b, int c)
     return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
 }
 
-struct JumpingErrors {
-    jpeg_error_mgr manager;
-    std::jmp_buf back;
-};
-
-[[noreturn]] void jumpBack(j_common_ptr info)
-{
-    std::longjmp(reinterpret_cast<JumpingErrors*>(info->err)->back, 1);
-}
-
 bool decompress(const std::vector<std::uint8_t>& bytes, RgbImage& image)
 {
     jpeg_decompress_struct info;
-    JumpingErrors errors;
-    info.err = jpeg_std_error(&errors.manager);
-    errors.manager.error_exit = jumpBack;
+    korvida::JumpingJpegErrors errors;
+    info.err = korvida::catchJpegErrors(errors);
     if (setjmp(errors.back)) {
         jpeg_destroy_decompress(&info);
         return false;
